@@ -1,0 +1,40 @@
+// Form2, the small "HELP" window the Help command shows for a moment before
+// it opens the help file. It closes itself on the second tick of its own
+// 100 ms timer, or earlier by its close box.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+class QTimer;
+
+namespace korvath::help {
+
+class HelpLauncher final : public QDialog {
+    Q_OBJECT
+public:
+    explicit HelpLauncher(QWidget* parent);
+
+    // Places the window on the screen, in twips (single precision, as the
+    // screen size is read); placing an unloaded window loads it.
+    void setLeftTwips(float left);
+    void setTopTwips(float top);
+
+    bool isLoaded() const { return loaded_; }
+    std::int16_t tickCount() const { return tickCount_; }
+    QTimer* timer() const { return timer_; }
+
+    // Unloads the window (the modal showing then returns).
+    void done(int result) override;
+
+private:
+    void load();
+    void tick();
+    int toPixels(float twips) const;
+
+    QTimer* timer_;
+    std::int16_t tickCount_ = 0;
+    bool loaded_ = false;
+};
+
+}  // namespace korvath::help

@@ -1,0 +1,76 @@
+#include "menu_commands.hpp"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWidget>
+
+#include "checked.hpp"
+#include "help_launcher.hpp"
+#include "help_viewer.hpp"
+
+namespace korvath::help {
+
+MenuCommands::MenuCommands(QWidget* mainWindow) : mainWindow_(mainWindow) {
+    qApp->installEventFilter(this);
+}
+
+MenuCommands::~MenuCommands() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+void MenuCommands::exit() { mainWindow_->close(); }
+
+void MenuCommands::help() {
+    if (!launcher_) launcher_ = new HelpLauncher(mainWindow_);
+
+    // The screen size in twips, as single-precision values, rounded half to
+    // even to 32-bit integers; the window goes to (W / 2 - W / 4, H / 4).
+    const QScreen* screen = mainWindow_->screen();
+    const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchX();
+    const QRect area = screen->geometry();
+    const auto screenWidth = static_cast<float>(area.width() * twipsPerPixel);
+    const auto screenHeight = static_cast<float>(area.height() * twipsPerPixel);
+    const std::int32_t w1 = checked::toInt32(screenWidth);
+    const std::int32_t w2 = checked::toInt32(screenWidth);
+    const std::int32_t left = checked::sub32(w1 / 2, w2 / 4);
+    launcher_->setLeftTwips(static_cast<float>(left + area.left() * twipsPerPixel));
+    const std::int32_t h = checked::toInt32(screenHeight);
+    launcher_->setTopTwips(static_cast<float>(h / 4 + area.top() * twipsPerPixel));
+    launcher_->exec();  // returns when the window has unloaded itself, or was closed
+
+    helpFile_ = QCoreApplication::applicationDirPath() + QDir::separator() + kHelpFileName;
+
+    // One press of F1 to the active window, now the main window again,
+    // without waiting for it to be handled.
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != mainWindow_) target = mainWindow_;
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+}
+
+// F1 pressed in the main window opens the help file, once it is named.
+bool MenuCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->isAutoRepeat()) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != mainWindow_) return false;
+    if (helpFile_.isEmpty()) return false;
+    openHelpFile();
+    return true;
+}
+
+void MenuCommands::openHelpFile() {
+    if (!viewer_) viewer_ = new HelpViewer(mainWindow_);
+    viewer_->showFile(helpFile_);
+}
+
+void MenuCommands::closeWindows() {
+    if (viewer_) viewer_->close();
+    if (launcher_ && launcher_->isVisible()) launcher_->done(QDialog::Rejected);
+}
+
+}  // namespace korvath::help

@@ -1,0 +1,85 @@
+// The quantities derived from a body's radius and mass: density, the
+// Schwarzschild radius found by a stepwise search, and the curvature of space
+// with its radius of curvature at 1, 1.5, 2 and 2.5 body radii.
+//
+// Everything here is pure: it computes, it never shows. Each arithmetic step
+// is checked, and a fault comes back as a Fault that names it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <variant>
+
+#include "checked.hpp"
+
+namespace korvath {
+
+namespace physics {
+inline constexpr double kTwoG = 1.334518e-10;           // 2G, m^3 kg^-1 s^-2
+inline constexpr double kSpeedOfLight = 299792458.0;    // m/s
+inline constexpr double kPi = 3.14159;                  // as the program has always used it
+inline constexpr double kMetresToCentimetres = 100.0;
+inline constexpr double kKilogramsToGrams = 1000.0;
+inline constexpr double kSearchDivisor = 100.0;         // the probe moves by 1 % of itself
+// The four sample distances, in body radii, in the order they are shown.
+inline constexpr std::array<double, 4> kSampleRadii{1.0, 1.5, 2.0, 2.5};
+}  // namespace physics
+
+// One curvature evaluation at a distance d from the centre.
+struct Curvature {
+    double gravTerm = 0;         // 2GM / d^3, s^-2
+    double curvature = 0;        // gravTerm / c^2, m^-2
+    double curvatureRadius = 0;  // 1 / sqrt(curvature), m
+};
+
+// The curvature at distance d (metres); throws ArithmeticError on a fault.
+// Operation order matters for the last digits: the product mass * 2G first,
+// then the division by d^3; d^3 and c^2 through the power function.
+inline Curvature evaluateCurvature(double mass, double d) {
+    Curvature c;
+    c.gravTerm = checked::div(checked::mul(mass, physics::kTwoG), checked::pow(d, 3.0));
+    c.curvature = checked::div(c.gravTerm, checked::pow(physics::kSpeedOfLight, 2.0));
+    c.curvatureRadius = checked::sqrt(checked::div(1.0, c.curvature));
+    return c;
+}
+
+struct SchwarzschildSearch {
+    double schwarzschildRadius = 0;  // radius of curvature at the first probe past rs
+    std::int16_t shrinkingSteps = 0;
+    std::int32_t growingSteps = 0;
+    Curvature last;  // the last evaluation of the search
+};
+
+// The search's 16-bit step counter would pass 32767 shrinking steps.
+class SearchTooLong : public ArithmeticError {
+public:
+    SearchTooLong() : ArithmeticError(ArithmeticFault::Overflow) {}
+};
+
+// Finds rs by moving a probe from the surface in steps of 1 % of itself until
+// the radius of curvature crosses the probe distance; throws ArithmeticError
+// on a fault, including more than 32767 shrinking steps.
+SchwarzschildSearch searchSchwarzschild(double radius, double mass);
+
+struct BodyQuantities {
+    double radius = 0;   // m
+    double mass = 0;     // kg
+    double density = 0;  // g/cm^3
+    SchwarzschildSearch search;
+    std::array<Curvature, 4> samples;  // at the distances of physics::kSampleRadii
+
+    // The body lies inside its own Schwarzschild radius.
+    bool insideSchwarzschild() const { return search.schwarzschildRadius > radius; }
+};
+
+struct Fault {
+    enum class Kind { Radius, Mass, Volume, Density, SearchTooLong, Curvature };
+    Kind kind;
+    std::string message;  // a full sentence for the user
+};
+
+// Everything shown about a body, or the fault that prevents it.
+std::variant<BodyQuantities, Fault> deriveBody(double radius, double mass);
+
+}  // namespace korvath

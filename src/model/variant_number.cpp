@@ -1,0 +1,32 @@
+#include "variant_number.hpp"
+
+#include <limits>
+
+#include "checked.hpp"
+
+namespace korvath {
+
+VariantNumber VariantNumber::fromWide(std::int64_t v) {
+    if (v >= std::numeric_limits<std::int16_t>::min() &&
+        v <= std::numeric_limits<std::int16_t>::max())
+        return int16(static_cast<std::int16_t>(v));
+    if (v >= std::numeric_limits<std::int32_t>::min() &&
+        v <= std::numeric_limits<std::int32_t>::max())
+        return int32(static_cast<std::int32_t>(v));
+    checked::fail(ArithmeticFault::Overflow);
+}
+
+// A 32-bit operand stays 32-bit even if the result would fit 16 bits again.
+VariantNumber VariantNumber::plus(std::int16_t step) const {
+    VariantNumber r = fromWide(std::int64_t{value_} + step);
+    if (kind_ == Kind::Int32) r.kind_ = Kind::Int32;
+    return r;
+}
+
+VariantNumber VariantNumber::minus(std::int16_t step) const {
+    VariantNumber r = fromWide(std::int64_t{value_} - step);
+    if (kind_ == Kind::Int32) r.kind_ = Kind::Int32;
+    return r;
+}
+
+}  // namespace korvath

@@ -1,0 +1,138 @@
+#include "picture_box.hpp"
+
+#include <QPaintEvent>
+
+#include "twips.hpp"
+
+namespace korvath::ui {
+
+namespace {
+
+constexpr QRgb kBackground = qRgb(0, 0, 0);
+constexpr Color kForeground = 0;  // outlines drawn without a colour of their own
+
+QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PictureBox::~PictureBox() = default;
+
+double PictureBox::sceneToPixels() const { return logicalDpiX() / kTwipsPerInch; }
+
+// The image covers the drawing area at the device pixel ratio. When either
+// changes, what was drawn is carried over, scaled.
+void PictureBox::fitImage() {
+    const double dpr = devicePixelRatioF();
+    const QSize size = contentsRect().size() * dpr;
+    if (image_.size() == size && image_.devicePixelRatio() == dpr) return;
+    finishPainting();
+    QImage fresh(size, QImage::Format_RGB32);
+    fresh.fill(kBackground);
+    if (!image_.isNull()) {
+        QPainter p(&fresh);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size()) * (dpr / image_.devicePixelRatio())),
+                    image_);
+    }
+    fresh.setDevicePixelRatio(dpr);
+    image_ = std::move(fresh);
+}
+
+// One painter stays open across drawing calls (a traced ray is hundreds of
+// lines); it is closed before the image is shown or read.
+QPainter& PictureBox::painter() {
+    if (!painter_) {
+        fitImage();
+        painter_ = std::make_unique<QPainter>(&image_);
+        // Crisp one-pixel figures: a black box must cover exactly the pixels
+        // of the yellow box drawn at the same corners.
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->scale(sceneToPixels(), sceneToPixels());
+        applyFill();
+        update();
+    }
+    return *painter_;
+}
+
+void PictureBox::finishPainting() { painter_.reset(); }
+
+void PictureBox::setOutline(Color color) {
+    // One device-independent pixel wide, whatever the scale.
+    QPen pen(toQColor(color), devicePixelRatioF());
+    pen.setCosmetic(true);
+    painter().setPen(pen);
+}
+
+void PictureBox::applyFill() {
+    if (!painter_) return;
+    if (fillStyle_ == FillStyle::Solid)
+        painter_->setBrush(toQColor(fillColor_));
+    else
+        painter_->setBrush(Qt::NoBrush);
+}
+
+void PictureBox::clear() {
+    finishPainting();
+    fitImage();
+    image_.fill(kBackground);
+    update();
+}
+
+void PictureBox::setFillColor(Color color) {
+    fillColor_ = color;
+    applyFill();
+}
+
+void PictureBox::setFillStyle(FillStyle style) {
+    fillStyle_ = style;
+    applyFill();
+}
+
+void PictureBox::circle(float x, float y, float radius, std::optional<Color> outline) {
+    setOutline(outline.value_or(kForeground));
+    painter().drawEllipse(QPointF(x, y), radius, radius);
+}
+
+void PictureBox::line(float x1, float y1, float x2, float y2, Color color) {
+    setOutline(color);
+    painter().drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void PictureBox::box(float x1, float y1, float x2, float y2, Color color) {
+    setOutline(color);
+    painter().drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+}
+
+const QImage& PictureBox::image() {
+    finishPainting();
+    fitImage();
+    return image_;
+}
+
+QColor PictureBox::pixelAt(double x, double y) {
+    const QImage& img = image();
+    const double scale = sceneToPixels() * img.devicePixelRatio();
+    return img.pixelColor(static_cast<int>(x * scale), static_cast<int>(y * scale));
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    finishPainting();
+    fitImage();
+    QPainter p(this);
+    p.drawImage(contentsRect().topLeft(), image_);
+    p.end();
+    QFrame::paintEvent(event);  // the frame
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    fitImage();
+}
+
+}  // namespace korvath::ui

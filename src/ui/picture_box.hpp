@@ -1,0 +1,53 @@
+// Picture1: the drawing surface of the scene. It draws into a retained image
+// at the screen's device pixel ratio and paints itself from that image, so
+// what was drawn survives the window being covered, minimized or resized.
+// Scene units are twips (15 to a pixel at 96 dpi), origin at the top-left of
+// the drawing area inside the frame.
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "surface.hpp"
+
+namespace korvath::ui {
+
+class PictureBox final : public QFrame, public Surface {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    void clear() override;
+    void setFillColor(Color color) override;
+    void setFillStyle(FillStyle style) override;
+    void circle(float x, float y, float radius, std::optional<Color> outline) override;
+    void line(float x1, float y1, float x2, float y2, Color color) override;
+    void box(float x1, float y1, float x2, float y2, Color color) override;
+
+    // What the drawing area shows, at full device resolution.
+    const QImage& image();
+    // The pixel under scene point (x, y), for checking what was drawn.
+    QColor pixelAt(double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPainter& painter();
+    void finishPainting();
+    void fitImage();
+    void setOutline(Color color);
+    void applyFill();
+    double sceneToPixels() const;
+
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    Color fillColor_ = 0;
+    FillStyle fillStyle_ = FillStyle::Transparent;
+};
+
+}  // namespace korvath::ui

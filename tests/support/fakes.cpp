@@ -1,0 +1,65 @@
+#include "fakes.hpp"
+
+#include <sstream>
+
+namespace korvath::testing {
+
+namespace {
+
+std::string join(std::initializer_list<double> values) {
+    std::ostringstream out;
+    for (double v : values) out << ' ' << v;
+    return out.str();
+}
+
+}  // namespace
+
+MemoryLabels::MemoryLabels() { colors.fill(0); }
+
+void MemoryLabels::setText(LabelId id, const std::string& text) {
+    texts[static_cast<size_t>(id)] = text;
+    ++writes;
+}
+
+void RecordingSurface::setFillColor(Color color) {
+    ops.push_back("fillColor " + std::to_string(color));
+}
+
+void RecordingSurface::setFillStyle(FillStyle style) {
+    ops.push_back("fillStyle " + std::to_string(static_cast<int>(style)));
+}
+
+void RecordingSurface::circle(float x, float y, float radius, std::optional<Color> outline) {
+    ops.push_back("circle" + join({x, y, radius}) +
+                  (outline ? " " + std::to_string(*outline) : std::string()));
+}
+
+void RecordingSurface::line(float x1, float y1, float x2, float y2, Color color) {
+    ops.push_back("line" + join({x1, y1, x2, y2}) + " " + std::to_string(color));
+}
+
+void RecordingSurface::box(float x1, float y1, float x2, float y2, Color color) {
+    ops.push_back("box" + join({x1, y1, x2, y2}) + " " + std::to_string(color));
+}
+
+std::vector<std::string> RecordingSurface::only(const std::string& kind) const {
+    std::vector<std::string> out;
+    for (const auto& op : ops)
+        if (op.rfind(kind + " ", 0) == 0 || op == kind) out.push_back(op);
+    return out;
+}
+
+Rig& Rig::started() {
+    sim.load();
+    sim.tick();
+    return *this;
+}
+
+void Rig::moveBar(Bar bar, int value) {
+    const std::int16_t previous = bars.value(bar);
+    if (previous == value) return;  // no change, no event
+    bars.setValue(bar, static_cast<std::int16_t>(value));
+    sim.userMovedBar(bar, previous);
+}
+
+}  // namespace korvath::testing
