@@ -12,7 +12,7 @@ namespace korvath::help {
 
 class HelpLauncher final : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit HelpLauncher(QWidget* parent);
 
     // Places the window on the screen, in twips (single precision, as the
@@ -27,7 +27,7 @@ public:
     // Unloads the window (the modal showing then returns).
     void done(int result) override;
 
-private:
+  private:
     void load();
     void tick();
     int toPixels(float twips) const;

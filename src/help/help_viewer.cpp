@@ -8,7 +8,8 @@
 
 namespace korvath::help {
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+HelpViewer::HelpViewer(QWidget* parent)
+    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName("helpViewer");
     setWindowTitle(tr("Korvath simulation Help"));
     browser_->setObjectName("helpText");

@@ -11,7 +11,7 @@ namespace korvath::help {
 
 class HelpViewer final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpViewer(QWidget* parent);
 
     // Shows the file (HTML) and brings the window to the front.
@@ -21,7 +21,7 @@ public:
     // True when the last file shown could not be read.
     bool failed() const { return failed_; }
 
-private:
+  private:
     QTextBrowser* browser_;
     bool failed_ = false;
 };

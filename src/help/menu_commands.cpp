@@ -20,7 +20,9 @@ MenuCommands::~MenuCommands() {
     if (qApp) qApp->removeEventFilter(this);
 }
 
-void MenuCommands::exit() { mainWindow_->close(); }
+void MenuCommands::exit() {
+    mainWindow_->close();
+}
 
 void MenuCommands::help() {
     if (!launcher_) launcher_ = new HelpLauncher(mainWindow_);
@@ -46,7 +48,8 @@ void MenuCommands::help() {
     // without waiting for it to be handled.
     QWidget* target = QApplication::focusWidget();
     if (!target || target->window() != mainWindow_) target = mainWindow_;
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
     QCoreApplication::postEvent(target,
                                 new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
 }

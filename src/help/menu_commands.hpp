@@ -15,7 +15,7 @@ inline constexpr const char* kHelpFileName = "vesker.hlp";
 
 class MenuCommands final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit MenuCommands(QWidget* mainWindow);
     ~MenuCommands() override;
 
@@ -32,10 +32,10 @@ public:
     // Closes the viewer and the launcher, with the main window.
     void closeWindows();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void openHelpFile();
 
     QWidget* mainWindow_;

@@ -16,7 +16,9 @@ const char* faultName(ArithmeticFault fault) {
 
 namespace checked {
 
-void fail(ArithmeticFault fault) { throw ArithmeticError(fault); }
+void fail(ArithmeticFault fault) {
+    throw ArithmeticError(fault);
+}
 
 }  // namespace checked
 }  // namespace korvath

@@ -18,12 +18,12 @@ enum class ArithmeticFault { Overflow, DivisionByZero, InvalidOperation };
 const char* faultName(ArithmeticFault fault);
 
 class ArithmeticError : public std::exception {
-public:
+  public:
     explicit ArithmeticError(ArithmeticFault fault) : fault_(fault) {}
     ArithmeticFault fault() const { return fault_; }
     const char* what() const noexcept override { return faultName(fault_); }
 
-private:
+  private:
     ArithmeticFault fault_;
 };
 
@@ -38,9 +38,15 @@ inline double result(double r) {
     fail(std::isnan(r) ? ArithmeticFault::InvalidOperation : ArithmeticFault::Overflow);
 }
 
-inline double add(double a, double b) { return result(a + b); }
-inline double sub(double a, double b) { return result(a - b); }
-inline double mul(double a, double b) { return result(a * b); }
+inline double add(double a, double b) {
+    return result(a + b);
+}
+inline double sub(double a, double b) {
+    return result(a - b);
+}
+inline double mul(double a, double b) {
+    return result(a * b);
+}
 
 inline double div(double a, double b) {
     if (b == 0.0) [[unlikely]]

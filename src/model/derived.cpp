@@ -71,15 +71,15 @@ std::variant<BodyQuantities, Fault> deriveBody(double radius, double mass) {
             factor, checked::pow(checked::mul(radius, physics::kMetresToCentimetres), 3.0));
     } catch (const ArithmeticError& e) {
         return Fault{Fault::Kind::Volume,
-                     cannotCompute("its radius of " + radiusText + " is too large to give a volume (" +
-                                   e.what() + ")")};
+                     cannotCompute("its radius of " + radiusText +
+                                   " is too large to give a volume (" + e.what() + ")")};
     }
     try {
-        q.density =
-            checked::div(checked::mul(mass, physics::kKilogramsToGrams), volume);
+        q.density = checked::div(checked::mul(mass, physics::kKilogramsToGrams), volume);
     } catch (const ArithmeticError& e) {
-        return Fault{Fault::Kind::Density,
-                     cannotCompute(std::string("its density cannot be computed (") + e.what() + ")")};
+        return Fault{
+            Fault::Kind::Density,
+            cannotCompute(std::string("its density cannot be computed (") + e.what() + ")")};
     }
 
     try {
@@ -99,12 +99,13 @@ std::variant<BodyQuantities, Fault> deriveBody(double radius, double mass) {
         const double k = physics::kSampleRadii[i];
         double d;
         try {
-            d = k == 1.0 ? radius : (k == 2.0 ? checked::add(radius, radius) : checked::mul(k, radius));
+            d = k == 1.0 ? radius
+                         : (k == 2.0 ? checked::add(radius, radius) : checked::mul(k, radius));
             q.samples[i] = evaluateCurvature(mass, d);
         } catch (const ArithmeticError& e) {
             return Fault{Fault::Kind::Curvature,
-                         cannotCompute("the curvature at " + numberText(k) + " body radii cannot be computed (" +
-                                       e.what() + ")")};
+                         cannotCompute("the curvature at " + numberText(k) +
+                                       " body radii cannot be computed (" + e.what() + ")")};
         }
     }
     return q;

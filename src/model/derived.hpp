@@ -16,12 +16,12 @@
 namespace korvath {
 
 namespace physics {
-inline constexpr double kTwoG = 1.334518e-10;           // 2G, m^3 kg^-1 s^-2
-inline constexpr double kSpeedOfLight = 299792458.0;    // m/s
-inline constexpr double kPi = 3.14159;                  // as the program has always used it
+inline constexpr double kTwoG = 1.334518e-10;         // 2G, m^3 kg^-1 s^-2
+inline constexpr double kSpeedOfLight = 299792458.0;  // m/s
+inline constexpr double kPi = 3.14159;                // as the program has always used it
 inline constexpr double kMetresToCentimetres = 100.0;
 inline constexpr double kKilogramsToGrams = 1000.0;
-inline constexpr double kSearchDivisor = 100.0;         // the probe moves by 1 % of itself
+inline constexpr double kSearchDivisor = 100.0;  // the probe moves by 1 % of itself
 // The four sample distances, in body radii, in the order they are shown.
 inline constexpr std::array<double, 4> kSampleRadii{1.0, 1.5, 2.0, 2.5};
 }  // namespace physics
@@ -53,7 +53,7 @@ struct SchwarzschildSearch {
 
 // The search's 16-bit step counter would pass 32767 shrinking steps.
 class SearchTooLong : public ArithmeticError {
-public:
+  public:
     SearchTooLong() : ArithmeticError(ArithmeticFault::Overflow) {}
 };
 

@@ -14,24 +14,24 @@ namespace korvath {
 
 // Every label the program writes, by the name it has in the window.
 enum class LabelId {
-    Label2,        // radius, m
-    Label4,        // mass, kg
-    Label10,       // density, g/cm^3
-    Label11,       // caption "Schwarzschild radius(m)"; only its colour changes
-    Label12,       // Schwarzschild radius, m
-    labhankei1,    // curvature at 1 body radius
-    labhankei1b,   // radius of curvature at 1 body radius
-    labhankei15,   // ... at 1.5 body radii
+    Label2,       // radius, m
+    Label4,       // mass, kg
+    Label10,      // density, g/cm^3
+    Label11,      // caption "Schwarzschild radius(m)"; only its colour changes
+    Label12,      // Schwarzschild radius, m
+    labhankei1,   // curvature at 1 body radius
+    labhankei1b,  // radius of curvature at 1 body radius
+    labhankei15,  // ... at 1.5 body radii
     labhankei15b,
-    labhankei2,    // ... at 2 body radii
+    labhankei2,  // ... at 2 body radii
     labhankei2b,
-    labhankei25,   // ... at 2.5 body radii
+    labhankei25,  // ... at 2.5 body radii
     labhankei25b,
-    labh1,         // value of HScroll1
-    labh2,         // value of HScroll3
-    labg1,         // value of HScroll2
-    labg2,         // value of HScroll4
-    labkiti,       // beamY
+    labh1,    // value of HScroll1
+    labh2,    // value of HScroll3
+    labg1,    // value of HScroll2
+    labg2,    // value of HScroll4
+    labkiti,  // beamY
 };
 inline constexpr int kLabelCount = static_cast<int>(LabelId::labkiti) + 1;
 
@@ -40,13 +40,13 @@ std::string_view labelName(LabelId id);
 
 // The curvature and radius-of-curvature labels, in the order of the sample
 // distances 1, 1.5, 2 and 2.5 body radii.
-inline constexpr std::array<LabelId, 4> kCurvatureLabels{
-    LabelId::labhankei1, LabelId::labhankei15, LabelId::labhankei2, LabelId::labhankei25};
+inline constexpr std::array<LabelId, 4> kCurvatureLabels{LabelId::labhankei1, LabelId::labhankei15,
+                                                         LabelId::labhankei2, LabelId::labhankei25};
 inline constexpr std::array<LabelId, 4> kCurvatureRadiusLabels{
     LabelId::labhankei1b, LabelId::labhankei15b, LabelId::labhankei2b, LabelId::labhankei25b};
 
 class Labels {
-public:
+  public:
     virtual ~Labels() = default;
     virtual void setText(LabelId id, const std::string& text) = 0;
     virtual std::string text(LabelId id) const = 0;
@@ -58,14 +58,16 @@ public:
 enum class Bar { HScroll1, HScroll2, HScroll3, HScroll4 };
 inline constexpr std::array<Bar, 4> kAllBars{Bar::HScroll1, Bar::HScroll2, Bar::HScroll3,
                                              Bar::HScroll4};
-inline constexpr int barIndex(Bar b) { return static_cast<int>(b); }
+inline constexpr int barIndex(Bar b) {
+    return static_cast<int>(b);
+}
 std::string_view barName(Bar bar);
 
 // The bar values themselves. setValue changes the value without raising the
 // bar's change event: the controller runs the handler itself, at once and
 // only when the value differs, as an assignment to the control would.
 class ScrollBars {
-public:
+  public:
     virtual ~ScrollBars() = default;
     virtual std::int16_t value(Bar bar) const = 0;
     virtual void setValue(Bar bar, std::int16_t value) = 0;
@@ -73,7 +75,7 @@ public:
 
 // The drawing half of a recomputation, implemented by the scene.
 class SceneView {
-public:
+  public:
     virtual ~SceneView() = default;
     // Clears the surface and draws the body, its rings and the Schwarzschild circle.
     virtual void drawScene(double schwarzschildRadius) = 0;
@@ -83,7 +85,7 @@ public:
 
 // Shows a fault to the user without blocking the program.
 class FaultReporter {
-public:
+  public:
     virtual ~FaultReporter() = default;
     virtual void report(const std::string& message) = 0;
 };

@@ -34,7 +34,8 @@ std::string numberText(double value) {
     for (; *p != 'e'; ++p)
         if (*p != '.') digits += *p;
     const int exponent = std::atoi(p + 1);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
 
     if (exponent < kLowestPlainExponent || exponent > kHighestPlainExponent) {
         out += digits[0];
@@ -63,6 +64,8 @@ std::string numberText(double value) {
     return out;
 }
 
-std::string numberText(std::int64_t value) { return std::to_string(value); }
+std::string numberText(std::int64_t value) {
+    return std::to_string(value);
+}
 
 }  // namespace korvath

@@ -13,7 +13,11 @@ std::string numberText(double value);
 
 // An integer as plain decimal digits, with a minus sign when negative.
 std::string numberText(std::int64_t value);
-inline std::string numberText(std::int32_t value) { return numberText(std::int64_t{value}); }
-inline std::string numberText(std::int16_t value) { return numberText(std::int64_t{value}); }
+inline std::string numberText(std::int32_t value) {
+    return numberText(std::int64_t{value});
+}
+inline std::string numberText(std::int16_t value) {
+    return numberText(std::int64_t{value});
+}
 
 }  // namespace korvath

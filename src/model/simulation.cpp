@@ -15,7 +15,9 @@ constexpr std::int16_t kNeutral = 50;  // bar position that leaves the preset as
 constexpr std::array<LabelId, 4> kBarLabels{LabelId::labh1, LabelId::labg1, LabelId::labh2,
                                             LabelId::labg2};
 
-LabelId barLabel(Bar bar) { return kBarLabels[static_cast<size_t>(barIndex(bar))]; }
+LabelId barLabel(Bar bar) {
+    return kBarLabels[static_cast<size_t>(barIndex(bar))];
+}
 
 // Thrown by computeAndDrawInEvent; carries the fault to runEvent.
 struct FaultRaised {
@@ -71,9 +73,9 @@ bool Simulation::run(const std::function<void()>& handler, const Snapshot& befor
     } catch (const FaultRaised& raised) {
         fault = raised.fault;
     } catch (const ArithmeticError& e) {
-        fault = Fault{Fault::Kind::Curvature,
-                      std::string("The change cannot be made: its arithmetic fails (") + e.what() +
-                          ")."};
+        fault = Fault{
+            Fault::Kind::Curvature,
+            std::string("The change cannot be made: its arithmetic fails (") + e.what() + ")."};
     }
     --eventDepth_;
     if (!fault) return true;
@@ -86,7 +88,8 @@ void Simulation::load() {
     runEvent([this] {
         state_.ready = 0;
         // The bars' change handlers run and return at once, since ready is 0.
-        for (Bar b : kAllBars) assignBar(b, kNeutral);
+        for (Bar b : kAllBars)
+            assignBar(b, kNeutral);
         labels_.setText(LabelId::labh1, numberText(bars_.value(Bar::HScroll1)));
         labels_.setText(LabelId::labh2, numberText(bars_.value(Bar::HScroll3)));
         labels_.setText(LabelId::labg1, numberText(bars_.value(Bar::HScroll2)));
@@ -114,7 +117,8 @@ void Simulation::clickPreset(const Preset& preset) {
         // The bars go back first, so their handlers (when ready) still work
         // with the body held before the click; the last recomputation below
         // replaces whatever they showed.
-        for (Bar b : kAllBars) assignBar(b, kNeutral);
+        for (Bar b : kAllBars)
+            assignBar(b, kNeutral);
         state_.radius = state_.presetRadius = state_.coarseRadius = preset.radius;
         state_.mass = state_.presetMass = state_.coarseMass = preset.mass;
         computeAndDrawInEvent();

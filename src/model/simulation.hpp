@@ -22,7 +22,7 @@
 namespace korvath {
 
 class Simulation {
-public:
+  public:
     Simulation(Labels& labels, ScrollBars& bars, FaultReporter& reporter);
     Simulation(const Simulation&) = delete;
     Simulation& operator=(const Simulation&) = delete;
@@ -61,7 +61,7 @@ public:
     // Successful recomputations so far.
     long computeCount() const { return computeCount_; }
 
-private:
+  private:
     // What an event may change and a fault must undo.
     struct Snapshot {
         SimState state;

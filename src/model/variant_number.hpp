@@ -9,7 +9,7 @@
 namespace korvath {
 
 class VariantNumber {
-public:
+  public:
     enum class Kind { Empty, Int16, Int32 };
 
     constexpr VariantNumber() = default;
@@ -29,7 +29,7 @@ public:
 
     friend constexpr bool operator==(const VariantNumber&, const VariantNumber&) = default;
 
-private:
+  private:
     constexpr VariantNumber(Kind kind, std::int32_t v) : kind_(kind), value_(v) {}
     static VariantNumber fromWide(std::int64_t v);
 

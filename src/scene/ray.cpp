@@ -14,10 +14,14 @@ namespace c = checked;
 
 namespace {
 
-double square(double v) { return c::pow(v, 2.0); }
+double square(double v) {
+    return c::pow(v, 2.0);
+}
 
 // |v| of a 32-bit difference, without the overflow of abs(INT32_MIN).
-double magnitude(std::int32_t v) { return static_cast<double>(std::abs(std::int64_t{v})); }
+double magnitude(std::int32_t v) {
+    return static_cast<double>(std::abs(std::int64_t{v}));
+}
 
 }  // namespace
 
@@ -39,8 +43,8 @@ TraceResult traceRay(SimState& s, Surface& surface) {
 
         for (pass = 0; pass < kPasses; ++pass) {
             // Distance from the centre, in whole scene units and in metres.
-            s.rayDistance = c::toInt32(c::sqrt(c::add(square(c::sub32(s.rayY, kCentre)),
-                                                      square(c::sub32(s.rayX, kCentre)))));
+            s.rayDistance = c::toInt32(c::sqrt(
+                c::add(square(c::sub32(s.rayY, kCentre)), square(c::sub32(s.rayX, kCentre)))));
             s.rayDistanceMetres = c::div(c::mul(s.rayDistance, s.radius), kUnitsPerRadius);
             if (s.rayDistanceMetres == 0) {
                 result.stop = TraceResult::Stop::ZeroDistance;

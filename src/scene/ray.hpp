@@ -13,9 +13,9 @@
 namespace korvath {
 
 namespace rayConstants {
-inline constexpr std::int32_t kCentre = 3000;   // scene units, both axes
-inline constexpr std::int16_t kStep = 50;       // every step is 50 units long
-inline constexpr double kStopDistance = 1000;   // the drawn body's radius
+inline constexpr std::int32_t kCentre = 3000;  // scene units, both axes
+inline constexpr std::int16_t kStep = 50;      // every step is 50 units long
+inline constexpr double kStopDistance = 1000;  // the drawn body's radius
 inline constexpr double kUnitsPerRadius = 1000;
 inline constexpr double kBendingFactor = 8.41e-8;
 // The Earth's radius 6378000 m divided by 2^30, to 15 significant digits.
@@ -25,12 +25,12 @@ inline constexpr int kPasses = 401;
 
 struct TraceResult {
     enum class Stop {
-        EnteredBody,     // the last point lies within 1000 units of the centre
-        PassLimit,       // all 401 passes made
-        ZeroDistance,    // the ray stood on the centre: nothing to bend towards
-        ZeroVector,      // the bending exactly cancelled the step: no direction left
-        Fault,           // an arithmetic fault; `fault` says which
-        NotTraced,       // the recomputation before the trace failed
+        EnteredBody,   // the last point lies within 1000 units of the centre
+        PassLimit,     // all 401 passes made
+        ZeroDistance,  // the ray stood on the centre: nothing to bend towards
+        ZeroVector,    // the bending exactly cancelled the step: no direction left
+        Fault,         // an arithmetic fault; `fault` says which
+        NotTraced,     // the recomputation before the trace failed
     };
     Stop stop = Stop::NotTraced;
     int segments = 0;  // drawn, the first one included

@@ -21,15 +21,19 @@ Scene::Scene(Simulation& sim, Surface& surface, Labels& labels, FaultReporter& r
     sim_.setSceneView(this);
 }
 
-Scene::~Scene() { sim_.setSceneView(nullptr); }
+Scene::~Scene() {
+    sim_.setSceneView(nullptr);
+}
 
 void Scene::drawScene(double schwarzschildRadius) {
     surface_.clear();
     surface_.setFillColor(kBodyFill);
     surface_.setFillStyle(FillStyle::Solid);
-    surface_.circle(kCentreX, kCentreY, kBodyRadius, std::nullopt);  // outlined in the foreground colour
+    surface_.circle(kCentreX, kCentreY, kBodyRadius,
+                    std::nullopt);  // outlined in the foreground colour
     surface_.setFillStyle(FillStyle::Transparent);
-    for (float ring : kRingRadii) surface_.circle(kCentreX, kCentreY, ring, kRingColour);
+    for (float ring : kRingRadii)
+        surface_.circle(kCentreX, kCentreY, ring, kRingColour);
     const auto r = schwarzschildDrawingRadius(schwarzschildRadius, state_.radius);
     surface_.circle(kCentreX, kCentreY, static_cast<float>(r), kSchwarzschildColour);
 }
@@ -40,8 +44,8 @@ void Scene::drawBeamMarker() {
                  state_.markerX.plus(kMarkerSize).toSingle(),
                  static_cast<float>(checked::add32(state_.markerY, kMarkerSize)), colors::kBlack);
     surface_.box(state_.beamX.toSingle(), state_.beamY.toSingle(),
-                 state_.beamX.plus(kMarkerSize).toSingle(), state_.beamY.plus(kMarkerSize).toSingle(),
-                 colors::kPaletteYellow);
+                 state_.beamX.plus(kMarkerSize).toSingle(),
+                 state_.beamY.plus(kMarkerSize).toSingle(), colors::kPaletteYellow);
     state_.markerX = state_.beamX;
     state_.markerY = state_.beamY.value();
 }
@@ -49,7 +53,7 @@ void Scene::drawBeamMarker() {
 namespace {
 
 struct MoveRule {
-    std::int16_t step;  // added to beamY
+    std::int16_t step;        // added to beamY
     std::int32_t lowerBound;  // the new value must be above it...
     std::int32_t upperBound;  // ...and below this
 };

@@ -44,7 +44,7 @@ std::int32_t schwarzschildDrawingRadius(double schwarzschildRadius, double radiu
 enum class BeamMove { BigUp, Up, Down, BigDown };
 
 class Scene final : public SceneView {
-public:
+  public:
     // Attaches itself to the simulation as its scene view.
     Scene(Simulation& sim, Surface& surface, Labels& labels, FaultReporter& reporter);
     ~Scene() override;
@@ -62,7 +62,7 @@ public:
     // drawn so far stay.
     TraceResult clickBeam();
 
-private:
+  private:
     Simulation& sim_;
     SimState& state_;
     Surface& surface_;

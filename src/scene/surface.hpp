@@ -11,7 +11,7 @@ namespace korvath {
 enum class FillStyle { Solid = 0, Transparent = 1 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
     // Fills the drawing area with the background colour; everything drawn before is gone.
     virtual void clear() = 0;

@@ -10,9 +10,9 @@ void FaultNotice::report(const std::string& message) {
     ++count_;
     last_ = QString::fromStdString(message);
     if (!box_) {
-        box_ = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kForm1Caption.data(),
-                                                                       kForm1Caption.size()),
-                               last_, QMessageBox::Ok, parent_);
+        box_ = new QMessageBox(QMessageBox::Warning,
+                               QString::fromUtf8(kForm1Caption.data(), kForm1Caption.size()), last_,
+                               QMessageBox::Ok, parent_);
         box_->setObjectName("faultNotice");
         box_->setWindowModality(Qt::NonModal);
     }

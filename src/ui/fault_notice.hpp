@@ -11,7 +11,7 @@
 namespace korvath::ui {
 
 class FaultNotice final : public FaultReporter {
-public:
+  public:
     explicit FaultNotice(QWidget* parent) : parent_(parent) {}
     void report(const std::string& message) override;
 
@@ -19,7 +19,7 @@ public:
     QString lastMessage() const { return last_; }
     QMessageBox* box() const { return box_; }
 
-private:
+  private:
     QWidget* parent_;
     QPointer<QMessageBox> box_;
     int count_ = 0;

@@ -47,8 +47,8 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {"Label13", K::CaptionLabel, "The radius of curvature of stellar radius(m)", 9000, 3360, 3480,
      225},
     {"labhankei1b", K::ValueField, "", 9000, 3600, 2295, 255},
-    {"Label7", K::CaptionLabel, "The curvature of 1.5 times location of stellar radius", 9000,
-     3960, 4125, 225},
+    {"Label7", K::CaptionLabel, "The curvature of 1.5 times location of stellar radius", 9000, 3960,
+     4125, 225},
     {"labhankei15", K::ValueField, "", 9000, 4200, 2295, 255},
     {"Label14", K::CaptionLabel,
      "The radius of curvature of 1.5 times location of stellar radius(m)", 9000, 4560, 5175, 225},
@@ -59,8 +59,8 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
     {"Label15", K::CaptionLabel, "The radius of curvature of 2 times location of stellar radius(m)",
      9000, 5760, 5025, 225},
     {"labhankei2b", K::ValueField, "", 9000, 6000, 2295, 255},
-    {"Label9", K::CaptionLabel, "The curvature of 2.5 times location of stellar radius", 9000,
-     6360, 4125, 225},
+    {"Label9", K::CaptionLabel, "The curvature of 2.5 times location of stellar radius", 9000, 6360,
+     4125, 225},
     {"labhankei25", K::ValueField, "", 9000, 6600, 2295, 255},
     {"Label16", K::CaptionLabel,
      "The radius of curvature of 2.5 times location of stellar radius(m)", 9000, 6960, 5175, 225},
@@ -70,13 +70,16 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
 });
 
 constexpr std::array<std::string_view, 12> kTabOrder{
-    "Picture1",     "HScroll1",      "comchikyuu",    "HScroll2",
-    "HScroll3",     "HScroll4",      "combeam_up",    "combeam_down",
-    "combeam_upd",  "combeam_downd", "cmdkousenidou", "comtaiyou"};
+    "Picture1",   "HScroll1",     "comchikyuu",  "HScroll2",      "HScroll3",      "HScroll4",
+    "combeam_up", "combeam_down", "combeam_upd", "combeam_downd", "cmdkousenidou", "comtaiyou"};
 
 }  // namespace
 
-std::span<const ControlSpec> form1Controls() { return kControls; }
-std::span<const std::string_view> form1TabOrder() { return kTabOrder; }
+std::span<const ControlSpec> form1Controls() {
+    return kControls;
+}
+std::span<const std::string_view> form1TabOrder() {
+    return kTabOrder;
+}
 
 }  // namespace korvath::ui

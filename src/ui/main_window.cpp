@@ -16,12 +16,14 @@ namespace korvath::ui {
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // The client area keeps every control at its place: enlarging the window
 // adds empty space, shrinking it hides what falls outside, without scroll bars.
 class ClientArea final : public QWidget {
-public:
+  public:
     explicit ClientArea(QWidget* parent) : QWidget(parent) { setObjectName("clientArea"); }
     QSize sizeHint() const override {
         const double dpi = logicalDpiX();
@@ -42,7 +44,9 @@ constexpr int kBarMinimum = 0;
 constexpr int kBarMaximum = 100;
 constexpr int kBarArrowStep = 1;
 constexpr int kBarPageStep = 10;
-int designValue(std::string_view name) { return name == "HScroll1" ? 100 : 0; }
+int designValue(std::string_view name) {
+    return name == "HScroll1" ? 100 : 0;
+}
 
 }  // namespace
 
@@ -142,7 +146,8 @@ void MainWindow::buildControls() {
     labels_.setColor(LabelId::Label11, colors::kLabelGreyAtStart);
     labels_.setColor(LabelId::Label12, colors::kLabelGreyAtStart);
 
-    for (Bar bar : kAllBars) bars_.bind(bar, control<QScrollBar>(barName(bar).data()));
+    for (Bar bar : kAllBars)
+        bars_.bind(bar, control<QScrollBar>(barName(bar).data()));
 
     const auto order = form1TabOrder();
     for (size_t i = 1; i < order.size(); ++i)

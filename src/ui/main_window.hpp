@@ -23,7 +23,7 @@ class PictureBox;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -38,10 +38,10 @@ public:
     // The client area (below the menu bar) that holds every control.
     QWidget* clientArea() const { return centralWidget(); }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildMenu();
     void wireControls();

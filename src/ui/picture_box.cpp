@@ -11,7 +11,9 @@ namespace {
 constexpr QRgb kBackground = qRgb(0, 0, 0);
 constexpr Color kForeground = 0;  // outlines drawn without a colour of their own
 
-QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+QColor toQColor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
 
 }  // namespace
 
@@ -23,7 +25,9 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 
 PictureBox::~PictureBox() = default;
 
-double PictureBox::sceneToPixels() const { return logicalDpiX() / kTwipsPerInch; }
+double PictureBox::sceneToPixels() const {
+    return logicalDpiX() / kTwipsPerInch;
+}
 
 // The image covers the drawing area at the device pixel ratio. When either
 // changes, what was drawn is carried over, scaled.
@@ -37,8 +41,9 @@ void PictureBox::fitImage() {
     if (!image_.isNull()) {
         QPainter p(&fresh);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size()) * (dpr / image_.devicePixelRatio())),
-                    image_);
+        p.drawImage(
+            QRectF(QPointF(0, 0), QSizeF(image_.size()) * (dpr / image_.devicePixelRatio())),
+            image_);
     }
     fresh.setDevicePixelRatio(dpr);
     image_ = std::move(fresh);
@@ -60,7 +65,9 @@ QPainter& PictureBox::painter() {
     return *painter_;
 }
 
-void PictureBox::finishPainting() { painter_.reset(); }
+void PictureBox::finishPainting() {
+    painter_.reset();
+}
 
 void PictureBox::setOutline(Color color) {
     // One device-independent pixel wide, whatever the scale.

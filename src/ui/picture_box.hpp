@@ -16,7 +16,7 @@ namespace korvath::ui {
 
 class PictureBox final : public QFrame, public Surface {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(QWidget* parent = nullptr);
     ~PictureBox() override;
 
@@ -32,11 +32,11 @@ public:
     // The pixel under scene point (x, y), for checking what was drawn.
     QColor pixelAt(double x, double y);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QPainter& painter();
     void finishPainting();
     void fitImage();

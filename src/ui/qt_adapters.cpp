@@ -9,7 +9,9 @@ void QtLabels::setText(LabelId id, const std::string& text) {
     label(id)->setText(QString::fromStdString(text));
 }
 
-std::string QtLabels::text(LabelId id) const { return label(id)->text().toStdString(); }
+std::string QtLabels::text(LabelId id) const {
+    return label(id)->text().toStdString();
+}
 
 void QtLabels::setColor(LabelId id, Color color) {
     QLabel* l = label(id);

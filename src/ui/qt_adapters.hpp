@@ -12,7 +12,7 @@
 namespace korvath::ui {
 
 class QtLabels final : public Labels {
-public:
+  public:
     void bind(LabelId id, QLabel* label) { labels_[static_cast<size_t>(id)] = label; }
     QLabel* label(LabelId id) const { return labels_[static_cast<size_t>(id)]; }
 
@@ -20,7 +20,7 @@ public:
     std::string text(LabelId id) const override;
     void setColor(LabelId id, Color color) override;
 
-private:
+  private:
     std::array<QLabel*, kLabelCount> labels_{};
 };
 
@@ -29,7 +29,7 @@ private:
 // user sets is reported with the value the bar held before.
 class QtScrollBars final : public QObject, public ScrollBars {
     Q_OBJECT
-public:
+  public:
     using UserMoved = std::function<void(Bar, std::int16_t previous)>;
 
     void bind(Bar bar, QScrollBar* scrollBar);
@@ -39,7 +39,7 @@ public:
     std::int16_t value(Bar bar) const override;
     void setValue(Bar bar, std::int16_t value) override;
 
-private:
+  private:
     std::array<QScrollBar*, 4> bars_{};
     std::array<std::int16_t, 4> committed_{};  // the value each bar last reported
     UserMoved userMoved_;

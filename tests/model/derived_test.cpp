@@ -1,1 +1,133 @@
+#include "derived.hpp"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "number_text.hpp"
+#include "sim_state.hpp"
+
+namespace korvath {
+namespace {
+
+BodyQuantities derive(double radius, double mass) {
+    auto result = deriveBody(radius, mass);
+    if (auto* fault = std::get_if<Fault>(&result)) {
+        ADD_FAILURE() << fault->message;
+        return {};
+    }
+    return std::get<BodyQuantities>(result);
+}
+
+Fault faultOf(double radius, double mass) {
+    auto result = deriveBody(radius, mass);
+    if (auto* fault = std::get_if<Fault>(&result)) return *fault;
+    ADD_FAILURE() << "no fault for radius " << radius << " and mass " << mass;
+    return {};
+}
+
+double closedFormRs(double mass) {
+    return 2 * 6.67259e-11 * mass / (299792458.0 * 299792458.0);
+}
+
+TEST(DerivedQuantities, Earth) {
+    const BodyQuantities q = derive(kEarth.radius, kEarth.mass);
+    EXPECT_EQ(q.search.shrinkingSteps, 2036);
+    EXPECT_EQ(q.search.growingSteps, 0);
+    EXPECT_EQ(numberText(q.search.schwarzschildRadius), "0.00826186203267893");
+    EXPECT_EQ(numberText(q.density), "5.15040585101977");
+    EXPECT_FALSE(q.insideSchwarzschild());
+    // Within 1.5 % below the closed form 0.0083112 m.
+    EXPECT_LT(q.search.schwarzschildRadius, closedFormRs(kEarth.mass));
+    EXPECT_GT(q.search.schwarzschildRadius, closedFormRs(kEarth.mass) * std::pow(0.99, 1.5));
+    EXPECT_NEAR(q.samples[0].curvature, 3.2034e-23, 0.0001e-23);
+    EXPECT_NEAR(q.samples[0].curvatureRadius, 1.7668e11, 0.0001e11);
+    EXPECT_NEAR(q.samples[2].curvature, 4.0043e-24, 0.0001e-24);
+}
+
+TEST(DerivedQuantities, Sun) {
+    const BodyQuantities q = derive(kSun.radius, kSun.mass);
+    EXPECT_EQ(q.search.shrinkingSteps, 1231);
+    EXPECT_EQ(numberText(q.search.schwarzschildRadius), "2945.3830090664");
+    EXPECT_NEAR(q.density, 1.4084, 0.0001);
+    EXPECT_FALSE(q.insideSchwarzschild());
+}
+
+TEST(DerivedQuantities, BodyInsideItsSchwarzschildRadiusGrowsTheProbe) {
+    const BodyQuantities q = derive(1.0, 1e30);
+    EXPECT_EQ(q.search.shrinkingSteps, 0);
+    EXPECT_EQ(q.search.growingSteps, 734);
+    EXPECT_NEAR(q.search.schwarzschildRadius, 1485.90, 0.005);
+    EXPECT_TRUE(q.insideSchwarzschild());
+    // Within 1.5 % above the closed form 1484.85 m.
+    EXPECT_GT(q.search.schwarzschildRadius, closedFormRs(1e30));
+    EXPECT_LT(q.search.schwarzschildRadius, closedFormRs(1e30) * std::pow(1.01, 1.5));
+}
+
+TEST(DerivedQuantities, RadiusExactlyAtItsSchwarzschildRadiusTakesOneShrinkingStep) {
+    // Find a body whose surface evaluation gives a radius of curvature equal
+    // to the radius itself, to the last bit.
+    bool found = false;
+    for (double mass : {1e30, 2e30, 7e28, 1e25}) {
+        double d = std::nextafter(closedFormRs(mass), 0.0);
+        for (int i = 0; i < 4 && !found; ++i, d = std::nextafter(d, INFINITY)) {
+            if (evaluateCurvature(mass, d).curvatureRadius != d) continue;
+            found = true;
+            const BodyQuantities q = derive(d, mass);
+            EXPECT_EQ(q.search.shrinkingSteps, 1) << "mass " << mass;
+            EXPECT_EQ(q.search.growingSteps, 0);
+            EXPECT_FALSE(q.insideSchwarzschild());
+        }
+        if (found) break;
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST(DerivedQuantities, CurvatureFallsWithTheCubeOfTheDistance) {
+    const BodyQuantities q = derive(kEarth.radius, kEarth.mass);
+    EXPECT_DOUBLE_EQ(q.samples[2].curvature * 8, q.samples[0].curvature);
+    EXPECT_NEAR(q.samples[3].curvatureRadius / q.samples[0].curvatureRadius, std::pow(2.5, 1.5),
+                1e-12);
+    for (const Curvature& c : q.samples)
+        EXPECT_DOUBLE_EQ(c.curvatureRadius, 1 / std::sqrt(c.curvature));
+}
+
+TEST(DerivedQuantities, TheLongestSearchesTheBarsCanReach) {
+    // Earth with both radius bars at 100 and both mass bars at 0.
+    const BodyQuantities shrink =
+        derive(kEarth.radius * std::pow(2.0, 50) * 1.5, kEarth.mass / std::pow(2.0, 50) * 0.5);
+    EXPECT_EQ(shrink.search.shrinkingSteps, 9042);
+    // Sun with both radius bars at 0 and both mass bars at 100.
+    const BodyQuantities grow =
+        derive(kSun.radius / std::pow(2.0, 50) * 0.5, kSun.mass * std::pow(2.0, 50) * 1.5);
+    EXPECT_EQ(grow.search.growingSteps, 5834);
+}
+
+TEST(DerivedQuantities, BadInputsAreFaultsThatNameTheValue) {
+    EXPECT_EQ(faultOf(0, kEarth.mass).message, "The body cannot be computed: its radius is 0 m.");
+    EXPECT_EQ(faultOf(-5, kEarth.mass).message, "The body cannot be computed: its radius is -5 m.");
+    EXPECT_EQ(faultOf(std::nan(""), 1).message,
+              "The body cannot be computed: its radius is not a number.");
+    EXPECT_EQ(faultOf(INFINITY, 1).message, "The body cannot be computed: its radius is infinite.");
+    EXPECT_EQ(faultOf(kEarth.radius, 0).message, "The body cannot be computed: its mass is 0 kg.");
+    EXPECT_EQ(faultOf(kEarth.radius, -1e24).kind, Fault::Kind::Mass);
+    EXPECT_EQ(faultOf(0, 0).kind, Fault::Kind::Radius);
+}
+
+TEST(DerivedQuantities, ArithmeticLimitsAreFaults) {
+    // The cube of the radius in centimetres overflows.
+    const Fault volume = faultOf(1e101, 1);
+    EXPECT_EQ(volume.kind, Fault::Kind::Volume);
+    EXPECT_NE(volume.message.find("1E+101 m"), std::string::npos);
+    // The volume underflows to 0: the density divides by zero.
+    EXPECT_EQ(faultOf(1e-120, 1).kind, Fault::Kind::Density);
+    // More than 32767 shrinking steps overflow the search's 16-bit counter.
+    const Fault search = faultOf(1e50, 1e-130);
+    EXPECT_EQ(search.kind, Fault::Kind::SearchTooLong);
+    EXPECT_NE(search.message.find("32767"), std::string::npos);
+    // A mass so large that its Schwarzschild radius cubed overflows.
+    EXPECT_EQ(faultOf(1, 1e300).kind, Fault::Kind::Curvature);
+}
+
+}  // namespace
+}  // namespace korvath

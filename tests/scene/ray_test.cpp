@@ -1,1 +1,219 @@
+#include "ray.hpp"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "fakes.hpp"
+
+namespace korvath {
+namespace {
+
+using testing::Rig;
+
+// Presses "Beam" with the body and beam start given, and returns the trace.
+TraceResult beam(Rig& rig, double radius, double mass, int beamY = 1500) {
+    rig.started();
+    rig.state.radius = radius;
+    rig.state.mass = mass;
+    rig.state.beamY = VariantNumber::int16(static_cast<std::int16_t>(beamY));
+    rig.state.markerY = beamY;
+    rig.surface.ops.clear();
+    return rig.scene.clickBeam();
+}
+
+std::string segment(int x1, int y1, int x2, int y2) {
+    return "line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) +
+           " " + std::to_string(y2) + " 16777215";
+}
+
+bool allOnRow(const std::vector<std::string>& lines, int y) {
+    for (const auto& l : lines) {
+        float x1, y1, x2, y2;
+        if (std::sscanf(l.c_str(), "line %f %f %f %f", &x1, &y1, &x2, &y2) != 4) return false;
+        if (y1 != y || y2 != y) return false;
+    }
+    return true;
+}
+
+TEST(RayTracing, EarthFromTheStartRunsStraightForAllPasses) {
+    Rig rig;
+    const TraceResult r = beam(rig, kEarth.radius, kEarth.mass);
+    EXPECT_EQ(r.stop, TraceResult::Stop::PassLimit);
+    EXPECT_EQ(r.segments, 402);
+    const auto lines = rig.surface.only("line");
+    ASSERT_EQ(lines.size(), 402u);
+    EXPECT_EQ(lines.front(), segment(8050, 1550, 8100, 1550));
+    EXPECT_EQ(lines[1], segment(8000, 1550, 8050, 1550));
+    EXPECT_EQ(lines.back(), segment(-12000, 1550, -11950, 1550));
+    EXPECT_TRUE(allOnRow(lines, 1550));
+    EXPECT_EQ(rig.state.rayX, -12000);
+    EXPECT_EQ(rig.state.rayY, 1550);
+    // The recomputation came first: the scene is drawn anew below the ray.
+    EXPECT_EQ(rig.surface.ops.front(), "clear");
+    EXPECT_TRUE(rig.reporter.messages.empty());
+}
+
+TEST(RayTracing, SunGivesTheSameStraightLine) {
+    Rig rig;
+    const TraceResult r = beam(rig, kSun.radius, kSun.mass);
+    EXPECT_EQ(r.segments, 402);
+    EXPECT_TRUE(allOnRow(rig.surface.only("line"), 1550));
+}
+
+TEST(RayTracing, StopsAtTheFirstPointInsideTheBody) {
+    struct Case {
+        int beamY;
+        int segments;
+        int endX, endY;
+    };
+    for (const Case& c :
+         {Case{2500, 85, 3850, 2550}, Case{2950, 83, 3950, 3000}, Case{2000, 96, 3300, 2050}}) {
+        Rig rig;
+        const TraceResult r = beam(rig, kEarth.radius, kEarth.mass, c.beamY);
+        EXPECT_EQ(r.stop, TraceResult::Stop::EnteredBody) << c.beamY;
+        EXPECT_EQ(r.segments, c.segments) << c.beamY;
+        EXPECT_EQ(rig.surface.only("line").back(), segment(c.endX, c.endY, c.endX + 50, c.endY));
+        EXPECT_EQ(rig.state.rayX, c.endX);
+        EXPECT_EQ(rig.state.rayY, c.endY);
+    }
+}
+
+TEST(RayTracing, TouchingTheStopCircleDoesNotStopTheRay) {
+    for (int beamY : {1950, 3950}) {
+        Rig rig;
+        const TraceResult r = beam(rig, kEarth.radius, kEarth.mass, beamY);
+        EXPECT_EQ(r.segments, 402) << beamY;
+        EXPECT_TRUE(allOnRow(rig.surface.only("line"), beamY + 50));
+    }
+}
+
+TEST(RayTracing, AMassManyOrdersLargerBendsTheRay) {
+    {
+        Rig rig;
+        beam(rig, kEarth.radius, kEarth.mass * std::pow(2.0, 28));
+        EXPECT_EQ(rig.surface.only("line").size(), 402u);
+        EXPECT_TRUE(allOnRow(rig.surface.only("line"), 1550));
+    }
+    {
+        Rig rig;
+        beam(rig, kEarth.radius, kEarth.mass * std::pow(2.0, 29));
+        EXPECT_FALSE(allOnRow(rig.surface.only("line"), 1550));
+        // It bends towards the body, downwards on the screen.
+        EXPECT_GT(rig.state.rayY, 1550);
+    }
+    {
+        Rig rig;
+        const TraceResult r = beam(rig, kEarth.radius, kEarth.mass * std::pow(2.0, 32));
+        EXPECT_EQ(r.stop, TraceResult::Stop::EnteredBody);
+        EXPECT_LT(r.segments, 300);
+        EXPECT_LT(std::hypot(rig.state.rayX - 3000, rig.state.rayY - 3000), 1000);
+    }
+}
+
+TEST(RayTracing, EverySegmentIsFiftyUnitsLongUpToRounding) {
+    Rig rig;
+    beam(rig, kEarth.radius, kEarth.mass * std::pow(2.0, 31), 500);
+    for (const auto& l : rig.surface.only("line")) {
+        float x1, y1, x2, y2;
+        ASSERT_EQ(std::sscanf(l.c_str(), "line %f %f %f %f", &x1, &y1, &x2, &y2), 4);
+        EXPECT_NEAR(std::hypot(x2 - x1, y2 - y1), 50, 1.0) << l;
+    }
+}
+
+TEST(RayTracing, MovesLeaveTheTraceAndTheNextBeamClearsIt) {
+    Rig rig;
+    beam(rig, kEarth.radius, kEarth.mass);
+    rig.scene.clickMove(BeamMove::BigDown);
+    // The move drew two boxes after the trace and cleared nothing.
+    const auto& ops = rig.surface.ops;
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), "clear"), 1);
+    EXPECT_EQ(ops.back(), "box 8100 1800 8200 1900 65535");
+    rig.surface.ops.clear();
+    rig.scene.clickBeam();
+    EXPECT_EQ(rig.surface.ops.front(), "clear");
+    EXPECT_EQ(rig.surface.only("line").front(), segment(8050, 1850, 8100, 1850));
+}
+
+TEST(RayTracing, ARayOnTheCentreStopsBeforeDividingByZero) {
+    Rig rig;
+    rig.started();
+    rig.state.beamX = VariantNumber::int16(3050);
+    rig.state.beamY = VariantNumber::int16(2950);  // the ray starts at (3000, 3000)
+    const TraceResult r = traceRay(rig.state, rig.surface);
+    EXPECT_EQ(r.stop, TraceResult::Stop::ZeroDistance);
+    EXPECT_EQ(r.segments, 1);
+    EXPECT_FALSE(r.fault);
+}
+
+TEST(RayTracing, ABendingThatCancelsTheStepStopsTheTrace) {
+    // A ray leaving the body's row to the left, away from the centre, with a
+    // mass chosen so that the bending pulls back exactly its 50 units.
+    Rig rig;
+    rig.started();
+    SimState& s = rig.state;
+    s.beamX = VariantNumber::int16(0);
+    s.beamY = VariantNumber::int16(2950);  // the first pass starts at (-50, 3000)
+    // Not every radius has a mass whose bending comes out at exactly 50.0;
+    // try radii a metre apart and, for each, the masses a few units in the
+    // last place around the exact value.
+    bool found = false;
+    for (int i = 0; i < 200 && !found; ++i) {
+        const double radius = kEarth.radius + i;
+        const double metres = 3050 * radius / 1000;
+        const double k = radius / rayConstants::kScaleRadius;
+        auto bending = [&](double mass) {
+            const double curvature = mass * physics::kTwoG / std::pow(metres, 3.0) /
+                                     std::pow(physics::kSpeedOfLight, 2.0);
+            return 3050 * curvature * rayConstants::kBendingFactor * std::pow(k, 2.0);
+        };
+        double mass = kEarth.mass * 50 / bending(kEarth.mass);
+        for (int j = 0; j < 8; ++j)
+            mass = std::nextafter(mass, 0.0);
+        for (int j = 0; j < 16 && !found; ++j, mass = std::nextafter(mass, INFINITY)) {
+            if (bending(mass) != 50) continue;
+            found = true;
+            s.radius = radius;
+            s.mass = mass;
+        }
+    }
+    ASSERT_TRUE(found);
+    const TraceResult r = traceRay(s, rig.surface);
+    EXPECT_EQ(r.stop, TraceResult::Stop::ZeroVector);
+    EXPECT_EQ(r.segments, 1);
+    EXPECT_FALSE(r.fault);
+}
+
+TEST(RayTracing, AnArithmeticFaultStopsTheTraceKeepsItsSegmentsAndIsReported) {
+    Rig rig;
+    rig.started();
+    // Far out to the left the 32-bit coordinate arithmetic overflows after a few passes.
+    rig.state.beamX = VariantNumber::int32(-2147480000);
+    rig.state.markerX = rig.state.beamX;
+    rig.surface.ops.clear();
+    const TraceResult r = rig.scene.clickBeam();
+    EXPECT_EQ(r.stop, TraceResult::Stop::Fault);
+    EXPECT_GT(r.segments, 1);
+    EXPECT_EQ(rig.surface.only("line").size(), static_cast<size_t>(r.segments));
+    ASSERT_EQ(rig.reporter.messages.size(), 1u);
+    EXPECT_EQ(rig.reporter.messages[0], *r.fault);
+    EXPECT_NE(r.fault->find("overflow"), std::string::npos);
+    // The recomputation before it stands, and the program goes on.
+    EXPECT_EQ(rig.text(LabelId::Label2), "6378000");
+    EXPECT_TRUE(rig.scene.clickMove(BeamMove::Up));
+}
+
+TEST(RayTracing, ABodyThatCannotBeComputedTracesNothing) {
+    Rig rig;
+    const TraceResult r = beam(rig, 0, kEarth.mass);
+    EXPECT_EQ(r.stop, TraceResult::Stop::NotTraced);
+    EXPECT_TRUE(rig.surface.ops.empty());
+    ASSERT_EQ(rig.reporter.messages.size(), 1u);
+    // The event is undone: the body goes back to what it was before the click.
+    EXPECT_EQ(rig.state.radius, 0);
+}
+
+}  // namespace
+}  // namespace korvath

@@ -1,1 +1,189 @@
+#include "scene.hpp"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "fakes.hpp"
+#include "number_text.hpp"
+
+namespace korvath {
+namespace {
+
+using testing::Rig;
+using Ops = std::vector<std::string>;
+
+TEST(SceneDrawing, FirstRecomputationDrawsTheSceneThenTheMarker) {
+    Rig rig;
+    rig.started();
+    EXPECT_EQ(rig.surface.ops,
+              (Ops{
+                  "clear",
+                  "fillColor 16711680",  // blue (0, 0, 255)
+                  "fillStyle 0",
+                  "circle 3000 3000 1000",  // the body, outlined in the foreground colour
+                  "fillStyle 1",
+                  "circle 3000 3000 1500 200",  // red (200, 0, 0)
+                  "circle 3000 3000 2000 200",
+                  "circle 3000 3000 2500 200",
+                  "circle 3000 3000 8 65535",   // yellow, at its floor of 8
+                  "box 8100 1500 8200 1600 0",  // black over the last marker
+                  "box 8100 1500 8200 1600 65535",
+              }));
+}
+
+TEST(SceneDrawing, DrawingRadiusRoundsHalfToEvenWithAFloorOfEight) {
+    EXPECT_EQ(schwarzschildDrawingRadius(8.5, 1000), 8);
+    EXPECT_EQ(schwarzschildDrawingRadius(9.5, 1000), 10);
+    EXPECT_EQ(schwarzschildDrawingRadius(10.5, 1000), 10);
+    EXPECT_EQ(schwarzschildDrawingRadius(7.4, 1000), 8);
+    EXPECT_EQ(schwarzschildDrawingRadius(0.0082, 6378000), 8);
+    EXPECT_EQ(schwarzschildDrawingRadius(999.6, 1000), 1000);
+    EXPECT_EQ(schwarzschildDrawingRadius(2600, 1000), 2600);
+}
+
+TEST(SceneDrawing, DrawingRadiusBeyondTheSurfaceIsLimitedInsteadOfFailing) {
+    using sceneGeometry::kMaxDrawingRadius;
+    // The limit itself lies outside every corner of the surface.
+    EXPECT_GT(kMaxDrawingRadius,
+              std::hypot(sceneGeometry::kSurfaceWidth - sceneGeometry::kCentreX,
+                         sceneGeometry::kSurfaceHeight - sceneGeometry::kCentreY));
+    EXPECT_EQ(schwarzschildDrawingRadius(99999.4, 1000), 99999);
+    EXPECT_EQ(schwarzschildDrawingRadius(3e6, 1000), kMaxDrawingRadius);
+    EXPECT_EQ(schwarzschildDrawingRadius(3e9, 1), kMaxDrawingRadius);         // beyond 32 bits
+    EXPECT_EQ(schwarzschildDrawingRadius(1e300, 1e-300), kMaxDrawingRadius);  // beyond doubles
+}
+
+TEST(SceneDrawing, EarthWithBothRadiusBarsAtTheBottomIsDrawnWhole) {
+    Rig rig;
+    rig.started();
+    rig.moveBar(Bar::HScroll1, 0);
+    rig.moveBar(Bar::HScroll3, 19);
+    rig.moveBar(Bar::HScroll3, 0);
+    ASSERT_TRUE(rig.reporter.messages.empty());
+    const Ops& ops = rig.surface.ops;
+    ASSERT_GE(ops.size(), 3u);
+    EXPECT_EQ(ops[ops.size() - 3], "circle 3000 3000 100000 65535");
+    EXPECT_EQ(ops[ops.size() - 1], "box 8100 1500 8200 1600 65535");
+    EXPECT_EQ(rig.text(LabelId::labhankei25b), numberText(rig.state.curvatureRadius));
+    EXPECT_EQ(rig.text(LabelId::Label11), "");  // a caption label: only its colour changes
+    EXPECT_EQ(rig.labels.color(LabelId::Label12), colors::kBlack);
+}
+
+TEST(SceneDrawing, BodyInsideItsSchwarzschildRadiusGetsACircleBeyondTheRings) {
+    Rig rig;
+    rig.started();
+    rig.state.radius = 1;
+    rig.state.mass = 1e30;
+    ASSERT_FALSE(rig.sim.computeAndDraw());  // rs about 1486 m: 1.5 million units, limited
+    EXPECT_EQ(rig.surface.only("circle").back(), "circle 3000 3000 100000 65535");
+    rig.state.radius = 1;
+    rig.state.mass = 1.5e27;  // rs about 2.2 m: a circle of about 2200 units
+    ASSERT_FALSE(rig.sim.computeAndDraw());
+    const int drawn = schwarzschildDrawingRadius(std::stod(rig.text(LabelId::Label12)), 1);
+    EXPECT_GT(drawn, 2000);
+    EXPECT_EQ(rig.surface.only("circle").back(),
+              "circle 3000 3000 " + std::to_string(drawn) + " 65535");
+}
+
+// ---------------------------------------------------------------------------
+// Beam-start marker and the move buttons
+
+void placeBeam(Rig& rig, int y) {
+    rig.state.beamY = VariantNumber::int16(static_cast<std::int16_t>(y));
+    rig.state.markerY = y;
+}
+
+TEST(MoveButtons, UpMovesFiftyAndRepaintsTheMarker) {
+    Rig rig;
+    rig.started();
+    rig.surface.ops.clear();
+    EXPECT_TRUE(rig.scene.clickMove(BeamMove::Up));
+    EXPECT_EQ(rig.state.beamY, VariantNumber::int16(1450));
+    EXPECT_EQ(rig.state.markerY, 1450);
+    EXPECT_EQ(rig.text(LabelId::labkiti), "1450");
+    EXPECT_EQ(rig.surface.ops, (Ops{"box 8100 1500 8200 1600 0", "box 8100 1450 8200 1550 65535"}));
+}
+
+TEST(MoveButtons, EachButtonHasItsStepAndItsBound) {
+    struct Case {
+        int from;
+        BeamMove move;
+        int to;  // == from: refused
+    };
+    for (const Case& c : {
+             Case{50, BeamMove::Up, 50},
+             Case{50, BeamMove::BigUp, 50},
+             Case{300, BeamMove::BigUp, 300},  // 300 - 300 is not above 0
+             Case{300, BeamMove::Up, 250},
+             Case{350, BeamMove::BigUp, 50},
+             Case{100, BeamMove::Up, 50},
+             Case{6050, BeamMove::Down, 6050},  // 6100 is not below 6100
+             Case{6000, BeamMove::Down, 6050},
+             Case{5850, BeamMove::BigDown, 6150},
+             Case{5900, BeamMove::BigDown, 5900},  // 6200 is not below 6200
+             Case{6150, BeamMove::Down, 6150},
+             Case{6150, BeamMove::BigDown, 6150},
+             Case{1500, BeamMove::BigDown, 1800},
+         }) {
+        Rig rig;
+        rig.started();
+        placeBeam(rig, c.from);
+        rig.labels.setText(LabelId::labkiti, "before");
+        rig.surface.ops.clear();
+        const bool moved = rig.scene.clickMove(c.move);
+        EXPECT_EQ(moved, c.to != c.from) << c.from;
+        EXPECT_EQ(rig.state.beamY.value(), c.to) << c.from;
+        if (moved) {
+            EXPECT_EQ(rig.text(LabelId::labkiti), std::to_string(c.to));
+            EXPECT_EQ(rig.surface.ops.size(), 2u);
+        } else {
+            // A refused move changes nothing at all.
+            EXPECT_EQ(rig.text(LabelId::labkiti), "before");
+            EXPECT_TRUE(rig.surface.ops.empty());
+            EXPECT_EQ(rig.state.markerY, c.from);
+        }
+    }
+}
+
+TEST(MoveButtons, ReachableStartsStayOnTheFiftyGridWithinTheirBounds) {
+    Rig rig;
+    rig.started();
+    for (int i = 0; i < 40; ++i)
+        rig.scene.clickMove(BeamMove::BigUp);
+    for (int i = 0; i < 40; ++i)
+        rig.scene.clickMove(BeamMove::Up);
+    EXPECT_EQ(rig.state.beamY.value(), 50);
+    for (int i = 0; i < 200; ++i)
+        rig.scene.clickMove(BeamMove::Down);
+    EXPECT_EQ(rig.state.beamY.value(), 6050);
+    placeBeam(rig, 5850);
+    rig.scene.clickMove(BeamMove::BigDown);
+    EXPECT_EQ(rig.state.beamY.value(), 6150);
+    EXPECT_EQ(rig.state.beamY.kind(), VariantNumber::Kind::Int16);
+    EXPECT_EQ(rig.state.beamX, VariantNumber::int16(8100));
+}
+
+TEST(MoveButtons, MovesBeforeTheFirstTickDrawTheMarkerOnly) {
+    Rig rig;
+    rig.sim.load();
+    rig.scene.clickMove(BeamMove::Down);
+    EXPECT_EQ(rig.surface.ops, (Ops{"box 8100 1500 8200 1600 0", "box 8100 1550 8200 1650 65535"}));
+    EXPECT_EQ(rig.text(LabelId::labkiti), "1550");
+    EXPECT_EQ(rig.text(LabelId::Label2), "");
+}
+
+TEST(MoveButtons, MarkerBoxesWidenWithoutErrorBeyondSixteenBits) {
+    Rig rig;
+    rig.started();
+    rig.state.beamX = VariantNumber::int16(32700);
+    rig.state.markerX = rig.state.beamX;
+    rig.surface.ops.clear();
+    rig.scene.drawBeamMarker();
+    EXPECT_EQ(rig.surface.ops,
+              (Ops{"box 32700 1500 32800 1600 0", "box 32700 1500 32800 1600 65535"}));
+    EXPECT_EQ(rig.state.markerX.kind(), VariantNumber::Kind::Int16);
+}
+
+}  // namespace
+}  // namespace korvath

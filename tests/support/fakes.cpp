@@ -8,13 +8,16 @@ namespace {
 
 std::string join(std::initializer_list<double> values) {
     std::ostringstream out;
-    for (double v : values) out << ' ' << v;
+    for (double v : values)
+        out << ' ' << v;
     return out.str();
 }
 
 }  // namespace
 
-MemoryLabels::MemoryLabels() { colors.fill(0); }
+MemoryLabels::MemoryLabels() {
+    colors.fill(0);
+}
 
 void MemoryLabels::setText(LabelId id, const std::string& text) {
     texts[static_cast<size_t>(id)] = text;

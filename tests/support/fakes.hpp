@@ -15,7 +15,7 @@
 namespace korvath::testing {
 
 class MemoryLabels final : public Labels {
-public:
+  public:
     MemoryLabels();
     void setText(LabelId id, const std::string& text) override;
     std::string text(LabelId id) const override { return texts[static_cast<size_t>(id)]; }
@@ -28,15 +28,19 @@ public:
 };
 
 class MemoryBars final : public ScrollBars {
-public:
+  public:
     // Design values: HScroll1 at 100, the others at 0.
     std::array<std::int16_t, 4> values{100, 0, 0, 0};
-    std::int16_t value(Bar bar) const override { return values[static_cast<size_t>(barIndex(bar))]; }
-    void setValue(Bar bar, std::int16_t v) override { values[static_cast<size_t>(barIndex(bar))] = v; }
+    std::int16_t value(Bar bar) const override {
+        return values[static_cast<size_t>(barIndex(bar))];
+    }
+    void setValue(Bar bar, std::int16_t v) override {
+        values[static_cast<size_t>(barIndex(bar))] = v;
+    }
 };
 
 class RecordingReporter final : public FaultReporter {
-public:
+  public:
     void report(const std::string& message) override { messages.push_back(message); }
     std::vector<std::string> messages;
 };
@@ -44,7 +48,7 @@ public:
 // Records each operation as a line of text, for example "circle 3000 3000 1500 200"
 // (centre, radius, outline colour as a 32-bit value; no colour: the foreground).
 class RecordingSurface final : public Surface {
-public:
+  public:
     void clear() override { ops.push_back("clear"); }
     void setFillColor(Color color) override;
     void setFillStyle(FillStyle style) override;
