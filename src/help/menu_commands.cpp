@@ -42,7 +42,10 @@ void MenuCommands::help() {
     launcher_->setTopTwips(static_cast<float>(h / 4 + area.top() * twipsPerPixel));
     launcher_->exec();  // returns when the window has unloaded itself, or was closed
 
-    helpFile_ = QCoreApplication::applicationDirPath() + QDir::separator() + kHelpFileName;
+    // Joined as they are: a folder at the root gives two separators in a row.
+    const QString folder =
+        applicationFolder_.isNull() ? QCoreApplication::applicationDirPath() : applicationFolder_;
+    helpFile_ = folder + QDir::separator() + kHelpFileName;
 
     // One press of F1 to the active window, now the main window again,
     // without waiting for it to be handled.

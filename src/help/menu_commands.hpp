@@ -27,6 +27,9 @@ class MenuCommands final : public QObject {
 
     // The help-file setting: empty until the first Help command.
     QString helpFile() const { return helpFile_; }
+    // The folder the Help command names the help file in: the program's own
+    // folder unless set otherwise.
+    void setApplicationFolder(const QString& folder) { applicationFolder_ = folder; }
     HelpLauncher* launcher() const { return launcher_; }
     HelpViewer* viewer() const { return viewer_; }
     // Closes the viewer and the launcher, with the main window.
@@ -42,6 +45,7 @@ class MenuCommands final : public QObject {
     QPointer<HelpLauncher> launcher_;
     QPointer<HelpViewer> viewer_;
     QString helpFile_;
+    QString applicationFolder_;
 };
 
 }  // namespace korvath::help

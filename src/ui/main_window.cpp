@@ -9,8 +9,14 @@
 
 #include "form1_layout.hpp"
 #include "menu_commands.hpp"
+#include "parameter_bar.hpp"
 #include "picture_box.hpp"
 #include "twips.hpp"
+
+// Resources of a static library must be registered by name, outside any namespace.
+static void registerResources() {
+    Q_INIT_RESOURCE(korvath);
+}
 
 namespace korvath::ui {
 
@@ -52,6 +58,7 @@ int designValue(std::string_view name) {
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), notice_(this), sim_(labels_, bars_, notice_) {
+    registerResources();
     setObjectName("Form1");
     setWindowTitle(qs(kForm1Caption));
     setWindowIcon(QIcon(":/korvath/korvath.xpm"));
@@ -111,7 +118,7 @@ void MainWindow::buildControls() {
                 break;
             }
             case ControlKind::ScrollBar: {
-                auto* bar = new QScrollBar(Qt::Horizontal, client);
+                auto* bar = new ParameterBar(client);
                 bar->setRange(kBarMinimum, kBarMaximum);
                 bar->setSingleStep(kBarArrowStep);
                 bar->setPageStep(kBarPageStep);
