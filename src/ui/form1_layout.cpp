@@ -73,7 +73,41 @@ constexpr std::array<std::string_view, 12> kTabOrder{
     "Picture1",   "HScroll1",     "comchikyuu",  "HScroll2",      "HScroll3",      "HScroll4",
     "combeam_up", "combeam_down", "combeam_upd", "combeam_downd", "cmdkousenidou", "comtaiyou"};
 
+constexpr std::array kAccessible = std::to_array<AccessibleText>({
+    {"HScroll1", "Radius, coarse: powers of two",
+     "Multiplies the preset radius by 2 to the power (value - 50)"},
+    {"HScroll3", "Radius, fine: whole percents", "Adds (value - 50) percent of the coarse radius"},
+    {"HScroll2", "Mass, coarse: powers of two",
+     "Multiplies the preset mass by 2 to the power (value - 50)"},
+    {"HScroll4", "Mass, fine: whole percents", "Adds (value - 50) percent of the coarse mass"},
+    {"Picture1", "Scene",
+     "The body as a blue disc, red rings at 1.5, 2 and 2.5 body radii, the "
+     "Schwarzschild radius as a yellow circle, the beam start as a yellow box "
+     "and the traced light ray in white"},
+    {"labh1", "", "Value of the coarse radius bar"},
+    {"labh2", "", "Value of the fine radius bar"},
+    {"labg1", "", "Value of the coarse mass bar"},
+    {"labg2", "", "Value of the fine mass bar"},
+    {"Label2", "", "Radius in metres"},
+    {"Label4", "", "Mass in kilograms"},
+    {"labkiti", "", "Height of the beam start in scene units"},
+    {"Label10", "", "Density in grams per cubic centimetre"},
+    {"Label12", "", "Schwarzschild radius in metres"},
+    {"labhankei1", "", "Curvature at 1 body radius, per square metre"},
+    {"labhankei1b", "", "Radius of curvature at 1 body radius in metres"},
+    {"labhankei15", "", "Curvature at 1.5 body radii, per square metre"},
+    {"labhankei15b", "", "Radius of curvature at 1.5 body radii in metres"},
+    {"labhankei2", "", "Curvature at 2 body radii, per square metre"},
+    {"labhankei2b", "", "Radius of curvature at 2 body radii in metres"},
+    {"labhankei25", "", "Curvature at 2.5 body radii, per square metre"},
+    {"labhankei25b", "", "Radius of curvature at 2.5 body radii in metres"},
+});
+
 }  // namespace
+
+std::span<const AccessibleText> form1AccessibleTexts() {
+    return kAccessible;
+}
 
 std::span<const ControlSpec> form1Controls() {
     return kControls;

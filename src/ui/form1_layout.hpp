@@ -20,6 +20,16 @@ struct ControlSpec {
 // The 45 visible controls (the timer is the 46th), in the order of the layout.
 std::span<const ControlSpec> form1Controls();
 
+// What a screen reader says of a control beyond its caption: a name for the
+// bars and the picture, a description (quantity and unit) for value fields,
+// whose accessible name stays their current text.
+struct AccessibleText {
+    std::string_view control;
+    std::string_view name;  // empty: the caption or current text
+    std::string_view description;
+};
+std::span<const AccessibleText> form1AccessibleTexts();
+
 // Keyboard focus order; Picture1 has the focus when the window opens.
 std::span<const std::string_view> form1TabOrder();
 

@@ -144,6 +144,12 @@ void MainWindow::buildControls() {
             w->setFocusPolicy(Qt::NoFocus);
     }
 
+    for (const AccessibleText& a : form1AccessibleTexts()) {
+        QWidget* w = control<QWidget>(a.control.data());
+        if (!a.name.empty()) w->setAccessibleName(qs(a.name));
+        w->setAccessibleDescription(qs(a.description));
+    }
+
     for (int i = 0; i < kLabelCount; ++i) {
         const auto id = static_cast<LabelId>(i);
         labels_.bind(id, control<QLabel>(labelName(id).data()));

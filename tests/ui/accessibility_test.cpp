@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QMenuBar>
+
+#include "window_rig.hpp"
+
+namespace korvath {
+namespace {
+
+using testing::WindowRig;
+
+QString accessible(QObject* object, QAccessible::Text what) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(what) : QString("<no interface>");
+}
+
+TEST(Accessibility, ButtonsAndMenuCommandsAreReadByTheirCaptions) {
+    WindowRig rig(false);
+    const std::pair<const char*, const char*> buttons[] = {
+        {"comchikyuu", "Earth"},  {"comtaiyou", "Sun"},     {"combeam_upd", "UP"},
+        {"combeam_up", "up"},     {"combeam_down", "down"}, {"combeam_downd", "DOWN"},
+        {"cmdkousenidou", "Beam"}};
+    for (auto [name, caption] : buttons) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(rig.find(name));
+        ASSERT_NE(iface, nullptr) << name;
+        EXPECT_EQ(iface->role(), QAccessible::Button);
+        EXPECT_EQ(iface->text(QAccessible::Name), caption) << name;
+    }
+    // The menu bar's two commands, by caption without the access-key mark.
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(rig.window->menuBar());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->childCount(), 2);
+    EXPECT_EQ(menu->child(0)->text(QAccessible::Name), "Exit");
+    EXPECT_EQ(menu->child(1)->text(QAccessible::Name), "Help");
+}
+
+TEST(Accessibility, EachBarSaysWhatItScalesAndItsValue) {
+    WindowRig rig;
+    const std::pair<const char*, const char*> bars[] = {
+        {"HScroll1", "Radius, coarse: powers of two"},
+        {"HScroll3", "Radius, fine: whole percents"},
+        {"HScroll2", "Mass, coarse: powers of two"},
+        {"HScroll4", "Mass, fine: whole percents"}};
+    rig.bar("HScroll3")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    for (auto [name, spoken] : bars) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(rig.find(name));
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->text(QAccessible::Name), spoken);
+        EXPECT_FALSE(iface->text(QAccessible::Description).isEmpty());
+        ASSERT_NE(iface->valueInterface(), nullptr);
+        EXPECT_EQ(iface->valueInterface()->currentValue().toInt(), rig.bar(name)->value());
+        EXPECT_EQ(iface->valueInterface()->minimumValue().toInt(), 0);
+        EXPECT_EQ(iface->valueInterface()->maximumValue().toInt(), 100);
+    }
+    EXPECT_EQ(rig.bar("HScroll3")->value(), 60);
+}
+
+TEST(Accessibility, ValueFieldsAreReadByTheirTextWithTheQuantityAndUnitAsDescription) {
+    WindowRig rig;
+    EXPECT_EQ(accessible(rig.find("Label12"), QAccessible::Name), "0.00826186203267893");
+    EXPECT_EQ(accessible(rig.find("Label12"), QAccessible::Description),
+              "Schwarzschild radius in metres");
+    EXPECT_EQ(accessible(rig.find("Label2"), QAccessible::Description), "Radius in metres");
+    EXPECT_EQ(accessible(rig.find("labhankei15b"), QAccessible::Description),
+              "Radius of curvature at 1.5 body radii in metres");
+    rig.click("comtaiyou");
+    EXPECT_EQ(accessible(rig.find("Label2"), QAccessible::Name), "696000000");
+    // Every value field has a description; caption labels are read by their text.
+    for (const char* name :
+         {"Label2", "Label4", "Label10", "Label12", "labhankei1", "labhankei1b", "labhankei15",
+          "labhankei15b", "labhankei2", "labhankei2b", "labhankei25", "labhankei25b", "labh1",
+          "labh2", "labg1", "labg2", "labkiti"})
+        EXPECT_FALSE(accessible(rig.find(name), QAccessible::Description).isEmpty()) << name;
+    EXPECT_EQ(accessible(rig.find("Label5"), QAccessible::Name), "density(gram/cubic centimeters)");
+    EXPECT_EQ(accessible(rig.find("Picture1"), QAccessible::Name), "Scene");
+}
+
+}  // namespace
+}  // namespace korvath
