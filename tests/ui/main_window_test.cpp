@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -120,6 +121,14 @@ TEST(MainWindow, CaptionClientAreaFontsAndIcon) {
     EXPECT_EQ(rig.window->font().family(), "Arial");
     EXPECT_EQ(rig.window->font().pointSizeF(), 9.0);
     EXPECT_EQ(rig.window->font().weight(), QFont::Normal);
+    // Arial itself or its metric-compatible face, so every caption fits its place.
+    const QString face = QFontInfo(rig.window->font()).family();
+    EXPECT_TRUE(face == "Arial" || face == "Liberation Sans") << face.toStdString();
+    for (const Expected& e : kLayout) {
+        auto* label = qobject_cast<QLabel*>(rig.find(e.name));
+        if (!label || !e.caption) continue;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << e.name;
+    }
     EXPECT_EQ(rig.find("comchikyuu")->font().pointSizeF(), 9.0);
     EXPECT_EQ(rig.find("Label17")->font().pointSizeF(), 9.75);
     for (const char* name : {"Label18", "Label19", "Label20"})
