@@ -172,6 +172,13 @@ TEST(MainWindow, TabOrderStartsAtThePictureWhichHasTheFocus) {
         visited << QApplication::focusWidget()->objectName();
     }
     EXPECT_EQ(visited, expected);
+    // Space presses the button that has the focus.
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "cmdkousenidou");
+    const long before = rig.recomputations();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(rig.recomputations(), before + 1);
     for (const char* name : kValueFields)
         EXPECT_EQ(rig.find(name)->focusPolicy(), Qt::NoFocus) << name;
 }

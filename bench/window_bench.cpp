@@ -1,0 +1,237 @@
+// The recomputation and the Beam press on the real window: Qt labels and the
+// PictureBox drawing surface, headless on the offscreen platform.
+//
+// PictureBox keeps one QPainter open across drawing calls and closes it when
+// its image is read or painted. Every timed iteration therefore ends by
+// reading the image, which is the least that showing the result costs; that
+// way each iteration opens and closes the painter once, as a shown scene does.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QObject>
+#include <QWindow>
+#include <string>
+#include <variant>
+
+#include "bodies.hpp"
+#include "main_window.hpp"
+#include "picture_box.hpp"
+
+namespace korvath::bench {
+namespace {
+
+using ui::MainWindow;
+
+// Counts the paint events a widget receives.
+class PaintCounter final : public QObject {
+  public:
+    long count = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A main window as the user has it after the first timer tick: shown,
+// exposed, the Earth computed and drawn.
+class ShownWindow {
+  public:
+    ShownWindow() {
+        window_.show();
+        QElapsedTimer waited;
+        waited.start();
+        while (!(window_.windowHandle() && window_.windowHandle()->isExposed()) &&
+               waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::processEvents();
+        if (!window_.windowHandle() || !window_.windowHandle()->isExposed()) {
+            error_ = "the window was not exposed";
+            return;
+        }
+        // The first tick, as the window's timer would run it.
+        window_.simulation().tick();
+        if (window_.simulation().computeCount() != 1) {
+            error_ = "the first tick drew nothing";
+            return;
+        }
+        window_.picture()->image();
+        QCoreApplication::processEvents();
+    }
+
+    MainWindow& operator*() { return window_; }
+    MainWindow* operator->() { return &window_; }
+    // Empty when the window is ready to be measured.
+    const std::string& error() const { return error_; }
+
+  private:
+    MainWindow window_;
+    std::string error_;
+};
+
+// Sets the body and recomputes it once, untimed; returns an error text or "".
+std::string prepare(MainWindow& window, const Body& b) {
+    SimState& s = window.simulation().state();
+    s.radius = b.radius;
+    s.mass = b.mass;
+    if (auto fault = window.simulation().computeAndDraw()) return fault->message;
+    window.picture()->image();
+    return {};
+}
+
+// One recomputation with everything it shows: the 14 value labels and their
+// colours, the scene and the beam-start marker, then the image read.
+void BM_ComputeAndDraw(benchmark::State& state, BodyId id) {
+    const Body b = body(id);
+    std::string error = checkSteps(b).error;
+    ShownWindow window;
+    if (error.empty()) error = window.error();
+    if (error.empty()) error = prepare(*window, b);
+    if (!error.empty()) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    Simulation& sim = window->simulation();
+    ui::PictureBox* picture = window->picture();
+    const long countBefore = sim.computeCount();
+    for (auto _ : state) {
+        sim.state().radius = b.radius;
+        sim.state().mass = b.mass;
+        if (auto fault = sim.computeAndDraw()) {
+            error = fault->message;
+            state.SkipWithError(error.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(picture->image().constBits());
+    }
+    if (!state.error_occurred() &&
+        sim.computeCount() - countBefore != static_cast<long>(state.iterations()))
+        state.SkipWithError("a recomputation did not complete");
+    state.counters["steps"] = checkSteps(b).steps;
+}
+
+// The same, then the window's pending repaints, as the event loop would run
+// them next: the changed labels and the picture painted into the window's
+// backing store. Informative: it shows what reaching the screen adds.
+void BM_ComputeAndShow(benchmark::State& state, BodyId id) {
+    const Body b = body(id);
+    std::string error = checkSteps(b).error;
+    ShownWindow window;
+    if (error.empty()) error = window.error();
+    if (error.empty()) error = prepare(*window, b);
+    if (!error.empty()) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    QCoreApplication::processEvents();
+    PaintCounter paints;
+    window->picture()->installEventFilter(&paints);
+    Simulation& sim = window->simulation();
+    for (auto _ : state) {
+        if (auto fault = sim.computeAndDraw()) {
+            error = fault->message;
+            state.SkipWithError(error.c_str());
+            break;
+        }
+        QCoreApplication::processEvents();
+    }
+    window->picture()->removeEventFilter(&paints);
+    // Every recomputation must have reached the picture, or this measured less
+    // than it claims.
+    if (!state.error_occurred() && paints.count < static_cast<long>(state.iterations()))
+        state.SkipWithError("the picture was not painted after every recomputation");
+    state.counters["steps"] = checkSteps(b).steps;
+}
+
+// The bare arithmetic of BM_Search, timed right after the scene has been
+// drawn (untimed), which is where every recomputation but the first finds
+// itself. Against BM_Search it shows how much the drawing done just before
+// slows the arithmetic that follows.
+void BM_SearchAfterDrawing(benchmark::State& state, BodyId id) {
+    const Body b = body(id);
+    std::string error = checkSteps(b).error;
+    ShownWindow window;
+    if (error.empty()) error = window.error();
+    if (error.empty()) error = prepare(*window, b);
+    if (!error.empty()) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    const auto first = deriveBody(b.radius, b.mass);
+    const double rs = std::get<BodyQuantities>(first).search.schwarzschildRadius;
+    Scene& scene = window->scene();
+    ui::PictureBox* picture = window->picture();
+    double radius = b.radius;
+    double mass = b.mass;
+    for (auto _ : state) {
+        state.PauseTiming();
+        scene.drawScene(rs);
+        scene.drawBeamMarker();
+        benchmark::DoNotOptimize(picture->image().constBits());
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(radius);
+        benchmark::DoNotOptimize(mass);
+        auto derived = deriveBody(radius, mass);
+        benchmark::DoNotOptimize(derived);
+        if (!std::holds_alternative<BodyQuantities>(derived)) {
+            error = std::get<Fault>(derived).message;
+            state.SkipWithError(error.c_str());
+            break;
+        }
+    }
+    state.counters["steps"] = checkSteps(b).steps;
+}
+
+// One press of "Beam": the recomputation, then the light ray traced and drawn
+// from the beam start, then the image read.
+void BM_BeamPress(benchmark::State& state, BodyId id) {
+    constexpr int kExpectedSegments = 402;
+    const Body b = body(id);
+    ShownWindow window;
+    std::string error = window.error();
+    if (error.empty()) error = prepare(*window, b);
+    SimState& s = window->simulation().state();
+    if (error.empty() && (s.beamX.value() != kBeamStartX || s.beamY.value() != kBeamStartY))
+        error = "the beam does not start where the window starts it";
+    if (error.empty()) {
+        const TraceResult first = window->scene().clickBeam();
+        if (first.segments != kExpectedSegments)
+            error = "the trace has " + std::to_string(first.segments) + " segments, not " +
+                    std::to_string(kExpectedSegments);
+        window->picture()->image();
+    }
+    if (!error.empty()) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    Scene& scene = window->scene();
+    ui::PictureBox* picture = window->picture();
+    for (auto _ : state) {
+        const TraceResult r = scene.clickBeam();
+        if (r.segments != kExpectedSegments) {
+            error = r.fault.value_or("the trace has " + std::to_string(r.segments) + " segments");
+            state.SkipWithError(error.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(picture->image().constBits());
+    }
+    state.counters["segments"] = kExpectedSegments;
+}
+
+#define KORVATH_BODY_BENCHMARKS(fn)                                             \
+    BENCHMARK_CAPTURE(fn, Earth, BodyId::Earth)->Unit(benchmark::kMicrosecond); \
+    BENCHMARK_CAPTURE(fn, Sun, BodyId::Sun)->Unit(benchmark::kMicrosecond);     \
+    BENCHMARK_CAPTURE(fn, LongestShrinking, BodyId::LongestShrinking)           \
+        ->Unit(benchmark::kMicrosecond);                                        \
+    BENCHMARK_CAPTURE(fn, LongestGrowing, BodyId::LongestGrowing)->Unit(benchmark::kMicrosecond)
+
+KORVATH_BODY_BENCHMARKS(BM_ComputeAndDraw);
+KORVATH_BODY_BENCHMARKS(BM_ComputeAndShow);
+KORVATH_BODY_BENCHMARKS(BM_SearchAfterDrawing);
+BENCHMARK_CAPTURE(BM_BeamPress, Earth, BodyId::Earth)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace korvath::bench
