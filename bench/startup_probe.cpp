@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "headless.hpp"
 #include "main_window.hpp"
 
 namespace {
@@ -20,20 +21,11 @@ long long nowNs() {
         .count();
 }
 
-// Two warnings of the headless set-up say nothing about the program: the
-// offscreen platform cannot pass size hints to a window manager it does not
-// have, and a root session may lack XDG_RUNTIME_DIR (Qt then uses a default).
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains("does not support propagateSizeHints")) return;
-    if (message.contains("XDG_RUNTIME_DIR not set")) return;
-    qt_message_output(type, context, message);
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const long long entered = nowNs();
-    qInstallMessageHandler(quietHandler);
+    korvath::testing::prepareHeadlessRun();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvath simulation");
     QApplication::setApplicationVersion("1.00");

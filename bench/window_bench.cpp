@@ -36,11 +36,28 @@ class PaintCounter final : public QObject {
     }
 };
 
-// A main window as the user has it after the first timer tick: shown,
-// exposed, the Earth computed and drawn.
+// A main window as the user has it after the first timer tick (shown,
+// exposed, the Earth computed and drawn), then with the given body computed
+// and drawn once.
 class ShownWindow {
   public:
-    ShownWindow() {
+    explicit ShownWindow(const Body& b) {
+        error_ = checkSteps(b).error;
+        if (error_.empty()) start();
+        if (error_.empty()) prepare(b);
+    }
+
+    MainWindow& operator*() { return window_; }
+    MainWindow* operator->() { return &window_; }
+    // True, with the benchmark skipped, when the window is not ready to be measured.
+    bool failed(benchmark::State& state) const {
+        if (error_.empty()) return false;
+        state.SkipWithError(error_.c_str());
+        return true;
+    }
+
+  private:
+    void start() {
         window_.show();
         QElapsedTimer waited;
         waited.start();
@@ -62,38 +79,29 @@ class ShownWindow {
         QCoreApplication::processEvents();
     }
 
-    MainWindow& operator*() { return window_; }
-    MainWindow* operator->() { return &window_; }
-    // Empty when the window is ready to be measured.
-    const std::string& error() const { return error_; }
+    // Sets the body and recomputes it once, untimed.
+    void prepare(const Body& b) {
+        SimState& s = window_.simulation().state();
+        s.radius = b.radius;
+        s.mass = b.mass;
+        if (auto fault = window_.simulation().computeAndDraw()) {
+            error_ = fault->message;
+            return;
+        }
+        window_.picture()->image();
+    }
 
-  private:
     MainWindow window_;
     std::string error_;
 };
-
-// Sets the body and recomputes it once, untimed; returns an error text or "".
-std::string prepare(MainWindow& window, const Body& b) {
-    SimState& s = window.simulation().state();
-    s.radius = b.radius;
-    s.mass = b.mass;
-    if (auto fault = window.simulation().computeAndDraw()) return fault->message;
-    window.picture()->image();
-    return {};
-}
 
 // One recomputation with everything it shows: the 14 value labels and their
 // colours, the scene and the beam-start marker, then the image read.
 void BM_ComputeAndDraw(benchmark::State& state, BodyId id) {
     const Body b = body(id);
-    std::string error = checkSteps(b).error;
-    ShownWindow window;
-    if (error.empty()) error = window.error();
-    if (error.empty()) error = prepare(*window, b);
-    if (!error.empty()) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    ShownWindow window(b);
+    if (window.failed(state)) return;
+    std::string error;
     Simulation& sim = window->simulation();
     ui::PictureBox* picture = window->picture();
     const long countBefore = sim.computeCount();
@@ -118,14 +126,9 @@ void BM_ComputeAndDraw(benchmark::State& state, BodyId id) {
 // backing store. Informative: it shows what reaching the screen adds.
 void BM_ComputeAndShow(benchmark::State& state, BodyId id) {
     const Body b = body(id);
-    std::string error = checkSteps(b).error;
-    ShownWindow window;
-    if (error.empty()) error = window.error();
-    if (error.empty()) error = prepare(*window, b);
-    if (!error.empty()) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    ShownWindow window(b);
+    if (window.failed(state)) return;
+    std::string error;
     QCoreApplication::processEvents();
     PaintCounter paints;
     window->picture()->installEventFilter(&paints);
@@ -152,14 +155,9 @@ void BM_ComputeAndShow(benchmark::State& state, BodyId id) {
 // slows the arithmetic that follows.
 void BM_SearchAfterDrawing(benchmark::State& state, BodyId id) {
     const Body b = body(id);
-    std::string error = checkSteps(b).error;
-    ShownWindow window;
-    if (error.empty()) error = window.error();
-    if (error.empty()) error = prepare(*window, b);
-    if (!error.empty()) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
+    ShownWindow window(b);
+    if (window.failed(state)) return;
+    std::string error;
     const auto first = deriveBody(b.radius, b.mass);
     const double rs = std::get<BodyQuantities>(first).search.schwarzschildRadius;
     Scene& scene = window->scene();
@@ -190,13 +188,13 @@ void BM_SearchAfterDrawing(benchmark::State& state, BodyId id) {
 void BM_BeamPress(benchmark::State& state, BodyId id) {
     constexpr int kExpectedSegments = 402;
     const Body b = body(id);
-    ShownWindow window;
-    std::string error = window.error();
-    if (error.empty()) error = prepare(*window, b);
+    ShownWindow window(b);
+    if (window.failed(state)) return;
+    std::string error;
     SimState& s = window->simulation().state();
-    if (error.empty() && (s.beamX.value() != kBeamStartX || s.beamY.value() != kBeamStartY))
+    if ((s.beamX.value() != kBeamStartX || s.beamY.value() != kBeamStartY))
         error = "the beam does not start where the window starts it";
-    if (error.empty()) {
+    else {
         const TraceResult first = window->scene().clickBeam();
         if (first.segments != kExpectedSegments)
             error = "the trace has " + std::to_string(first.segments) + " segments, not " +

@@ -1,0 +1,27 @@
+// Set-up shared by the headless runs of the window (tests, benchmarks): the
+// offscreen platform unless another one is chosen, and quiet about two Qt
+// warnings that say nothing about the program (the offscreen platform cannot
+// pass size hints to a window manager it does not have, and a root session
+// may lack XDG_RUNTIME_DIR, for which Qt then uses a default).
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <cstdlib>
+
+namespace korvath::testing {
+
+inline void quietMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                                const QString& message) {
+    if (message.contains("does not support propagateSizeHints")) return;
+    if (message.contains("XDG_RUNTIME_DIR not set")) return;
+    qt_message_output(type, context, message);
+}
+
+// Call before the QApplication is created.
+inline void prepareHeadlessRun() {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quietMessageHandler);
+}
+
+}  // namespace korvath::testing
