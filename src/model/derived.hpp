@@ -74,7 +74,9 @@ struct BodyQuantities {
 };
 
 struct Fault {
-    enum class Kind { Radius, Mass, Volume, Density, SearchTooLong, Curvature };
+    // Arithmetic: a step of an event outside the derived quantities (the
+    // scaling of a bar, the beam marker) failed.
+    enum class Kind { Radius, Mass, Volume, Density, SearchTooLong, Curvature, Arithmetic };
     Kind kind;
     std::string message;  // a full sentence for the user
 };

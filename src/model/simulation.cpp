@@ -67,17 +67,22 @@ bool Simulation::runEvent(const std::function<void()>& handler) {
 
 bool Simulation::run(const std::function<void()>& handler, const Snapshot& before) {
     std::optional<Fault> fault;
-    ++eventDepth_;
-    try {
-        handler();
-    } catch (const FaultRaised& raised) {
-        fault = raised.fault;
-    } catch (const ArithmeticError& e) {
-        fault = Fault{
-            Fault::Kind::Curvature,
-            std::string("The change cannot be made: its arithmetic fails (") + e.what() + ")."};
+    {
+        struct Depth {
+            int& depth;
+            explicit Depth(int& d) : depth(d) { ++depth; }
+            ~Depth() { --depth; }
+        } inEvent(eventDepth_);
+        try {
+            handler();
+        } catch (const FaultRaised& raised) {
+            fault = raised.fault;
+        } catch (const ArithmeticError& e) {
+            fault = Fault{
+                Fault::Kind::Arithmetic,
+                std::string("The change cannot be made: its arithmetic fails (") + e.what() + ")."};
+        }
     }
-    --eventDepth_;
     if (!fault) return true;
     undo(before);
     reporter_.report(fault->message);
@@ -126,12 +131,14 @@ void Simulation::clickPreset(const Preset& preset) {
 }
 
 void Simulation::userMovedBar(Bar bar, std::int16_t previousValue) {
+    if (eventDepth_ > 0) {
+        onBarChanged(bar);
+        return;
+    }
+    // The bar already stands at its new value; undoing puts it back.
     Snapshot before = snapshot();
     before.barValues[static_cast<size_t>(barIndex(bar))] = previousValue;
-    if (eventDepth_ > 0)
-        onBarChanged(bar);
-    else
-        run([this, bar] { onBarChanged(bar); }, before);
+    run([this, bar] { onBarChanged(bar); }, before);
 }
 
 // ---------------------------------------------------------------------------
