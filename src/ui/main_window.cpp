@@ -94,14 +94,14 @@ T* MainWindow::control(const char* name) const {
 void MainWindow::buildControls() {
     QWidget* client = centralWidget();
     const double dpi = client->logicalDpiX();
-    for (const ControlSpec& spec : form1Controls()) {
+    for (const ControlSpec& item : form1Controls()) {
         QWidget* w = nullptr;
-        switch (spec.kind) {
+        switch (item.kind) {
             case ControlKind::Button:
-                w = new QPushButton(qs(spec.caption), client);
+                w = new QPushButton(qs(item.caption), client);
                 break;
             case ControlKind::CaptionLabel: {
-                auto* label = new QLabel(qs(spec.caption), client);
+                auto* label = new QLabel(qs(item.caption), client);
                 label->setTextFormat(Qt::PlainText);
                 w = label;
                 break;
@@ -124,7 +124,7 @@ void MainWindow::buildControls() {
                 bar->setPageStep(kBarPageStep);
                 bar->setTracking(false);  // only the released thumb counts
                 bar->setFocusPolicy(Qt::StrongFocus);
-                bar->setValue(designValue(spec.name));
+                bar->setValue(designValue(item.name));
                 w = bar;
                 break;
             }
@@ -133,14 +133,14 @@ void MainWindow::buildControls() {
                 w = picture_;
                 break;
         }
-        w->setObjectName(qs(spec.name));
-        w->setGeometry(twipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi));
-        if (spec.fontPoints > 0) {
+        w->setObjectName(qs(item.name));
+        w->setGeometry(twipsToPixels(item.left, item.top, item.width, item.height, dpi));
+        if (item.fontPoints > 0) {
             QFont font = windowFont();
-            font.setPointSizeF(spec.fontPoints);
+            font.setPointSizeF(item.fontPoints);
             w->setFont(font);
         }
-        if (spec.kind == ControlKind::CaptionLabel || spec.kind == ControlKind::ValueField)
+        if (item.kind == ControlKind::CaptionLabel || item.kind == ControlKind::ValueField)
             w->setFocusPolicy(Qt::NoFocus);
     }
 
