@@ -68,7 +68,7 @@ MainWindow::MainWindow(QWidget* parent)
     buildControls();
     buildMenu();
     scene_ = std::make_unique<Scene>(sim_, *picture_, labels_, notice_);
-    wireControls();
+    wireControls();  // every control event to its handler, in one place
 
     const QSize client = centralWidget()->sizeHint();
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
@@ -169,12 +169,8 @@ void MainWindow::buildControls() {
 
 void MainWindow::buildMenu() {
     menu_ = std::make_unique<help::MenuCommands>(this);
-    QAction* exit = menuBar()->addAction(tr("E&xit"));
-    exit->setObjectName("mnuExit");
-    connect(exit, &QAction::triggered, this, [this] { menu_->exit(); });
-    QAction* help = menuBar()->addAction(tr("&Help"));
-    help->setObjectName("mnuHelp");
-    connect(help, &QAction::triggered, this, [this] { menu_->help(); });
+    menuBar()->addAction(tr("E&xit"))->setObjectName("mnuExit");
+    menuBar()->addAction(tr("&Help"))->setObjectName("mnuHelp");
 }
 
 void MainWindow::wireControls() {
@@ -190,6 +186,12 @@ void MainWindow::wireControls() {
     onClick("combeam_down", [this] { scene_->clickMove(BeamMove::Down); });
     onClick("combeam_downd", [this] { scene_->clickMove(BeamMove::BigDown); });
     onClick("cmdkousenidou", [this] { scene_->clickBeam(); });
+
+    const auto onMenu = [this](const char* name, auto handler) {
+        connect(menuBar()->findChild<QAction*>(name), &QAction::triggered, this, handler);
+    };
+    onMenu("mnuExit", [this] { menu_->exit(); });
+    onMenu("mnuHelp", [this] { menu_->help(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
