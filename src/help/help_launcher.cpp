@@ -1,9 +1,9 @@
 #include "help_launcher.hpp"
 
 #include <QTimer>
-#include <cmath>
 
 #include "checked.hpp"
+#include "units.hpp"
 
 namespace korvath::help {
 
@@ -12,7 +12,6 @@ constexpr int kClientWidthTwips = 4680;
 constexpr int kClientHeightTwips = 3090;
 constexpr int kTickMs = 100;
 constexpr std::int16_t kTicksShown = 2;
-constexpr double kTwipsPerInch = 1440.0;
 }  // namespace
 
 HelpLauncher::HelpLauncher(QWidget* parent) : QDialog(parent), timer_(new QTimer(this)) {
@@ -20,25 +19,20 @@ HelpLauncher::HelpLauncher(QWidget* parent) : QDialog(parent), timer_(new QTimer
     setWindowTitle("HELP");
     setSizeGripEnabled(false);
     const double dpi = logicalDpiX();
-    resize(static_cast<int>(std::lround(kClientWidthTwips * dpi / kTwipsPerInch)),
-           static_cast<int>(std::lround(kClientHeightTwips * dpi / kTwipsPerInch)));
+    resize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
     timer_->setObjectName("Timer1");
     timer_->setInterval(kTickMs);
     connect(timer_, &QTimer::timeout, this, &HelpLauncher::tick);
 }
 
-int HelpLauncher::toPixels(float twips) const {
-    return static_cast<int>(std::lround(twips * logicalDpiX() / kTwipsPerInch));
-}
-
 void HelpLauncher::setLeftTwips(float left) {
     if (!loaded_) load();
-    move(toPixels(left), y());
+    move(twipsToPixels(left, logicalDpiX()), y());
 }
 
 void HelpLauncher::setTopTwips(float top) {
     if (!loaded_) load();
-    move(x(), toPixels(top));
+    move(x(), twipsToPixels(top, logicalDpiX()));
 }
 
 // Load: the tick count starts again and the timer runs from here, so the

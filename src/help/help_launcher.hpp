@@ -30,7 +30,6 @@ class HelpLauncher final : public QDialog {
   private:
     void load();
     void tick();
-    int toPixels(float twips) const;
 
     QTimer* timer_;
     std::int16_t tickCount_ = 0;

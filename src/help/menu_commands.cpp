@@ -9,6 +9,7 @@
 #include "checked.hpp"
 #include "help_launcher.hpp"
 #include "help_viewer.hpp"
+#include "units.hpp"
 
 namespace korvath::help {
 
@@ -30,16 +31,16 @@ void MenuCommands::help() {
     // The screen size in twips, as single-precision values, rounded half to
     // even to 32-bit integers; the window goes to (W / 2 - W / 4, H / 4).
     const QScreen* screen = mainWindow_->screen();
-    const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchX();
+    const double perPixel = twipsPerPixel(screen->logicalDotsPerInchX());
     const QRect area = screen->geometry();
-    const auto screenWidth = static_cast<float>(area.width() * twipsPerPixel);
-    const auto screenHeight = static_cast<float>(area.height() * twipsPerPixel);
+    const auto screenWidth = static_cast<float>(area.width() * perPixel);
+    const auto screenHeight = static_cast<float>(area.height() * perPixel);
     const std::int32_t w1 = checked::toInt32(screenWidth);
     const std::int32_t w2 = checked::toInt32(screenWidth);
     const std::int32_t left = checked::sub32(w1 / 2, w2 / 4);
-    launcher_->setLeftTwips(static_cast<float>(left + area.left() * twipsPerPixel));
+    launcher_->setLeftTwips(static_cast<float>(left + area.left() * perPixel));
     const std::int32_t h = checked::toInt32(screenHeight);
-    launcher_->setTopTwips(static_cast<float>(h / 4 + area.top() * twipsPerPixel));
+    launcher_->setTopTwips(static_cast<float>(h / 4 + area.top() * perPixel));
     launcher_->exec();  // returns when the window has unloaded itself, or was closed
 
     // Joined as they are: a folder at the root gives two separators in a row.

@@ -78,32 +78,34 @@ inline std::int32_t toInt32(double v) {
     return static_cast<std::int32_t>(r);
 }
 
+// Integer steps on 16-bit and 32-bit fields: an overflow is an error.
+template <typename Int>
+Int addInteger(Int a, Int b) {
+    Int r;
+    if (__builtin_add_overflow(a, b, &r)) [[unlikely]]
+        fail(ArithmeticFault::Overflow);
+    return r;
+}
+
+template <typename Int>
+Int subInteger(Int a, Int b) {
+    Int r;
+    if (__builtin_sub_overflow(a, b, &r)) [[unlikely]]
+        fail(ArithmeticFault::Overflow);
+    return r;
+}
+
 inline std::int16_t add16(std::int16_t a, std::int16_t b) {
-    std::int16_t r;
-    if (__builtin_add_overflow(a, b, &r)) [[unlikely]]
-        fail(ArithmeticFault::Overflow);
-    return r;
+    return addInteger(a, b);
 }
-
 inline std::int16_t sub16(std::int16_t a, std::int16_t b) {
-    std::int16_t r;
-    if (__builtin_sub_overflow(a, b, &r)) [[unlikely]]
-        fail(ArithmeticFault::Overflow);
-    return r;
+    return subInteger(a, b);
 }
-
 inline std::int32_t add32(std::int32_t a, std::int32_t b) {
-    std::int32_t r;
-    if (__builtin_add_overflow(a, b, &r)) [[unlikely]]
-        fail(ArithmeticFault::Overflow);
-    return r;
+    return addInteger(a, b);
 }
-
 inline std::int32_t sub32(std::int32_t a, std::int32_t b) {
-    std::int32_t r;
-    if (__builtin_sub_overflow(a, b, &r)) [[unlikely]]
-        fail(ArithmeticFault::Overflow);
-    return r;
+    return subInteger(a, b);
 }
 
 }  // namespace checked

@@ -17,14 +17,8 @@ VariantNumber VariantNumber::fromWide(std::int64_t v) {
 }
 
 // A 32-bit operand stays 32-bit even if the result would fit 16 bits again.
-VariantNumber VariantNumber::plus(std::int16_t step) const {
-    VariantNumber r = fromWide(std::int64_t{value_} + step);
-    if (kind_ == Kind::Int32) r.kind_ = Kind::Int32;
-    return r;
-}
-
-VariantNumber VariantNumber::minus(std::int16_t step) const {
-    VariantNumber r = fromWide(std::int64_t{value_} - step);
+VariantNumber VariantNumber::offset(std::int32_t delta) const {
+    VariantNumber r = fromWide(std::int64_t{value_} + delta);
     if (kind_ == Kind::Int32) r.kind_ = Kind::Int32;
     return r;
 }

@@ -24,14 +24,15 @@ class VariantNumber {
 
     // The number plus or minus a 16-bit step; a 32-bit overflow is an
     // ArithmeticError (with the program's bounds it stays far from it).
-    VariantNumber plus(std::int16_t step) const;
-    VariantNumber minus(std::int16_t step) const;
+    VariantNumber plus(std::int16_t step) const { return offset(step); }
+    VariantNumber minus(std::int16_t step) const { return offset(-std::int32_t{step}); }
 
     friend constexpr bool operator==(const VariantNumber&, const VariantNumber&) = default;
 
   private:
     constexpr VariantNumber(Kind kind, std::int32_t v) : kind_(kind), value_(v) {}
     static VariantNumber fromWide(std::int64_t v);
+    VariantNumber offset(std::int32_t delta) const;
 
     Kind kind_ = Kind::Empty;
     std::int32_t value_ = 0;

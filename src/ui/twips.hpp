@@ -1,21 +1,17 @@
-// Layout positions and scene coordinates are twips: 1440 to the inch, so 15
-// to a pixel at 96 dpi. Conversions follow the screen's logical dpi.
+// A control's place and size in twips, as pixels at the screen's logical dpi.
 #pragma once
 
 #include <QRect>
-#include <cmath>
+
+#include "units.hpp"
 
 namespace korvath::ui {
 
-inline constexpr double kTwipsPerInch = 1440.0;
-
-inline int twipsToPixels(int twips, double dpi) {
-    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
-}
+using korvath::twipsToPixels;
 
 inline QRect twipsToPixels(int left, int top, int width, int height, double dpi) {
-    return {twipsToPixels(left, dpi), twipsToPixels(top, dpi), twipsToPixels(width, dpi),
-            twipsToPixels(height, dpi)};
+    return {korvath::twipsToPixels(left, dpi), korvath::twipsToPixels(top, dpi),
+            korvath::twipsToPixels(width, dpi), korvath::twipsToPixels(height, dpi)};
 }
 
 }  // namespace korvath::ui

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "fakes.hpp"
 
@@ -29,11 +30,21 @@ std::string segment(int x1, int y1, int x2, int y2) {
            " " + std::to_string(y2) + " 16777215";
 }
 
+// The end points of a recorded "line x1 y1 x2 y2 colour", or nothing.
+struct Segment {
+    float x1, y1, x2, y2;
+};
+std::optional<Segment> parse(const std::string& line) {
+    Segment s;
+    if (std::sscanf(line.c_str(), "line %f %f %f %f", &s.x1, &s.y1, &s.x2, &s.y2) != 4)
+        return std::nullopt;
+    return s;
+}
+
 bool allOnRow(const std::vector<std::string>& lines, int y) {
     for (const auto& l : lines) {
-        float x1, y1, x2, y2;
-        if (std::sscanf(l.c_str(), "line %f %f %f %f", &x1, &y1, &x2, &y2) != 4) return false;
-        if (y1 != y || y2 != y) return false;
+        const auto s = parse(l);
+        if (!s || s->y1 != y || s->y2 != y) return false;
     }
     return true;
 }
@@ -117,9 +128,9 @@ TEST(RayTracing, EverySegmentIsFiftyUnitsLongUpToRounding) {
     Rig rig;
     beam(rig, kEarth.radius, kEarth.mass * std::pow(2.0, 31), 500);
     for (const auto& l : rig.surface.only("line")) {
-        float x1, y1, x2, y2;
-        ASSERT_EQ(std::sscanf(l.c_str(), "line %f %f %f %f", &x1, &y1, &x2, &y2), 4);
-        EXPECT_NEAR(std::hypot(x2 - x1, y2 - y1), 50, 1.0) << l;
+        const auto s = parse(l);
+        ASSERT_TRUE(s) << l;
+        EXPECT_NEAR(std::hypot(s->x2 - s->x1, s->y2 - s->y1), 50, 1.0) << l;
     }
 }
 
