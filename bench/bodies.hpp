@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "derived.hpp"
+#include "body_quantities.hpp"
 #include "sim_state.hpp"
 
 namespace korvath::bench {

@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     // Connected after the window's own handler, so it runs right after the
     // tick that draws the first scene.
     bool reported = false;
-    QObject::connect(window.timer(), &QTimer::timeout, &window, [&] {
+    QObject::connect(window.startTimer(), &QTimer::timeout, &window, [&] {
         if (reported || window.simulation().computeCount() < 1) return;
         reported = true;
         std::printf("drawn %lld %lld %lld\n", entered, built, nowNs());

@@ -1,7 +1,7 @@
 // The recomputation and the Beam press on the real window: Qt labels and the
-// PictureBox drawing surface, headless on the offscreen platform.
+// ScenePicture drawing surface, headless on the offscreen platform.
 //
-// PictureBox keeps one QPainter open across drawing calls and closes it when
+// ScenePicture keeps one QPainter open across drawing calls and closes it when
 // its image is read or painted. Every timed iteration therefore ends by
 // reading the image, which is the least that showing the result costs; that
 // way each iteration opens and closes the painter once, as a shown scene does.
@@ -17,7 +17,7 @@
 
 #include "bodies.hpp"
 #include "main_window.hpp"
-#include "picture_box.hpp"
+#include "scene_picture.hpp"
 
 namespace korvath::bench {
 namespace {
@@ -85,7 +85,7 @@ class ShownWindow {
         s.radius = b.radius;
         s.mass = b.mass;
         if (auto fault = window_.simulation().computeAndDraw()) {
-            error_ = fault->message;
+            error_ = "the body cannot be computed";
             return;
         }
         window_.picture()->image();
@@ -103,13 +103,13 @@ void BM_ComputeAndDraw(benchmark::State& state, BodyId id) {
     if (window.failed(state)) return;
     std::string error;
     Simulation& sim = window->simulation();
-    ui::PictureBox* picture = window->picture();
+    ui::ScenePicture* picture = window->picture();
     const long countBefore = sim.computeCount();
     for (auto _ : state) {
         sim.state().radius = b.radius;
         sim.state().mass = b.mass;
         if (auto fault = sim.computeAndDraw()) {
-            error = fault->message;
+            error = "the body cannot be computed";
             state.SkipWithError(error.c_str());
             break;
         }
@@ -135,7 +135,7 @@ void BM_ComputeAndShow(benchmark::State& state, BodyId id) {
     Simulation& sim = window->simulation();
     for (auto _ : state) {
         if (auto fault = sim.computeAndDraw()) {
-            error = fault->message;
+            error = "the body cannot be computed";
             state.SkipWithError(error.c_str());
             break;
         }
@@ -160,14 +160,15 @@ void BM_SearchAfterDrawing(benchmark::State& state, BodyId id) {
     std::string error;
     const auto first = deriveBody(b.radius, b.mass);
     const double rs = std::get<BodyQuantities>(first).search.schwarzschildRadius;
-    Scene& scene = window->scene();
-    ui::PictureBox* picture = window->picture();
+    ui::ScenePicture* picture = window->picture();
+    Scene scene(*picture);
+    const MarkerPlace marker{VariantNumber::int16(kBeamStartX), kBeamStartY};
     double radius = b.radius;
     double mass = b.mass;
     for (auto _ : state) {
         state.PauseTiming();
-        scene.drawScene(rs);
-        scene.drawBeamMarker();
+        scene.drawScene(b.radius, rs);
+        scene.drawBeamMarker(marker, marker);
         benchmark::DoNotOptimize(picture->image().constBits());
         state.ResumeTiming();
         benchmark::DoNotOptimize(radius);
@@ -175,7 +176,7 @@ void BM_SearchAfterDrawing(benchmark::State& state, BodyId id) {
         auto derived = deriveBody(radius, mass);
         benchmark::DoNotOptimize(derived);
         if (!std::holds_alternative<BodyQuantities>(derived)) {
-            error = std::get<Fault>(derived).message;
+            error = "the body cannot be computed";
             state.SkipWithError(error.c_str());
             break;
         }
@@ -186,7 +187,7 @@ void BM_SearchAfterDrawing(benchmark::State& state, BodyId id) {
 // One press of "Beam": the recomputation, then the light ray traced and drawn
 // from the beam start, then the image read.
 void BM_BeamPress(benchmark::State& state, BodyId id) {
-    constexpr int kExpectedSegments = 402;
+    constexpr size_t kExpectedSegments = 402;
     const Body b = body(id);
     ShownWindow window(b);
     if (window.failed(state)) return;
@@ -195,9 +196,9 @@ void BM_BeamPress(benchmark::State& state, BodyId id) {
     if ((s.beamX.value() != kBeamStartX || s.beamY.value() != kBeamStartY))
         error = "the beam does not start where the window starts it";
     else {
-        const TraceResult first = window->scene().clickBeam();
-        if (first.segments != kExpectedSegments)
-            error = "the trace has " + std::to_string(first.segments) + " segments, not " +
+        const RayPath first = window->simulation().beam();
+        if (first.segments.size() != kExpectedSegments)
+            error = "the trace has " + std::to_string(first.segments.size()) + " segments, not " +
                     std::to_string(kExpectedSegments);
         window->picture()->image();
     }
@@ -205,12 +206,12 @@ void BM_BeamPress(benchmark::State& state, BodyId id) {
         state.SkipWithError(error.c_str());
         return;
     }
-    Scene& scene = window->scene();
-    ui::PictureBox* picture = window->picture();
+    Simulation& sim = window->simulation();
+    ui::ScenePicture* picture = window->picture();
     for (auto _ : state) {
-        const TraceResult r = scene.clickBeam();
-        if (r.segments != kExpectedSegments) {
-            error = r.fault.value_or("the trace has " + std::to_string(r.segments) + " segments");
+        const RayPath r = sim.beam();
+        if (r.segments.size() != kExpectedSegments) {
+            error = "the trace has " + std::to_string(r.segments.size()) + " segments";
             state.SkipWithError(error.c_str());
             break;
         }

@@ -22,8 +22,6 @@ constexpr std::uint8_t blueOf(Color c) {
 
 namespace colors {
 inline constexpr Color kBlack = 0;
-inline constexpr Color kLabelGreyAtStart = 8421504;  // (128, 128, 128)
-inline constexpr Color kLabelGrey = 8947848;         // (136, 136, 136)
 // Entries of the standard 16-colour palette used by the scene.
 inline constexpr Color kPaletteYellow = rgb(255, 255, 0);         // index 14
 inline constexpr Color kPaletteBrightWhite = rgb(255, 255, 255);  // index 15

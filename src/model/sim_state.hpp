@@ -1,7 +1,6 @@
-// The state of the simulation: the body, the bases of the scroll bars, the
-// start flag, the beam start with its marker, and the working values of the
-// curvature evaluation and the ray tracing. One instance, owned by the main
-// window's controller, read and written by every handler.
+// The state of the simulation: the body, the bases of the parameter bars, the
+// start flag, and the beam start with the place its marker was last drawn.
+// One instance, owned by the controller.
 #pragma once
 
 #include <bit>
@@ -12,26 +11,17 @@
 namespace korvath {
 
 struct SimState {
-    double radius = 0;           // m, the body in effect
-    double mass = 0;             // kg
-    double presetRadius = 0;     // m, the chosen preset; the coarse radius bar scales it
-    double presetMass = 0;       // kg
-    double gravTerm = 0;         // s^-2, 2GM/d^3 of the last evaluation
-    double curvature = 0;        // m^-2, gravTerm / c^2 of the last evaluation
-    std::uint8_t ready = 0;      // 0 until the first timer tick, then 1
-    double curvatureRadius = 0;  // m, 1 / sqrt(curvature) of the last evaluation
-    double coarseRadius = 0;     // m, what the coarse radius bar selects; the fine bar's base
-    double coarseMass = 0;       // kg
-    VariantNumber beamX;         // scene units, the top-left corner of the beam-start box
+    double radius = 0;        // m, the body in effect
+    double mass = 0;          // kg
+    double presetRadius = 0;  // m, the chosen preset; the coarse radius bar scales it
+    double presetMass = 0;    // kg
+    double coarseRadius = 0;  // m, what the coarse radius bar selects; the fine bar's base
+    double coarseMass = 0;    // kg
+    bool ready = false;       // false until the first timer tick
+    VariantNumber beamX;      // scene units, the top-left corner of the beam-start box
     VariantNumber beamY;
     VariantNumber markerX;  // where the marker box was last drawn
     std::int32_t markerY = 0;
-    std::int32_t rayDistance = 0;  // scene units, from the centre, rounded
-    double rayDistanceMetres = 0;  // m
-    std::int32_t rayX = 0;         // the ray's current point
-    std::int32_t rayPrevX = 0;     // and the point before it
-    std::int32_t rayY = 0;
-    std::int32_t rayPrevY = 0;
 };
 
 struct Preset {

@@ -11,12 +11,13 @@ namespace {
 
 constexpr std::int16_t kNeutral = 50;  // bar position that leaves the preset as it is
 
-// The label that shows each bar's value.
-constexpr std::array<LabelId, 4> kBarLabels{LabelId::labh1, LabelId::labg1, LabelId::labh2,
-                                            LabelId::labg2};
+// Where each bar's position is shown, in the order of Bar.
+constexpr std::array<ShownValue, 4> kBarPositions{
+    ShownValue::RadiusCoarsePosition, ShownValue::MassCoarsePosition,
+    ShownValue::RadiusFinePosition, ShownValue::MassFinePosition};
 
-LabelId barLabel(Bar bar) {
-    return kBarLabels[static_cast<size_t>(barIndex(bar))];
+ShownValue barPosition(Bar bar) {
+    return kBarPositions[static_cast<size_t>(barIndex(bar))];
 }
 
 // Thrown by computeAndDrawInEvent; carries the fault to runEvent.
@@ -26,8 +27,9 @@ struct FaultRaised {
 
 }  // namespace
 
-Simulation::Simulation(Labels& labels, ScrollBars& bars, FaultReporter& reporter)
-    : labels_(labels), bars_(bars), reporter_(reporter) {}
+Simulation::Simulation(ValueDisplay& values, ParameterBars& bars, SceneView& scene,
+                       FaultReporter& reporter)
+    : values_(values), bars_(bars), scene_(scene), reporter_(reporter) {}
 
 // ---------------------------------------------------------------------------
 // Events and their undo
@@ -37,20 +39,20 @@ Simulation::Snapshot Simulation::snapshot() const {
     s.state = state_;
     for (Bar b : kAllBars) {
         s.barValues[static_cast<size_t>(barIndex(b))] = bars_.value(b);
-        s.barLabels[static_cast<size_t>(barIndex(b))] = labels_.text(barLabel(b));
+        s.barTexts[static_cast<size_t>(barIndex(b))] = values_.text(barPosition(b));
     }
     s.computeCount = computeCount_;
     return s;
 }
 
 void Simulation::undo(const Snapshot& before) {
-    const std::uint8_t ready = state_.ready;  // a started display stays started
+    const bool ready = state_.ready;  // a started display stays started
     state_ = before.state;
     state_.ready = ready;
     for (Bar b : kAllBars) {
         const auto i = static_cast<size_t>(barIndex(b));
         bars_.setValue(b, before.barValues[i]);
-        labels_.setText(barLabel(b), before.barLabels[i]);
+        values_.setText(barPosition(b), before.barTexts[i]);
     }
     // Intermediate bodies may have been shown before the fault (a preset
     // resets the bars first): show the restored one again.
@@ -78,41 +80,40 @@ bool Simulation::run(const std::function<void()>& handler, const Snapshot& befor
         } catch (const FaultRaised& raised) {
             fault = raised.fault;
         } catch (const ArithmeticError& e) {
-            fault = Fault{
-                Fault::Kind::Arithmetic,
-                std::string("The change cannot be made: its arithmetic fails (") + e.what() + ")."};
+            fault = Fault{Fault::Kind::EventArithmetic, e.fault()};
         }
     }
     if (!fault) return true;
     undo(before);
-    reporter_.report(fault->message);
+    reporter_.report(*fault);
     return false;
 }
 
 void Simulation::load() {
     runEvent([this] {
-        state_.ready = 0;
+        state_.ready = false;
         // The bars' change handlers run and return at once, since ready is 0.
         for (Bar b : kAllBars)
             assignBar(b, kNeutral);
-        labels_.setText(LabelId::labh1, numberText(bars_.value(Bar::HScroll1)));
-        labels_.setText(LabelId::labh2, numberText(bars_.value(Bar::HScroll3)));
-        labels_.setText(LabelId::labg1, numberText(bars_.value(Bar::HScroll2)));
-        labels_.setText(LabelId::labg2, numberText(bars_.value(Bar::HScroll4)));
+        values_.setText(ShownValue::RadiusCoarsePosition,
+                        numberText(bars_.value(Bar::RadiusCoarse)));
+        values_.setText(ShownValue::RadiusFinePosition, numberText(bars_.value(Bar::RadiusFine)));
+        values_.setText(ShownValue::MassCoarsePosition, numberText(bars_.value(Bar::MassCoarse)));
+        values_.setText(ShownValue::MassFinePosition, numberText(bars_.value(Bar::MassFine)));
         state_.radius = state_.presetRadius = state_.coarseRadius = kEarth.radius;
         state_.mass = state_.presetMass = state_.coarseMass = kEarth.mass;
         state_.beamX = VariantNumber::int16(kBeamStartX);
         state_.beamY = VariantNumber::int16(kBeamStartY);
         state_.markerX = state_.beamX;
         state_.markerY = state_.beamY.value();
-        labels_.setText(LabelId::labkiti, numberText(state_.beamY.value()));
+        values_.setText(ShownValue::BeamStart, numberText(state_.beamY.value()));
     });
 }
 
 void Simulation::tick() {
-    if (state_.ready != 0) return;
+    if (state_.ready) return;
     runEvent([this] {
-        state_.ready = 1;
+        state_.ready = true;
         computeAndDrawInEvent();
     });
 }
@@ -151,7 +152,7 @@ void Simulation::assignBar(Bar bar, std::int16_t value) {
 }
 
 void Simulation::onBarChanged(Bar bar) {
-    if (bar == Bar::HScroll1 || bar == Bar::HScroll2)
+    if (bar == Bar::RadiusCoarse || bar == Bar::MassCoarse)
         coarseHandler(bar);
     else
         fineHandler(bar);
@@ -160,8 +161,8 @@ void Simulation::onBarChanged(Bar bar) {
 // A coarse bar scales the preset by 2^n, n = value - 50, and puts its fine
 // bar back to 50 (whose handler then runs nested and recomputes once more).
 void Simulation::coarseHandler(Bar bar) {
-    if (state_.ready != 1) return;
-    const bool isRadius = bar == Bar::HScroll1;
+    if (!state_.ready) return;
+    const bool isRadius = bar == Bar::RadiusCoarse;
     const double preset = isRadius ? state_.presetRadius : state_.presetMass;
     double& value = isRadius ? state_.radius : state_.mass;
 
@@ -175,14 +176,14 @@ void Simulation::coarseHandler(Bar bar) {
     computeAndDrawInEvent();
 
     (isRadius ? state_.coarseRadius : state_.coarseMass) = value;
-    assignBar(isRadius ? Bar::HScroll3 : Bar::HScroll4, kNeutral);
-    labels_.setText(barLabel(bar), numberText(bars_.value(bar)));
+    assignBar(isRadius ? Bar::RadiusFine : Bar::MassFine, kNeutral);
+    values_.setText(barPosition(bar), numberText(bars_.value(bar)));
 }
 
 // A fine bar adds n whole percents of the coarse value, n = value - 50.
 void Simulation::fineHandler(Bar bar) {
-    if (state_.ready != 1) return;
-    const bool isRadius = bar == Bar::HScroll3;
+    if (!state_.ready) return;
+    const bool isRadius = bar == Bar::RadiusFine;
     const double coarse = isRadius ? state_.coarseRadius : state_.coarseMass;
 
     const double step = checked::div(coarse, 100.0);
@@ -190,7 +191,7 @@ void Simulation::fineHandler(Bar bar) {
     (isRadius ? state_.radius : state_.mass) = checked::add(checked::mul(n, step), coarse);
     computeAndDrawInEvent();
 
-    labels_.setText(barLabel(bar), numberText(bars_.value(bar)));
+    values_.setText(barPosition(bar), numberText(bars_.value(bar)));
 }
 
 // ---------------------------------------------------------------------------
@@ -208,25 +209,78 @@ void Simulation::computeAndDrawInEvent() {
 }
 
 void Simulation::show(const BodyQuantities& q) {
-    labels_.setText(LabelId::Label2, numberText(q.radius));
-    labels_.setText(LabelId::Label4, numberText(q.mass));
-    labels_.setText(LabelId::Label10, numberText(q.density));
-    // Black when the body lies inside its Schwarzschild radius, grey otherwise.
-    const Color pair = q.insideSchwarzschild() ? colors::kBlack : colors::kLabelGrey;
-    labels_.setColor(LabelId::Label11, pair);
-    labels_.setColor(LabelId::Label12, pair);
-    labels_.setText(LabelId::Label12, numberText(q.search.schwarzschildRadius));
-    if (scene_) scene_->drawScene(q.search.schwarzschildRadius);
+    values_.setText(ShownValue::Radius, numberText(q.radius));
+    values_.setText(ShownValue::Mass, numberText(q.mass));
+    values_.setText(ShownValue::Density, numberText(q.density));
+    values_.showInsideSchwarzschild(q.insideSchwarzschild());
+    values_.setText(ShownValue::SchwarzschildRadius, numberText(q.search.schwarzschildRadius));
+    scene_.drawScene(q.radius, q.search.schwarzschildRadius);
     for (size_t i = 0; i < q.samples.size(); ++i) {
-        const Curvature& c = q.samples[i];
-        state_.gravTerm = c.gravTerm;
-        state_.curvature = c.curvature;
-        state_.curvatureRadius = c.curvatureRadius;
-        labels_.setText(kCurvatureLabels[i], numberText(c.curvature));
-        labels_.setText(kCurvatureRadiusLabels[i], numberText(c.curvatureRadius));
+        values_.setText(kCurvatureValues[i], numberText(q.samples[i].curvature));
+        values_.setText(kRadiusOfCurvatureValues[i], numberText(q.samples[i].radiusOfCurvature));
     }
-    if (scene_) scene_->drawBeamMarker();
+    drawBeamMarker();
     ++computeCount_;
+}
+
+void Simulation::drawBeamMarker() {
+    const MarkerPlace current{state_.beamX, state_.beamY.value()};
+    scene_.drawBeamMarker({state_.markerX, state_.markerY}, current);
+    state_.markerX = current.x;
+    state_.markerY = current.y;
+}
+
+// ---------------------------------------------------------------------------
+// The beam start and the light ray
+
+namespace {
+
+struct MoveRule {
+    std::int16_t step;        // added to beamY
+    std::int32_t lowerBound;  // the new value must be above it...
+    std::int32_t upperBound;  // ...and below this
+};
+
+MoveRule ruleOf(BeamMove move) {
+    constexpr std::int32_t kNone = 1 << 30;
+    switch (move) {
+        case BeamMove::BigUp:
+            return {-300, 0, kNone};
+        case BeamMove::Up:
+            return {-50, 0, kNone};
+        case BeamMove::Down:
+            return {50, -kNone, 6100};
+        case BeamMove::BigDown:
+            return {300, -kNone, 6200};
+    }
+    return {0, 0, 0};
+}
+
+}  // namespace
+
+bool Simulation::moveBeam(BeamMove move) {
+    bool moved = false;
+    runEvent([&] {
+        const MoveRule rule = ruleOf(move);
+        const VariantNumber next = state_.beamY.plus(rule.step);
+        if (!(next.value() > rule.lowerBound && next.value() < rule.upperBound)) return;
+        state_.beamY = next;
+        drawBeamMarker();
+        values_.setText(ShownValue::BeamStart, numberText(state_.beamY.value()));
+        moved = true;
+    });
+    return moved;
+}
+
+RayPath Simulation::beam() {
+    RayPath path;
+    runEvent([&] {
+        computeAndDrawInEvent();
+        path = traceRay(state_.radius, state_.mass, state_.beamX, state_.beamY);
+        scene_.drawRay(path);
+        if (path.fault) reporter_.report(*path.fault);
+    });
+    return path;
 }
 
 }  // namespace korvath

@@ -1,17 +1,18 @@
 #include "fault_notice.hpp"
 
-#include <QMessageBox>
+#include <QCoreApplication>
 
-#include "form1_layout.hpp"
+#include "fault_text.hpp"
+#include "main_window_layout.hpp"
 
 namespace korvath::ui {
 
-void FaultNotice::report(const std::string& message) {
+void FaultNotice::report(const Fault& fault) {
     ++count_;
-    last_ = QString::fromStdString(message);
+    last_ = faultText(fault);
     if (!box_) {
         box_ = new QMessageBox(QMessageBox::Warning,
-                               QString::fromUtf8(kForm1Caption.data(), kForm1Caption.size()), last_,
+                               QCoreApplication::translate("MainWindow", kMainWindowTitle), last_,
                                QMessageBox::Ok, parent_);
         box_->setObjectName("faultNotice");
         box_->setWindowModality(Qt::NonModal);

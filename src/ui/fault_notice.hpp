@@ -6,14 +6,14 @@
 #include <QPointer>
 #include <QString>
 
-#include "interfaces.hpp"
+#include "fault_reporter.hpp"
 
 namespace korvath::ui {
 
 class FaultNotice final : public FaultReporter {
   public:
     explicit FaultNotice(QWidget* parent) : parent_(parent) {}
-    void report(const std::string& message) override;
+    void report(const Fault& fault) override;
 
     int count() const { return count_; }
     QString lastMessage() const { return last_; }

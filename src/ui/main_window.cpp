@@ -1,17 +1,16 @@
 #include "main_window.hpp"
 
 #include <QCloseEvent>
-#include <QLabel>
+#include <QCoreApplication>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
+#include <type_traits>
 
-#include "form1_layout.hpp"
-#include "menu_commands.hpp"
+#include "help_command.hpp"
 #include "parameter_bar.hpp"
-#include "picture_box.hpp"
+#include "scene_picture.hpp"
 #include "twips.hpp"
+#include "value_field.hpp"
 
 // Resources of a static library must be registered by name, outside any namespace.
 static void registerResources() {
@@ -21,10 +20,6 @@ static void registerResources() {
 namespace korvath::ui {
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The client area keeps every control at its place: enlarging the window
 // adds empty space, shrinking it hides what falls outside, without scroll bars.
@@ -39,164 +34,173 @@ class ClientArea final : public QWidget {
 };
 
 QFont windowFont() {
-    QFont font(qs(kWindowFontFamily));
+    QFont font(QString::fromUtf8(kWindowFontFamily.data(), kWindowFontFamily.size()));
     font.setPointSizeF(kWindowFontPoints);
     font.setWeight(QFont::Normal);
     return font;
 }
 
-// Scroll-bar range and steps; design values before the load handler runs.
+QString trMain(const char* text) {
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+// Scroll-bar range and steps. Before the load handler sets all four to 50,
+// the coarse radius bar stands at 100 and the others at 0.
 constexpr int kBarMinimum = 0;
 constexpr int kBarMaximum = 100;
 constexpr int kBarArrowStep = 1;
 constexpr int kBarPageStep = 10;
-int designValue(std::string_view name) {
-    return name == "HScroll1" ? 100 : 0;
+
+QWidget* makeControl(const ControlSpec& item, MainWindowControls& controls, QWidget* parent) {
+    return std::visit(
+        [&](auto member) -> QWidget* {
+            using Widget =
+                std::remove_pointer_t<std::remove_reference_t<decltype(controls.*member)>>;
+            Widget* w = nullptr;
+            if constexpr (std::is_same_v<Widget, QPushButton>) {
+                w = new QPushButton(trMain(item.caption), parent);
+            } else if constexpr (std::is_same_v<Widget, QLabel>) {
+                w = new QLabel(trMain(item.caption), parent);
+                w->setTextFormat(Qt::PlainText);
+                w->setFocusPolicy(Qt::NoFocus);
+            } else if constexpr (std::is_same_v<Widget, ParameterBar>) {
+                w = new ParameterBar(parent);
+                w->setRange(kBarMinimum, kBarMaximum);
+                w->setSingleStep(kBarArrowStep);
+                w->setPageStep(kBarPageStep);
+                w->setValue(member == &MainWindowControls::radiusCoarseBar ? kBarMaximum
+                                                                           : kBarMinimum);
+            } else {
+                w = new Widget(parent);
+            }
+            controls.*member = w;
+            return w;
+        },
+        item.slot);
 }
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), notice_(this), sim_(labels_, bars_, notice_) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), notice_(this) {
     registerResources();
-    setObjectName("Form1");
-    setWindowTitle(qs(kForm1Caption));
+    setObjectName("mainWindow");
+    setWindowTitle(trMain(kMainWindowTitle));
     setWindowIcon(QIcon(":/korvath/korvath.xpm"));
     setFont(windowFont());
     setCentralWidget(new ClientArea(this));
 
     buildControls();
+    bindValues();
     buildMenu();
-    scene_ = std::make_unique<Scene>(sim_, *picture_, labels_, notice_);
+    scene_ = std::make_unique<Scene>(*controls_.scenePicture);
+    sim_ = std::make_unique<Simulation>(values_, bars_, *scene_, notice_);
     wireControls();  // every control event to its handler, in one place
 
     const QSize client = centralWidget()->sizeHint();
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
 
-    sim_.load();
+    sim_->load();
 
-    timer_ = new QTimer(this);
-    timer_->setObjectName("Timer1");
-    timer_->setInterval(kTimerIntervalMs);
-    connect(timer_, &QTimer::timeout, this, [this] { sim_.tick(); });
-    timer_->start();
+    startTimer_ = new QTimer(this);
+    startTimer_->setObjectName("startTimer");
+    startTimer_->setInterval(kStartTimerIntervalMs);
+    connect(startTimer_, &QTimer::timeout, this, [this] { sim_->tick(); });
+    startTimer_->start();
 
-    picture_->setFocus(Qt::OtherFocusReason);
+    controls_.scenePicture->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
 
-template <typename T>
-T* MainWindow::control(const char* name) const {
-    return centralWidget()->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-}
-
 void MainWindow::buildControls() {
     QWidget* client = centralWidget();
     const double dpi = client->logicalDpiX();
-    for (const ControlSpec& item : form1Controls()) {
-        QWidget* w = nullptr;
-        switch (item.kind) {
-            case ControlKind::Button:
-                w = new QPushButton(qs(item.caption), client);
-                break;
-            case ControlKind::CaptionLabel: {
-                auto* label = new QLabel(qs(item.caption), client);
-                label->setTextFormat(Qt::PlainText);
-                w = label;
-                break;
-            }
-            case ControlKind::ValueField: {
-                // Value fields start empty and carry a single-line frame.
-                auto* label = new QLabel(client);
-                label->setTextFormat(Qt::PlainText);
-                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-                label->setLineWidth(1);
-                label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-                label->setTextInteractionFlags(Qt::NoTextInteraction);
-                w = label;
-                break;
-            }
-            case ControlKind::ScrollBar: {
-                auto* bar = new ParameterBar(client);
-                bar->setRange(kBarMinimum, kBarMaximum);
-                bar->setSingleStep(kBarArrowStep);
-                bar->setPageStep(kBarPageStep);
-                bar->setTracking(false);  // only the released thumb counts
-                bar->setFocusPolicy(Qt::StrongFocus);
-                bar->setValue(designValue(item.name));
-                w = bar;
-                break;
-            }
-            case ControlKind::Picture:
-                picture_ = new PictureBox(client);
-                w = picture_;
-                break;
-        }
-        w->setObjectName(qs(item.name));
+    for (const ControlSpec& item : mainWindowLayout()) {
+        QWidget* w = makeControl(item, controls_, client);
+        w->setObjectName(QString::fromUtf8(item.objectName.data(), item.objectName.size()));
         w->setGeometry(twipsToPixels(item.left, item.top, item.width, item.height, dpi));
         if (item.fontPoints > 0) {
             QFont font = windowFont();
             font.setPointSizeF(item.fontPoints);
             w->setFont(font);
         }
-        if (item.kind == ControlKind::CaptionLabel || item.kind == ControlKind::ValueField)
-            w->setFocusPolicy(Qt::NoFocus);
+        if (*item.accessibleName) w->setAccessibleName(trMain(item.accessibleName));
+        if (*item.accessibleDescription)
+            w->setAccessibleDescription(trMain(item.accessibleDescription));
     }
 
-    for (const AccessibleText& a : form1AccessibleTexts()) {
-        QWidget* w = control<QWidget>(a.control.data());
-        if (!a.name.empty()) w->setAccessibleName(qs(a.name));
-        w->setAccessibleDescription(qs(a.description));
-    }
+    // Keyboard focus order; the picture has the focus when the window opens.
+    const MainWindowControls& c = controls_;
+    const QWidget* order[] = {c.scenePicture,      c.radiusCoarseBar, c.earthButton,
+                              c.massCoarseBar,     c.radiusFineBar,   c.massFineBar,
+                              c.beamUpButton,      c.beamDownButton,  c.beamBigUpButton,
+                              c.beamBigDownButton, c.beamButton,      c.sunButton};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
 
-    for (int i = 0; i < kLabelCount; ++i) {
-        const auto id = static_cast<LabelId>(i);
-        labels_.bind(id, control<QLabel>(labelName(id).data()));
-    }
-    // Both start in a grey (128, 128, 128) slightly darker than the grey the
-    // first recomputation gives them.
-    labels_.setColor(LabelId::Label11, colors::kLabelGreyAtStart);
-    labels_.setColor(LabelId::Label12, colors::kLabelGreyAtStart);
+void MainWindow::bindValues() {
+    const MainWindowControls& c = controls_;
+    const std::pair<ShownValue, ValueField*> fields[] = {
+        {ShownValue::Radius, c.radiusValue},
+        {ShownValue::Mass, c.massValue},
+        {ShownValue::Density, c.densityValue},
+        {ShownValue::SchwarzschildRadius, c.schwarzschildRadiusValue},
+        {ShownValue::CurvatureAt1Radius, c.curvatureAt1RadiusValue},
+        {ShownValue::RadiusOfCurvatureAt1Radius, c.radiusOfCurvatureAt1RadiusValue},
+        {ShownValue::CurvatureAt1_5Radii, c.curvatureAt1_5RadiiValue},
+        {ShownValue::RadiusOfCurvatureAt1_5Radii, c.radiusOfCurvatureAt1_5RadiiValue},
+        {ShownValue::CurvatureAt2Radii, c.curvatureAt2RadiiValue},
+        {ShownValue::RadiusOfCurvatureAt2Radii, c.radiusOfCurvatureAt2RadiiValue},
+        {ShownValue::CurvatureAt2_5Radii, c.curvatureAt2_5RadiiValue},
+        {ShownValue::RadiusOfCurvatureAt2_5Radii, c.radiusOfCurvatureAt2_5RadiiValue},
+        {ShownValue::RadiusCoarsePosition, c.radiusCoarseValue},
+        {ShownValue::RadiusFinePosition, c.radiusFineValue},
+        {ShownValue::MassCoarsePosition, c.massCoarseValue},
+        {ShownValue::MassFinePosition, c.massFineValue},
+        {ShownValue::BeamStart, c.beamStartValue},
+    };
+    for (auto [id, field] : fields)
+        values_.bind(id, field);
+    values_.bindSchwarzschildPair(c.schwarzschildRadiusCaption, c.schwarzschildRadiusValue);
 
-    for (Bar bar : kAllBars)
-        bars_.bind(bar, control<QScrollBar>(barName(bar).data()));
-
-    const auto order = form1TabOrder();
-    for (size_t i = 1; i < order.size(); ++i)
-        setTabOrder(control<QWidget>(order[i - 1].data()), control<QWidget>(order[i].data()));
+    bars_.bind(Bar::RadiusCoarse, c.radiusCoarseBar);
+    bars_.bind(Bar::MassCoarse, c.massCoarseBar);
+    bars_.bind(Bar::RadiusFine, c.radiusFineBar);
+    bars_.bind(Bar::MassFine, c.massFineBar);
 }
 
 void MainWindow::buildMenu() {
-    menu_ = std::make_unique<help::MenuCommands>(this);
-    menuBar()->addAction(tr("E&xit"))->setObjectName("mnuExit");
-    menuBar()->addAction(tr("&Help"))->setObjectName("mnuHelp");
+    helpCommand_ = std::make_unique<help::HelpCommand>(this);
+    exitAction_ = menuBar()->addAction(tr("E&xit"));
+    exitAction_->setObjectName("exitAction");
+    helpAction_ = menuBar()->addAction(tr("&Help"));
+    helpAction_->setObjectName("helpAction");
 }
 
 void MainWindow::wireControls() {
-    bars_.onUserMoved([this](Bar bar, std::int16_t previous) { sim_.userMovedBar(bar, previous); });
+    bars_.onUserMoved(
+        [this](Bar bar, std::int16_t previous) { sim_->userMovedBar(bar, previous); });
 
-    const auto onClick = [this](const char* name, auto handler) {
-        connect(control<QPushButton>(name), &QPushButton::clicked, this, handler);
+    const MainWindowControls& c = controls_;
+    const auto onClick = [this](QPushButton* button, auto handler) {
+        connect(button, &QPushButton::clicked, this, handler);
     };
-    onClick("comchikyuu", [this] { sim_.clickPreset(kEarth); });
-    onClick("comtaiyou", [this] { sim_.clickPreset(kSun); });
-    onClick("combeam_upd", [this] { scene_->clickMove(BeamMove::BigUp); });
-    onClick("combeam_up", [this] { scene_->clickMove(BeamMove::Up); });
-    onClick("combeam_down", [this] { scene_->clickMove(BeamMove::Down); });
-    onClick("combeam_downd", [this] { scene_->clickMove(BeamMove::BigDown); });
-    onClick("cmdkousenidou", [this] { scene_->clickBeam(); });
+    onClick(c.earthButton, [this] { sim_->clickPreset(kEarth); });
+    onClick(c.sunButton, [this] { sim_->clickPreset(kSun); });
+    onClick(c.beamBigUpButton, [this] { sim_->moveBeam(BeamMove::BigUp); });
+    onClick(c.beamUpButton, [this] { sim_->moveBeam(BeamMove::Up); });
+    onClick(c.beamDownButton, [this] { sim_->moveBeam(BeamMove::Down); });
+    onClick(c.beamBigDownButton, [this] { sim_->moveBeam(BeamMove::BigDown); });
+    onClick(c.beamButton, [this] { sim_->beam(); });
 
-    const auto onMenu = [this](const char* name, auto handler) {
-        connect(menuBar()->findChild<QAction*>(name), &QAction::triggered, this, handler);
-    };
-    onMenu("mnuExit", [this] { menu_->exit(); });
-    onMenu("mnuHelp", [this] { menu_->help(); });
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+    connect(helpAction_, &QAction::triggered, this, [this] { helpCommand_->run(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Nothing to ask and nothing to save; windows of ours close with this one.
-    menu_->closeWindows();
+    helpCommand_->closeWindows();
     if (QWidget* box = notice_.box()) box->close();
     event->accept();
 }

@@ -1,5 +1,5 @@
-// Form1, the main window: its fixed layout, the binding of every control
-// event to its handler, and the Qt side of the labels, bars and surface.
+// The main window: its fixed layout, the binding of every control event to
+// its handler, and the Qt side of the value fields, bars and picture.
 #pragma once
 
 #include <QMainWindow>
@@ -7,19 +7,19 @@
 #include <memory>
 
 #include "fault_notice.hpp"
+#include "main_window_layout.hpp"
 #include "qt_adapters.hpp"
 #include "scene.hpp"
 #include "simulation.hpp"
 
+class QAction;
 class QTimer;
 
 namespace korvath::help {
-class MenuCommands;
+class HelpCommand;
 }
 
 namespace korvath::ui {
-
-class PictureBox;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -27,13 +27,15 @@ class MainWindow final : public QMainWindow {
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Simulation& simulation() { return sim_; }
-    Scene& scene() { return *scene_; }
-    PictureBox* picture() const { return picture_; }
+    Simulation& simulation() { return *sim_; }
+    const MainWindowControls& controls() const { return controls_; }
+    ScenePicture* picture() const { return controls_.scenePicture; }
     FaultNotice& faultNotice() { return notice_; }
-    QtLabels& labels() { return labels_; }
-    QTimer* timer() const { return timer_; }
-    help::MenuCommands& menuCommands() { return *menu_; }
+    QtValueDisplay& values() { return values_; }
+    QTimer* startTimer() const { return startTimer_; }
+    QAction* exitAction() const { return exitAction_; }
+    QAction* helpAction() const { return helpAction_; }
+    help::HelpCommand& helpCommand() { return *helpCommand_; }
 
     // The client area (below the menu bar) that holds every control.
     QWidget* clientArea() const { return centralWidget(); }
@@ -43,19 +45,20 @@ class MainWindow final : public QMainWindow {
 
   private:
     void buildControls();
+    void bindValues();
     void buildMenu();
     void wireControls();
-    template <typename T>
-    T* control(const char* name) const;
 
-    QtLabels labels_;
-    QtScrollBars bars_;
+    MainWindowControls controls_;
+    QtValueDisplay values_;
+    QtParameterBars bars_;
     FaultNotice notice_;
-    Simulation sim_;
     std::unique_ptr<Scene> scene_;
-    std::unique_ptr<help::MenuCommands> menu_;
-    PictureBox* picture_ = nullptr;
-    QTimer* timer_ = nullptr;
+    std::unique_ptr<Simulation> sim_;
+    std::unique_ptr<help::HelpCommand> helpCommand_;
+    QAction* exitAction_ = nullptr;
+    QAction* helpAction_ = nullptr;
+    QTimer* startTimer_ = nullptr;
 };
 
 }  // namespace korvath::ui

@@ -12,7 +12,10 @@ namespace korvath::ui {
 class ParameterBar final : public QScrollBar {
     Q_OBJECT
   public:
-    explicit ParameterBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+    explicit ParameterBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+        setTracking(false);  // a dragged thumb counts only when it is released
+        setFocusPolicy(Qt::StrongFocus);
+    }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {

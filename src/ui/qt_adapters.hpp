@@ -1,4 +1,4 @@
-// The model's view of the window's labels and scroll bars, on Qt widgets.
+// The model's view of the window's value fields and parameter bars, on Qt widgets.
 #pragma once
 
 #include <QLabel>
@@ -7,27 +7,43 @@
 #include <array>
 #include <functional>
 
-#include "interfaces.hpp"
+#include "parameter_bars.hpp"
+#include "value_display.hpp"
 
 namespace korvath::ui {
 
-class QtLabels final : public Labels {
-  public:
-    void bind(LabelId id, QLabel* label) { labels_[static_cast<size_t>(id)] = label; }
-    QLabel* label(LabelId id) const { return labels_[static_cast<size_t>(id)]; }
+class ValueField;
 
-    void setText(LabelId id, const std::string& text) override;
-    std::string text(LabelId id) const override;
-    void setColor(LabelId id, Color color) override;
+// How the Schwarzschild radius and its caption are marked.
+enum class SchwarzschildMark { NotComputed, Outside, Inside };
+
+class QtValueDisplay final : public ValueDisplay {
+  public:
+    void bind(ShownValue id, ValueField* field) { fields_[static_cast<size_t>(id)] = field; }
+    // The caption and the value that are marked inside or outside.
+    void bindSchwarzschildPair(QLabel* caption, QLabel* value);
+    ValueField* field(ShownValue id) const { return fields_[static_cast<size_t>(id)]; }
+    SchwarzschildMark schwarzschildMark() const { return mark_; }
+    // Applies the mark again, for example after the palette changed.
+    void refreshSchwarzschildMark();
+
+    void setText(ShownValue id, const std::string& text) override;
+    std::string text(ShownValue id) const override;
+    void showInsideSchwarzschild(bool inside) override;
 
   private:
-    std::array<QLabel*, kLabelCount> labels_{};
+    void applyMark();
+
+    std::array<ValueField*, kShownValueCount> fields_{};
+    QLabel* schwarzschildCaption_ = nullptr;
+    QLabel* schwarzschildValue_ = nullptr;
+    SchwarzschildMark mark_ = SchwarzschildMark::NotComputed;
 };
 
 // The four parameter bars. A value set by the model changes the bar without
 // raising its change event (the model runs the handler itself); a value the
 // user sets is reported with the value the bar held before.
-class QtScrollBars final : public QObject, public ScrollBars {
+class QtParameterBars final : public QObject, public ParameterBars {
     Q_OBJECT
   public:
     using UserMoved = std::function<void(Bar, std::int16_t previous)>;

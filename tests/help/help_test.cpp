@@ -9,17 +9,17 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include "help_launcher.hpp"
+#include "help_command.hpp"
+#include "help_splash.hpp"
 #include "help_viewer.hpp"
-#include "menu_commands.hpp"
 #include "window_rig.hpp"
 
 namespace korvath {
 namespace {
 
-using help::HelpLauncher;
+using help::HelpCommand;
+using help::HelpSplash;
 using help::HelpViewer;
-using help::MenuCommands;
 using testing::WindowRig;
 
 QAction* menuAction(WindowRig& rig, const char* name) {
@@ -42,7 +42,7 @@ struct HelpFolder {
 };
 
 // Records what the "HELP" window looked like while it was shown.
-struct LauncherWatch {
+struct SplashWatch {
     QPoint position;
     QSize clientSize;
     QString title;
@@ -50,9 +50,9 @@ struct LauncherWatch {
     std::int16_t ticksSeen = -1;
 };
 
-void watchLauncher(MenuCommands& menu, LauncherWatch& watch, int afterMs) {
+void watchSplash(HelpCommand& menu, SplashWatch& watch, int afterMs) {
     QTimer::singleShot(afterMs, [&menu, &watch] {
-        HelpLauncher* l = menu.launcher();
+        HelpSplash* l = menu.splash();
         if (!l) return;
         watch.position = l->pos();
         watch.clientSize = l->size();
@@ -65,15 +65,15 @@ void watchLauncher(MenuCommands& menu, LauncherWatch& watch, int afterMs) {
 TEST(HelpCommand, ShowsHelpForTwoTicksThenNamesTheFileAndPostsF1) {
     WindowRig rig;
     HelpFolder folder;
-    MenuCommands& menu = rig.window->menuCommands();
+    HelpCommand& menu = rig.window->helpCommand();
     menu.setApplicationFolder(folder.path());
     EXPECT_TRUE(menu.helpFile().isEmpty());
 
-    LauncherWatch watch;
-    watchLauncher(menu, watch, 50);
+    SplashWatch watch;
+    watchSplash(menu, watch, 50);
     QElapsedTimer clock;
     clock.start();
-    menuAction(rig, "mnuHelp")->trigger();  // returns once "HELP" has unloaded itself
+    menuAction(rig, "helpAction")->trigger();  // returns once "HELP" has unloaded itself
     const qint64 shownMs = clock.elapsed();
 
     EXPECT_GE(shownMs, 180);
@@ -87,12 +87,12 @@ TEST(HelpCommand, ShowsHelpForTwoTicksThenNamesTheFileAndPostsF1) {
     const int w = screen.width() * 15, h = screen.height() * 15;
     EXPECT_EQ(watch.position, QPoint((w / 2 - w / 4) / 15, (h / 4) / 15) + screen.topLeft());
 
-    HelpLauncher* launcher = menu.launcher();
-    ASSERT_NE(launcher, nullptr);
-    EXPECT_EQ(launcher->objectName(), "Form2");
-    EXPECT_EQ(launcher->tickCount(), 2);
-    EXPECT_FALSE(launcher->isVisible());
-    EXPECT_FALSE(launcher->timer()->isActive());
+    HelpSplash* splash = menu.splash();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->objectName(), "helpSplash");
+    EXPECT_EQ(splash->tickCount(), 2);
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_FALSE(splash->timer()->isActive());
     EXPECT_EQ(menu.helpFile(), folder.path() + QDir::separator() + "vesker.hlp");
 
     // The posted F1 arrives with the next events and opens the help at its beginning.
@@ -106,17 +106,17 @@ TEST(HelpCommand, ShowsHelpForTwoTicksThenNamesTheFileAndPostsF1) {
 TEST(HelpCommand, ClosingHelpEarlyStillOpensTheHelpFile) {
     WindowRig rig;
     HelpFolder folder;
-    MenuCommands& menu = rig.window->menuCommands();
+    HelpCommand& menu = rig.window->helpCommand();
     menu.setApplicationFolder(folder.path());
     QTimer::singleShot(30, [&menu] {
-        if (menu.launcher()) menu.launcher()->close();  // its close box
+        if (menu.splash()) menu.splash()->close();  // its close box
     });
     QElapsedTimer clock;
     clock.start();
-    menu.help();
+    menu.run();
     EXPECT_LT(clock.elapsed(), 180);
-    EXPECT_LT(menu.launcher()->tickCount(), 2);
-    EXPECT_FALSE(menu.launcher()->timer()->isActive());
+    EXPECT_LT(menu.splash()->tickCount(), 2);
+    EXPECT_FALSE(menu.splash()->timer()->isActive());
     EXPECT_FALSE(menu.helpFile().isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(menu.viewer() && menu.viewer()->isVisible(), 2000);
 }
@@ -124,15 +124,15 @@ TEST(HelpCommand, ClosingHelpEarlyStillOpensTheHelpFile) {
 TEST(HelpCommand, ASecondHelpLoadsTheWindowAnew) {
     WindowRig rig;
     HelpFolder folder;
-    MenuCommands& menu = rig.window->menuCommands();
+    HelpCommand& menu = rig.window->helpCommand();
     menu.setApplicationFolder(folder.path());
-    menu.help();
-    HelpLauncher* first = menu.launcher();
-    LauncherWatch watch;
-    watchLauncher(menu, watch, 40);
-    menu.help();
-    EXPECT_EQ(menu.launcher(), first);  // one window object for the whole run
-    EXPECT_EQ(watch.ticksSeen, 0);      // counting again from 0
+    menu.run();
+    HelpSplash* first = menu.splash();
+    SplashWatch watch;
+    watchSplash(menu, watch, 40);
+    menu.run();
+    EXPECT_EQ(menu.splash(), first);  // one window object for the whole run
+    EXPECT_EQ(watch.ticksSeen, 0);    // counting again from 0
     EXPECT_EQ(first->tickCount(), 2);
 }
 
@@ -145,54 +145,54 @@ void pressF1(WindowRig& rig) {
 TEST(HelpCommand, F1DoesNothingBeforeTheFirstHelpAndOpensTheFileAfterIt) {
     WindowRig rig;
     HelpFolder folder;
-    MenuCommands& menu = rig.window->menuCommands();
+    HelpCommand& menu = rig.window->helpCommand();
     menu.setApplicationFolder(folder.path());
     pressF1(rig);
     EXPECT_EQ(menu.viewer(), nullptr);
 
-    menu.help();
+    menu.run();
     QTRY_VERIFY_WITH_TIMEOUT(menu.viewer() && menu.viewer()->isVisible(), 2000);
     menu.viewer()->close();
     // From now on F1 alone opens the help, without the "HELP" window.
-    const std::int16_t ticks = menu.launcher()->tickCount();
-    rig.find("HScroll2")->setFocus();
+    const std::int16_t ticks = menu.splash()->tickCount();
+    rig.find("massCoarseBar")->setFocus();
     pressF1(rig);
     EXPECT_TRUE(menu.viewer()->isVisible());
-    EXPECT_FALSE(menu.launcher()->isVisible());
-    EXPECT_EQ(menu.launcher()->tickCount(), ticks);
+    EXPECT_FALSE(menu.splash()->isVisible());
+    EXPECT_EQ(menu.splash()->tickCount(), ticks);
 }
 
 TEST(HelpCommand, AMissingHelpFileIsReportedInTheViewerAndTheProgramGoesOn) {
     WindowRig rig;
     HelpFolder folder(false);
-    MenuCommands& menu = rig.window->menuCommands();
+    HelpCommand& menu = rig.window->helpCommand();
     menu.setApplicationFolder(folder.path());
-    menu.help();
+    menu.run();
     QTRY_VERIFY_WITH_TIMEOUT(menu.viewer() && menu.viewer()->isVisible(), 2000);
     EXPECT_TRUE(menu.viewer()->failed());
     const QString shown = menu.viewer()->browser()->toPlainText();
     EXPECT_TRUE(shown.contains("could not be read")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("vesker.hlp"));
-    rig.click("comtaiyou");
-    EXPECT_EQ(rig.text("Label2"), "696000000");
+    rig.click("sunButton");
+    EXPECT_EQ(rig.text("radiusValue"), "696000000");
 }
 
 TEST(HelpCommand, AFolderAtTheRootGivesTwoSeparatorsInARow) {
     WindowRig rig;
-    MenuCommands& menu = rig.window->menuCommands();
+    HelpCommand& menu = rig.window->helpCommand();
     menu.setApplicationFolder("/");
-    menu.help();
+    menu.run();
     EXPECT_EQ(menu.helpFile(), "//vesker.hlp");
 }
 
 TEST(ExitCommand, ClosesTheWindowAtOnceWithItsHelpViewer) {
     WindowRig rig;
     HelpFolder folder;
-    MenuCommands& menu = rig.window->menuCommands();
+    HelpCommand& menu = rig.window->helpCommand();
     menu.setApplicationFolder(folder.path());
-    menu.help();
+    menu.run();
     QTRY_VERIFY_WITH_TIMEOUT(menu.viewer() && menu.viewer()->isVisible(), 2000);
-    menuAction(rig, "mnuExit")->trigger();
+    menuAction(rig, "exitAction")->trigger();
     EXPECT_FALSE(rig.window->isVisible());
     EXPECT_FALSE(menu.viewer()->isVisible());
     EXPECT_EQ(rig.window->faultNotice().count(), 0);
@@ -209,11 +209,11 @@ TEST(ExitCommand, AltXEndsAndAltHHelps) {
     {
         WindowRig rig;
         HelpFolder folder;
-        rig.window->menuCommands().setApplicationFolder(folder.path());
+        rig.window->helpCommand().setApplicationFolder(folder.path());
         rig.window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
         QTest::keyClick(rig.window.get(), Qt::Key_H, Qt::AltModifier);
-        EXPECT_FALSE(rig.window->menuCommands().helpFile().isEmpty());
+        EXPECT_FALSE(rig.window->helpCommand().helpFile().isEmpty());
     }
 }
 

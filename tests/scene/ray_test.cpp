@@ -1,4 +1,4 @@
-#include "ray.hpp"
+#include "light_ray.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +14,20 @@ namespace {
 
 using testing::Rig;
 
+// The last point the ray reached.
+std::pair<int, int> end(const RayPath& path) {
+    return {path.segments.back().x1, path.segments.back().y1};
+}
+
 // Presses "Beam" with the body and beam start given, and returns the trace.
-TraceResult beam(Rig& rig, double radius, double mass, int beamY = 1500) {
+RayPath beam(Rig& rig, double radius, double mass, int beamY = 1500) {
     rig.started();
     rig.state.radius = radius;
     rig.state.mass = mass;
     rig.state.beamY = VariantNumber::int16(static_cast<std::int16_t>(beamY));
     rig.state.markerY = beamY;
     rig.surface.ops.clear();
-    return rig.scene.clickBeam();
+    return rig.sim.beam();
 }
 
 std::string segment(int x1, int y1, int x2, int y2) {
@@ -51,26 +56,25 @@ bool allOnRow(const std::vector<std::string>& lines, int y) {
 
 TEST(RayTracing, EarthFromTheStartRunsStraightForAllPasses) {
     Rig rig;
-    const TraceResult r = beam(rig, kEarth.radius, kEarth.mass);
-    EXPECT_EQ(r.stop, TraceResult::Stop::PassLimit);
-    EXPECT_EQ(r.segments, 402);
+    const RayPath r = beam(rig, kEarth.radius, kEarth.mass);
+    EXPECT_EQ(r.stop, RayPath::Stop::PassLimit);
+    EXPECT_EQ(r.segments.size(), 402u);
     const auto lines = rig.surface.only("line");
     ASSERT_EQ(lines.size(), 402u);
     EXPECT_EQ(lines.front(), segment(8050, 1550, 8100, 1550));
     EXPECT_EQ(lines[1], segment(8000, 1550, 8050, 1550));
     EXPECT_EQ(lines.back(), segment(-12000, 1550, -11950, 1550));
     EXPECT_TRUE(allOnRow(lines, 1550));
-    EXPECT_EQ(rig.state.rayX, -12000);
-    EXPECT_EQ(rig.state.rayY, 1550);
+    EXPECT_EQ(end(r), std::make_pair(-12000, 1550));
     // The recomputation came first: the scene is drawn anew below the ray.
     EXPECT_EQ(rig.surface.ops.front(), "clear");
-    EXPECT_TRUE(rig.reporter.messages.empty());
+    EXPECT_TRUE(rig.reporter.faults.empty());
 }
 
 TEST(RayTracing, SunGivesTheSameStraightLine) {
     Rig rig;
-    const TraceResult r = beam(rig, kSun.radius, kSun.mass);
-    EXPECT_EQ(r.segments, 402);
+    const RayPath r = beam(rig, kSun.radius, kSun.mass);
+    EXPECT_EQ(r.segments.size(), 402u);
     EXPECT_TRUE(allOnRow(rig.surface.only("line"), 1550));
 }
 
@@ -83,20 +87,19 @@ TEST(RayTracing, StopsAtTheFirstPointInsideTheBody) {
     for (const Case& c :
          {Case{2500, 85, 3850, 2550}, Case{2950, 83, 3950, 3000}, Case{2000, 96, 3300, 2050}}) {
         Rig rig;
-        const TraceResult r = beam(rig, kEarth.radius, kEarth.mass, c.beamY);
-        EXPECT_EQ(r.stop, TraceResult::Stop::EnteredBody) << c.beamY;
-        EXPECT_EQ(r.segments, c.segments) << c.beamY;
+        const RayPath r = beam(rig, kEarth.radius, kEarth.mass, c.beamY);
+        EXPECT_EQ(r.stop, RayPath::Stop::EnteredBody) << c.beamY;
+        EXPECT_EQ(r.segments.size(), static_cast<size_t>(c.segments)) << c.beamY;
         EXPECT_EQ(rig.surface.only("line").back(), segment(c.endX, c.endY, c.endX + 50, c.endY));
-        EXPECT_EQ(rig.state.rayX, c.endX);
-        EXPECT_EQ(rig.state.rayY, c.endY);
+        EXPECT_EQ(end(r), std::make_pair(c.endX, c.endY));
     }
 }
 
 TEST(RayTracing, TouchingTheStopCircleDoesNotStopTheRay) {
     for (int beamY : {1950, 3950}) {
         Rig rig;
-        const TraceResult r = beam(rig, kEarth.radius, kEarth.mass, beamY);
-        EXPECT_EQ(r.segments, 402) << beamY;
+        const RayPath r = beam(rig, kEarth.radius, kEarth.mass, beamY);
+        EXPECT_EQ(r.segments.size(), 402u) << beamY;
         EXPECT_TRUE(allOnRow(rig.surface.only("line"), beamY + 50));
     }
 }
@@ -110,17 +113,17 @@ TEST(RayTracing, AMassManyOrdersLargerBendsTheRay) {
     }
     {
         Rig rig;
-        beam(rig, kEarth.radius, kEarth.mass * std::pow(2.0, 29));
+        const RayPath r = beam(rig, kEarth.radius, kEarth.mass * std::pow(2.0, 29));
         EXPECT_FALSE(allOnRow(rig.surface.only("line"), 1550));
         // It bends towards the body, downwards on the screen.
-        EXPECT_GT(rig.state.rayY, 1550);
+        EXPECT_GT(end(r).second, 1550);
     }
     {
         Rig rig;
-        const TraceResult r = beam(rig, kEarth.radius, kEarth.mass * std::pow(2.0, 32));
-        EXPECT_EQ(r.stop, TraceResult::Stop::EnteredBody);
-        EXPECT_LT(r.segments, 300);
-        EXPECT_LT(std::hypot(rig.state.rayX - 3000, rig.state.rayY - 3000), 1000);
+        const RayPath r = beam(rig, kEarth.radius, kEarth.mass * std::pow(2.0, 32));
+        EXPECT_EQ(r.stop, RayPath::Stop::EnteredBody);
+        EXPECT_LT(r.segments.size(), 300u);
+        EXPECT_LT(std::hypot(end(r).first - 3000, end(r).second - 3000), 1000);
     }
 }
 
@@ -137,13 +140,13 @@ TEST(RayTracing, EverySegmentIsFiftyUnitsLongUpToRounding) {
 TEST(RayTracing, MovesLeaveTheTraceAndTheNextBeamClearsIt) {
     Rig rig;
     beam(rig, kEarth.radius, kEarth.mass);
-    rig.scene.clickMove(BeamMove::BigDown);
+    rig.sim.moveBeam(BeamMove::BigDown);
     // The move drew two boxes after the trace and cleared nothing.
     const auto& ops = rig.surface.ops;
     EXPECT_EQ(std::count(ops.begin(), ops.end(), "clear"), 1);
     EXPECT_EQ(ops.back(), "box 8100 1800 8200 1900 65535");
     rig.surface.ops.clear();
-    rig.scene.clickBeam();
+    rig.sim.beam();
     EXPECT_EQ(rig.surface.ops.front(), "clear");
     EXPECT_EQ(rig.surface.only("line").front(), segment(8050, 1850, 8100, 1850));
 }
@@ -153,9 +156,9 @@ TEST(RayTracing, ARayOnTheCentreStopsBeforeDividingByZero) {
     rig.started();
     rig.state.beamX = VariantNumber::int16(3050);
     rig.state.beamY = VariantNumber::int16(2950);  // the ray starts at (3000, 3000)
-    const TraceResult r = traceRay(rig.state, rig.surface);
-    EXPECT_EQ(r.stop, TraceResult::Stop::ZeroDistance);
-    EXPECT_EQ(r.segments, 1);
+    const RayPath r = traceRay(rig.state.radius, rig.state.mass, rig.state.beamX, rig.state.beamY);
+    EXPECT_EQ(r.stop, RayPath::Stop::ZeroDistance);
+    EXPECT_EQ(r.segments.size(), 1u);
     EXPECT_FALSE(r.fault);
 }
 
@@ -174,11 +177,11 @@ TEST(RayTracing, ABendingThatCancelsTheStepStopsTheTrace) {
     for (int i = 0; i < 200 && !found; ++i) {
         const double radius = kEarth.radius + i;
         const double metres = 3050 * radius / 1000;
-        const double k = radius / rayConstants::kScaleRadius;
+        const double k = radius / ray::kScaleRadius;
         auto bending = [&](double mass) {
             const double curvature = mass * physics::kTwoG / std::pow(metres, 3.0) /
                                      std::pow(physics::kSpeedOfLight, 2.0);
-            return 3050 * curvature * rayConstants::kBendingFactor * std::pow(k, 2.0);
+            return 3050 * curvature * ray::kBendingFactor * std::pow(k, 2.0);
         };
         double mass = kEarth.mass * 50 / bending(kEarth.mass);
         for (int j = 0; j < 8; ++j)
@@ -191,9 +194,9 @@ TEST(RayTracing, ABendingThatCancelsTheStepStopsTheTrace) {
         }
     }
     ASSERT_TRUE(found);
-    const TraceResult r = traceRay(s, rig.surface);
-    EXPECT_EQ(r.stop, TraceResult::Stop::ZeroVector);
-    EXPECT_EQ(r.segments, 1);
+    const RayPath r = traceRay(s.radius, s.mass, s.beamX, s.beamY);
+    EXPECT_EQ(r.stop, RayPath::Stop::ZeroVector);
+    EXPECT_EQ(r.segments.size(), 1u);
     EXPECT_FALSE(r.fault);
 }
 
@@ -204,24 +207,26 @@ TEST(RayTracing, AnArithmeticFaultStopsTheTraceKeepsItsSegmentsAndIsReported) {
     rig.state.beamX = VariantNumber::int32(-2147480000);
     rig.state.markerX = rig.state.beamX;
     rig.surface.ops.clear();
-    const TraceResult r = rig.scene.clickBeam();
-    EXPECT_EQ(r.stop, TraceResult::Stop::Fault);
-    EXPECT_GT(r.segments, 1);
-    EXPECT_EQ(rig.surface.only("line").size(), static_cast<size_t>(r.segments));
-    ASSERT_EQ(rig.reporter.messages.size(), 1u);
-    EXPECT_EQ(rig.reporter.messages[0], *r.fault);
-    EXPECT_NE(r.fault->find("overflow"), std::string::npos);
+    const RayPath r = rig.sim.beam();
+    EXPECT_EQ(r.stop, RayPath::Stop::Fault);
+    EXPECT_GT(r.segments.size(), 1u);
+    EXPECT_EQ(rig.surface.only("line").size(), r.segments.size());
+    ASSERT_EQ(rig.reporter.faults.size(), 1u);
+    ASSERT_TRUE(r.fault);
+    EXPECT_EQ(rig.reporter.faults[0].kind, Fault::Kind::RayArithmetic);
+    EXPECT_EQ(rig.reporter.faults[0].segments, static_cast<int>(r.segments.size()));
+    EXPECT_EQ(rig.reporter.faults[0].arithmetic, ArithmeticFault::Overflow);
     // The recomputation before it stands, and the program goes on.
-    EXPECT_EQ(rig.text(LabelId::Label2), "6378000");
-    EXPECT_TRUE(rig.scene.clickMove(BeamMove::Up));
+    EXPECT_EQ(rig.text(ShownValue::Radius), "6378000");
+    EXPECT_TRUE(rig.sim.moveBeam(BeamMove::Up));
 }
 
 TEST(RayTracing, ABodyThatCannotBeComputedTracesNothing) {
     Rig rig;
-    const TraceResult r = beam(rig, 0, kEarth.mass);
-    EXPECT_EQ(r.stop, TraceResult::Stop::NotTraced);
+    const RayPath r = beam(rig, 0, kEarth.mass);
+    EXPECT_EQ(r.stop, RayPath::Stop::NotTraced);
     EXPECT_TRUE(rig.surface.ops.empty());
-    ASSERT_EQ(rig.reporter.messages.size(), 1u);
+    ASSERT_EQ(rig.reporter.faults.size(), 1u);
     // The event is undone: the body goes back to what it was before the click.
     EXPECT_EQ(rig.state.radius, 0);
 }

@@ -6,6 +6,7 @@
 
 #include "fakes.hpp"
 #include "number_text.hpp"
+#include "scene_geometry.hpp"
 
 namespace korvath {
 namespace {
@@ -43,11 +44,10 @@ TEST(SceneDrawing, DrawingRadiusRoundsHalfToEvenWithAFloorOfEight) {
 }
 
 TEST(SceneDrawing, DrawingRadiusBeyondTheSurfaceIsLimitedInsteadOfFailing) {
-    using sceneGeometry::kMaxDrawingRadius;
+    using sceneStyle::kMaxDrawingRadius;
     // The limit itself lies outside every corner of the surface.
-    EXPECT_GT(kMaxDrawingRadius,
-              std::hypot(sceneGeometry::kSurfaceWidth - sceneGeometry::kCentreX,
-                         sceneGeometry::kSurfaceHeight - sceneGeometry::kCentreY));
+    EXPECT_GT(kMaxDrawingRadius, std::hypot(geometry::kSurfaceWidth - geometry::kCentre,
+                                            geometry::kSurfaceHeight - geometry::kCentre));
     EXPECT_EQ(schwarzschildDrawingRadius(99999.4, 1000), 99999);
     EXPECT_EQ(schwarzschildDrawingRadius(3e6, 1000), kMaxDrawingRadius);
     EXPECT_EQ(schwarzschildDrawingRadius(3e9, 1), kMaxDrawingRadius);         // beyond 32 bits
@@ -57,17 +57,18 @@ TEST(SceneDrawing, DrawingRadiusBeyondTheSurfaceIsLimitedInsteadOfFailing) {
 TEST(SceneDrawing, EarthWithBothRadiusBarsAtTheBottomIsDrawnWhole) {
     Rig rig;
     rig.started();
-    rig.moveBar(Bar::HScroll1, 0);
-    rig.moveBar(Bar::HScroll3, 19);
-    rig.moveBar(Bar::HScroll3, 0);
-    ASSERT_TRUE(rig.reporter.messages.empty());
+    rig.moveBar(Bar::RadiusCoarse, 0);
+    rig.moveBar(Bar::RadiusFine, 19);
+    rig.moveBar(Bar::RadiusFine, 0);
+    ASSERT_TRUE(rig.reporter.faults.empty());
     const Ops& ops = rig.surface.ops;
     ASSERT_GE(ops.size(), 3u);
     EXPECT_EQ(ops[ops.size() - 3], "circle 3000 3000 100000 65535");
     EXPECT_EQ(ops[ops.size() - 1], "box 8100 1500 8200 1600 65535");
-    EXPECT_EQ(rig.text(LabelId::labhankei25b), numberText(rig.state.curvatureRadius));
-    EXPECT_EQ(rig.text(LabelId::Label11), "");  // a caption label: only its colour changes
-    EXPECT_EQ(rig.labels.color(LabelId::Label12), colors::kBlack);
+    EXPECT_EQ(
+        rig.text(ShownValue::RadiusOfCurvatureAt2_5Radii),
+        numberText(sampleCurvature(rig.state.mass, 2.5 * rig.state.radius).radiusOfCurvature));
+    EXPECT_EQ(rig.values.insideSchwarzschild, true);
 }
 
 TEST(SceneDrawing, BodyInsideItsSchwarzschildRadiusGetsACircleBeyondTheRings) {
@@ -80,7 +81,8 @@ TEST(SceneDrawing, BodyInsideItsSchwarzschildRadiusGetsACircleBeyondTheRings) {
     rig.state.radius = 1;
     rig.state.mass = 1.5e27;  // rs about 2.2 m: a circle of about 2200 units
     ASSERT_FALSE(rig.sim.computeAndDraw());
-    const int drawn = schwarzschildDrawingRadius(std::stod(rig.text(LabelId::Label12)), 1);
+    const int drawn =
+        schwarzschildDrawingRadius(std::stod(rig.text(ShownValue::SchwarzschildRadius)), 1);
     EXPECT_GT(drawn, 2000);
     EXPECT_EQ(rig.surface.only("circle").back(),
               "circle 3000 3000 " + std::to_string(drawn) + " 65535");
@@ -98,10 +100,10 @@ TEST(MoveButtons, UpMovesFiftyAndRepaintsTheMarker) {
     Rig rig;
     rig.started();
     rig.surface.ops.clear();
-    EXPECT_TRUE(rig.scene.clickMove(BeamMove::Up));
+    EXPECT_TRUE(rig.sim.moveBeam(BeamMove::Up));
     EXPECT_EQ(rig.state.beamY, VariantNumber::int16(1450));
     EXPECT_EQ(rig.state.markerY, 1450);
-    EXPECT_EQ(rig.text(LabelId::labkiti), "1450");
+    EXPECT_EQ(rig.text(ShownValue::BeamStart), "1450");
     EXPECT_EQ(rig.surface.ops, (Ops{"box 8100 1500 8200 1600 0", "box 8100 1450 8200 1550 65535"}));
 }
 
@@ -129,17 +131,17 @@ TEST(MoveButtons, EachButtonHasItsStepAndItsBound) {
         Rig rig;
         rig.started();
         placeBeam(rig, c.from);
-        rig.labels.setText(LabelId::labkiti, "before");
+        rig.values.setText(ShownValue::BeamStart, "before");
         rig.surface.ops.clear();
-        const bool moved = rig.scene.clickMove(c.move);
+        const bool moved = rig.sim.moveBeam(c.move);
         EXPECT_EQ(moved, c.to != c.from) << c.from;
         EXPECT_EQ(rig.state.beamY.value(), c.to) << c.from;
         if (moved) {
-            EXPECT_EQ(rig.text(LabelId::labkiti), std::to_string(c.to));
+            EXPECT_EQ(rig.text(ShownValue::BeamStart), std::to_string(c.to));
             EXPECT_EQ(rig.surface.ops.size(), 2u);
         } else {
             // A refused move changes nothing at all.
-            EXPECT_EQ(rig.text(LabelId::labkiti), "before");
+            EXPECT_EQ(rig.text(ShownValue::BeamStart), "before");
             EXPECT_TRUE(rig.surface.ops.empty());
             EXPECT_EQ(rig.state.markerY, c.from);
         }
@@ -150,15 +152,15 @@ TEST(MoveButtons, ReachableStartsStayOnTheFiftyGridWithinTheirBounds) {
     Rig rig;
     rig.started();
     for (int i = 0; i < 40; ++i)
-        rig.scene.clickMove(BeamMove::BigUp);
+        rig.sim.moveBeam(BeamMove::BigUp);
     for (int i = 0; i < 40; ++i)
-        rig.scene.clickMove(BeamMove::Up);
+        rig.sim.moveBeam(BeamMove::Up);
     EXPECT_EQ(rig.state.beamY.value(), 50);
     for (int i = 0; i < 200; ++i)
-        rig.scene.clickMove(BeamMove::Down);
+        rig.sim.moveBeam(BeamMove::Down);
     EXPECT_EQ(rig.state.beamY.value(), 6050);
     placeBeam(rig, 5850);
-    rig.scene.clickMove(BeamMove::BigDown);
+    rig.sim.moveBeam(BeamMove::BigDown);
     EXPECT_EQ(rig.state.beamY.value(), 6150);
     EXPECT_EQ(rig.state.beamY.kind(), VariantNumber::Kind::Int16);
     EXPECT_EQ(rig.state.beamX, VariantNumber::int16(8100));
@@ -167,10 +169,10 @@ TEST(MoveButtons, ReachableStartsStayOnTheFiftyGridWithinTheirBounds) {
 TEST(MoveButtons, MovesBeforeTheFirstTickDrawTheMarkerOnly) {
     Rig rig;
     rig.sim.load();
-    rig.scene.clickMove(BeamMove::Down);
+    rig.sim.moveBeam(BeamMove::Down);
     EXPECT_EQ(rig.surface.ops, (Ops{"box 8100 1500 8200 1600 0", "box 8100 1550 8200 1650 65535"}));
-    EXPECT_EQ(rig.text(LabelId::labkiti), "1550");
-    EXPECT_EQ(rig.text(LabelId::Label2), "");
+    EXPECT_EQ(rig.text(ShownValue::BeamStart), "1550");
+    EXPECT_EQ(rig.text(ShownValue::Radius), "");
 }
 
 TEST(MoveButtons, MarkerBoxesWidenWithoutErrorBeyondSixteenBits) {
@@ -179,9 +181,9 @@ TEST(MoveButtons, MarkerBoxesWidenWithoutErrorBeyondSixteenBits) {
     rig.state.beamX = VariantNumber::int16(32700);
     rig.state.markerX = rig.state.beamX;
     rig.surface.ops.clear();
-    rig.scene.drawBeamMarker();
+    rig.sim.moveBeam(BeamMove::Up);
     EXPECT_EQ(rig.surface.ops,
-              (Ops{"box 32700 1500 32800 1600 0", "box 32700 1500 32800 1600 65535"}));
+              (Ops{"box 32700 1500 32800 1600 0", "box 32700 1450 32800 1550 65535"}));
     EXPECT_EQ(rig.state.markerX.kind(), VariantNumber::Kind::Int16);
 }
 

@@ -15,11 +15,7 @@ std::string join(std::initializer_list<double> values) {
 
 }  // namespace
 
-MemoryLabels::MemoryLabels() {
-    colors.fill(0);
-}
-
-void MemoryLabels::setText(LabelId id, const std::string& text) {
+void MemoryValues::setText(ShownValue id, const std::string& text) {
     texts[static_cast<size_t>(id)] = text;
     ++writes;
 }

@@ -19,9 +19,9 @@ QString accessible(QObject* object, QAccessible::Text what) {
 TEST(Accessibility, ButtonsAndMenuCommandsAreReadByTheirCaptions) {
     WindowRig rig(false);
     const std::pair<const char*, const char*> buttons[] = {
-        {"comchikyuu", "Earth"},  {"comtaiyou", "Sun"},     {"combeam_upd", "UP"},
-        {"combeam_up", "up"},     {"combeam_down", "down"}, {"combeam_downd", "DOWN"},
-        {"cmdkousenidou", "Beam"}};
+        {"earthButton", "Earth"}, {"sunButton", "Sun"},       {"beamBigUpButton", "UP"},
+        {"beamUpButton", "up"},   {"beamDownButton", "down"}, {"beamBigDownButton", "DOWN"},
+        {"beamButton", "Beam"}};
     for (auto [name, caption] : buttons) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(rig.find(name));
         ASSERT_NE(iface, nullptr) << name;
@@ -39,11 +39,11 @@ TEST(Accessibility, ButtonsAndMenuCommandsAreReadByTheirCaptions) {
 TEST(Accessibility, EachBarSaysWhatItScalesAndItsValue) {
     WindowRig rig;
     const std::pair<const char*, const char*> bars[] = {
-        {"HScroll1", "Radius, coarse: powers of two"},
-        {"HScroll3", "Radius, fine: whole percents"},
-        {"HScroll2", "Mass, coarse: powers of two"},
-        {"HScroll4", "Mass, fine: whole percents"}};
-    rig.bar("HScroll3")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        {"radiusCoarseBar", "Radius, coarse: powers of two"},
+        {"radiusFineBar", "Radius, fine: whole percents"},
+        {"massCoarseBar", "Mass, coarse: powers of two"},
+        {"massFineBar", "Mass, fine: whole percents"}};
+    rig.bar("radiusFineBar")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     for (auto [name, spoken] : bars) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(rig.find(name));
         ASSERT_NE(iface, nullptr);
@@ -54,27 +54,32 @@ TEST(Accessibility, EachBarSaysWhatItScalesAndItsValue) {
         EXPECT_EQ(iface->valueInterface()->minimumValue().toInt(), 0);
         EXPECT_EQ(iface->valueInterface()->maximumValue().toInt(), 100);
     }
-    EXPECT_EQ(rig.bar("HScroll3")->value(), 60);
+    EXPECT_EQ(rig.bar("radiusFineBar")->value(), 60);
 }
 
 TEST(Accessibility, ValueFieldsAreReadByTheirTextWithTheQuantityAndUnitAsDescription) {
     WindowRig rig;
-    EXPECT_EQ(accessible(rig.find("Label12"), QAccessible::Name), "0.00826186203267893");
-    EXPECT_EQ(accessible(rig.find("Label12"), QAccessible::Description),
+    EXPECT_EQ(accessible(rig.find("schwarzschildRadiusValue"), QAccessible::Name),
+              "0.00826186203267893");
+    EXPECT_EQ(accessible(rig.find("schwarzschildRadiusValue"), QAccessible::Description),
               "Schwarzschild radius in metres");
-    EXPECT_EQ(accessible(rig.find("Label2"), QAccessible::Description), "Radius in metres");
-    EXPECT_EQ(accessible(rig.find("labhankei15b"), QAccessible::Description),
+    EXPECT_EQ(accessible(rig.find("radiusValue"), QAccessible::Description), "Radius in metres");
+    EXPECT_EQ(accessible(rig.find("radiusOfCurvatureAt1_5RadiiValue"), QAccessible::Description),
               "Radius of curvature at 1.5 body radii in metres");
-    rig.click("comtaiyou");
-    EXPECT_EQ(accessible(rig.find("Label2"), QAccessible::Name), "696000000");
+    rig.click("sunButton");
+    EXPECT_EQ(accessible(rig.find("radiusValue"), QAccessible::Name), "696000000");
     // Every value field has a description; caption labels are read by their text.
     for (const char* name :
-         {"Label2", "Label4", "Label10", "Label12", "labhankei1", "labhankei1b", "labhankei15",
-          "labhankei15b", "labhankei2", "labhankei2b", "labhankei25", "labhankei25b", "labh1",
-          "labh2", "labg1", "labg2", "labkiti"})
+         {"radiusValue", "massValue", "densityValue", "schwarzschildRadiusValue",
+          "curvatureAt1RadiusValue", "radiusOfCurvatureAt1RadiusValue", "curvatureAt1_5RadiiValue",
+          "radiusOfCurvatureAt1_5RadiiValue", "curvatureAt2RadiiValue",
+          "radiusOfCurvatureAt2RadiiValue", "curvatureAt2_5RadiiValue",
+          "radiusOfCurvatureAt2_5RadiiValue", "radiusCoarseValue", "radiusFineValue",
+          "massCoarseValue", "massFineValue", "beamStartValue"})
         EXPECT_FALSE(accessible(rig.find(name), QAccessible::Description).isEmpty()) << name;
-    EXPECT_EQ(accessible(rig.find("Label5"), QAccessible::Name), "density(gram/cubic centimeters)");
-    EXPECT_EQ(accessible(rig.find("Picture1"), QAccessible::Name), "Scene");
+    EXPECT_EQ(accessible(rig.find("densityCaption"), QAccessible::Name),
+              "density(gram/cubic centimeters)");
+    EXPECT_EQ(accessible(rig.find("scenePicture"), QAccessible::Name), "Scene");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The window on a high-density screen: run with QT_SCALE_FACTOR=2 (ctest does).
 #include <gtest/gtest.h>
 
-#include "picture_box.hpp"
+#include "scene_picture.hpp"
 #include "window_rig.hpp"
 
 namespace korvath {
@@ -23,14 +23,14 @@ TEST_F(HighDensity, WindowIsTwiceTheSizeWithEveryControlInProportion) {
     EXPECT_EQ(rig.window->devicePixelRatio(), 2);
     EXPECT_EQ(rig.window->clientArea()->size() * 2, QSize(1900, 1070));
     // Logical geometry as at 96 dpi, so twice as many device pixels.
-    EXPECT_EQ(rig.find("Label12")->geometry(), QRect(600, 160, 153, 17));
-    EXPECT_EQ(rig.find("Picture1")->geometry(), QRect(16, 96, 561, 417));
-    EXPECT_EQ(rig.find("comchikyuu")->font().pointSizeF(), 9.0);
+    EXPECT_EQ(rig.find("schwarzschildRadiusValue")->geometry(), QRect(600, 160, 153, 17));
+    EXPECT_EQ(rig.find("scenePicture")->geometry(), QRect(16, 96, 561, 417));
+    EXPECT_EQ(rig.find("earthButton")->font().pointSizeF(), 9.0);
 }
 
 TEST_F(HighDensity, SceneIsDrawnAtFullResolutionWithOnePixelWideLines) {
     WindowRig rig;
-    rig.click("cmdkousenidou");
+    rig.click("beamButton");
     auto* picture = rig.window->picture();
     const QImage& image = picture->image();
     EXPECT_EQ(image.devicePixelRatio(), 2);

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <random>
 
+#include "help_command.hpp"
 #include "help_viewer.hpp"
-#include "menu_commands.hpp"
 #include "number_text.hpp"
 #include "window_rig.hpp"
 
@@ -63,17 +63,18 @@ class Session {
     explicit Session(unsigned seed) : random_(seed) {
         QFile file(helpFolder_.filePath("vesker.hlp"));
         if (file.open(QIODevice::WriteOnly)) file.write("<p>help</p>");
-        rig_.window->menuCommands().setApplicationFolder(helpFolder_.path());
+        rig_.window->helpCommand().setApplicationFolder(helpFolder_.path());
     }
 
     // One user action, chosen at random; returns a description for failures.
     std::string step() {
-        static const char* const kBars[] = {"HScroll1", "HScroll2", "HScroll3", "HScroll4"};
-        static const char* const kMoves[] = {"combeam_upd", "combeam_up", "combeam_down",
-                                             "combeam_downd"};
+        static const char* const kBars[] = {"radiusCoarseBar", "massCoarseBar", "radiusFineBar",
+                                            "massFineBar"};
+        static const char* const kMoves[] = {"beamBigUpButton", "beamUpButton", "beamDownButton",
+                                             "beamBigDownButton"};
         const int kind = pick(0, 999);
         if (kind < 40) {
-            const char* b = kind % 2 ? "comchikyuu" : "comtaiyou";
+            const char* b = kind % 2 ? "earthButton" : "sunButton";
             rig_.find<QPushButton>(b)->click();
             return b;
         }
@@ -99,48 +100,57 @@ class Session {
             return b;
         }
         if (kind < 999 || helps_ >= 5) {
-            rig_.find<QPushButton>("cmdkousenidou")->click();
+            rig_.find<QPushButton>("beamButton")->click();
             return "Beam";
         }
         ++helps_;
-        rig_.window->menuCommands().help();
+        rig_.window->helpCommand().run();
         QCoreApplication::processEvents();  // the posted F1
-        if (auto* viewer = rig_.window->menuCommands().viewer()) viewer->close();
+        if (auto* viewer = rig_.window->helpCommand().viewer()) viewer->close();
         return "Help";
     }
 
     void check(const std::string& after) {
         SCOPED_TRACE("after " + after);
         const SimState& s = rig_.window->simulation().state();
+        // Coarse radius, coarse mass, fine radius, fine mass.
+        static const char* const kBars[] = {"radiusCoarseBar", "massCoarseBar", "radiusFineBar",
+                                            "massFineBar"};
         int h[4];
         for (int i = 0; i < 4; ++i)
-            h[i] = rig_.bar(("HScroll" + std::to_string(i + 1)).c_str())->value();
+            h[i] = rig_.bar(kBars[i])->value();
         ASSERT_EQ(s.coarseRadius, scaled(s.presetRadius, h[0]));
         ASSERT_EQ(s.coarseMass, scaled(s.presetMass, h[1]));
         ASSERT_EQ(s.radius, (h[2] - 50) * (s.coarseRadius / 100) + s.coarseRadius);
         ASSERT_EQ(s.mass, (h[3] - 50) * (s.coarseMass / 100) + s.coarseMass);
         ASSERT_TRUE(s.presetRadius == kEarth.radius || s.presetRadius == kSun.radius);
         ASSERT_EQ(s.presetMass, s.presetRadius == kEarth.radius ? kEarth.mass : kSun.mass);
-        ASSERT_EQ(rig_.text("labh1").toInt(), h[0]);
-        ASSERT_EQ(rig_.text("labg1").toInt(), h[1]);
-        ASSERT_EQ(rig_.text("labh2").toInt(), h[2]);
-        ASSERT_EQ(rig_.text("labg2").toInt(), h[3]);
+        ASSERT_EQ(rig_.text("radiusCoarseValue").toInt(), h[0]);
+        ASSERT_EQ(rig_.text("massCoarseValue").toInt(), h[1]);
+        ASSERT_EQ(rig_.text("radiusFineValue").toInt(), h[2]);
+        ASSERT_EQ(rig_.text("massFineValue").toInt(), h[3]);
 
-        ASSERT_EQ(rig_.text("Label2").toStdString(), numberText(s.radius));
-        ASSERT_EQ(rig_.text("Label4").toStdString(), numberText(s.mass));
+        ASSERT_EQ(rig_.text("radiusValue").toStdString(), numberText(s.radius));
+        ASSERT_EQ(rig_.text("massValue").toStdString(), numberText(s.mass));
         const Shown e = expectedFor(s.radius, s.mass);
-        ASSERT_EQ(rig_.text("Label10").toStdString(), e.density);
-        ASSERT_EQ(rig_.text("Label12").toStdString(), e.schwarzschild);
+        ASSERT_EQ(rig_.text("densityValue").toStdString(), e.density);
+        ASSERT_EQ(rig_.text("schwarzschildRadiusValue").toStdString(), e.schwarzschild);
         const QColor pair = e.black ? QColor(0, 0, 0) : QColor(136, 136, 136);
-        ASSERT_EQ(rig_.find<QLabel>("Label12")->palette().color(QPalette::WindowText), pair);
-        ASSERT_EQ(rig_.find<QLabel>("Label11")->palette().color(QPalette::WindowText), pair);
-        static const char* const kCurvatureFields[] = {"labhankei1",   "labhankei1b", "labhankei15",
-                                                       "labhankei15b", "labhankei2",  "labhankei2b",
-                                                       "labhankei25",  "labhankei25b"};
+        ASSERT_EQ(
+            rig_.find<QLabel>("schwarzschildRadiusValue")->palette().color(QPalette::WindowText),
+            pair);
+        ASSERT_EQ(
+            rig_.find<QLabel>("schwarzschildRadiusCaption")->palette().color(QPalette::WindowText),
+            pair);
+        static const char* const kCurvatureFields[] = {
+            "curvatureAt1RadiusValue",  "radiusOfCurvatureAt1RadiusValue",
+            "curvatureAt1_5RadiiValue", "radiusOfCurvatureAt1_5RadiiValue",
+            "curvatureAt2RadiiValue",   "radiusOfCurvatureAt2RadiiValue",
+            "curvatureAt2_5RadiiValue", "radiusOfCurvatureAt2_5RadiiValue"};
         for (int i = 0; i < 8; ++i)
             ASSERT_EQ(rig_.text(kCurvatureFields[i]).toStdString(), e.curvatures[i]);
 
-        ASSERT_EQ(rig_.text("labkiti").toInt(), s.beamY.value());
+        ASSERT_EQ(rig_.text("beamStartValue").toInt(), s.beamY.value());
         ASSERT_GE(s.beamY.value(), 50);
         ASSERT_LE(s.beamY.value(), 6150);
         ASSERT_EQ((s.beamY.value() - 1500) % 50, 0);

@@ -1,4 +1,4 @@
-// Picture1: the drawing surface of the scene. It draws into a retained image
+// scenePicture: the drawing surface of the scene. It draws into a retained image
 // at the screen's device pixel ratio and paints itself from that image, so
 // what was drawn survives the window being covered, minimized or resized.
 // Scene units are twips (15 to a pixel at 96 dpi), origin at the top-left of
@@ -14,11 +14,11 @@
 
 namespace korvath::ui {
 
-class PictureBox final : public QFrame, public Surface {
+class ScenePicture final : public QFrame, public Surface {
     Q_OBJECT
   public:
-    explicit PictureBox(QWidget* parent = nullptr);
-    ~PictureBox() override;
+    explicit ScenePicture(QWidget* parent = nullptr);
+    ~ScenePicture() override;
 
     void clear() override;
     void setFillColor(Color color) override;

@@ -8,17 +8,19 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <variant>
 
 #include "checked.hpp"
+#include "fault.hpp"
 
 namespace korvath {
 
 namespace physics {
 inline constexpr double kTwoG = 1.334518e-10;         // 2G, m^3 kg^-1 s^-2
 inline constexpr double kSpeedOfLight = 299792458.0;  // m/s
-inline constexpr double kPi = 3.14159;                // as the program has always used it
+// π to six figures, the value the shown results are defined with: the
+// density's last digits depend on it.
+inline constexpr double kPi = 3.14159;
 inline constexpr double kMetresToCentimetres = 100.0;
 inline constexpr double kKilogramsToGrams = 1000.0;
 inline constexpr double kSearchDivisor = 100.0;  // the probe moves by 1 % of itself
@@ -26,29 +28,30 @@ inline constexpr double kSearchDivisor = 100.0;  // the probe moves by 1 % of it
 inline constexpr std::array<double, 4> kSampleRadii{1.0, 1.5, 2.0, 2.5};
 }  // namespace physics
 
-// One curvature evaluation at a distance d from the centre.
-struct Curvature {
-    double gravTerm = 0;         // 2GM / d^3, s^-2
-    double curvature = 0;        // gravTerm / c^2, m^-2
-    double curvatureRadius = 0;  // 1 / sqrt(curvature), m
+// The curvature of space 2GM / (c^2 d^3) at a distance d (m) from the centre
+// of a body of mass M (kg), in m^-2; throws ArithmeticError on a fault.
+// Operation order matters for the last digits: the product M * 2G first, then
+// the division by d^3, then by c^2; d^3 and c^2 through the power function.
+inline double curvatureAt(double mass, double d) {
+    const double gravTerm = checked::div(checked::mul(mass, physics::kTwoG), checked::pow(d, 3.0));
+    return checked::div(gravTerm, checked::pow(physics::kSpeedOfLight, 2.0));
+}
+
+// The curvature at one distance and its radius of curvature 1 / sqrt(curvature).
+struct CurvatureSample {
+    double curvature = 0;          // m^-2
+    double radiusOfCurvature = 0;  // m
 };
 
-// The curvature at distance d (metres); throws ArithmeticError on a fault.
-// Operation order matters for the last digits: the product mass * 2G first,
-// then the division by d^3; d^3 and c^2 through the power function.
-inline Curvature evaluateCurvature(double mass, double d) {
-    Curvature c;
-    c.gravTerm = checked::div(checked::mul(mass, physics::kTwoG), checked::pow(d, 3.0));
-    c.curvature = checked::div(c.gravTerm, checked::pow(physics::kSpeedOfLight, 2.0));
-    c.curvatureRadius = checked::sqrt(checked::div(1.0, c.curvature));
-    return c;
+inline CurvatureSample sampleCurvature(double mass, double d) {
+    const double curvature = curvatureAt(mass, d);
+    return {curvature, checked::sqrt(checked::div(1.0, curvature))};
 }
 
 struct SchwarzschildSearch {
     double schwarzschildRadius = 0;  // radius of curvature at the first probe past rs
     std::int16_t shrinkingSteps = 0;
     std::int32_t growingSteps = 0;
-    Curvature last;  // the last evaluation of the search
 };
 
 // The search's 16-bit step counter would pass 32767 shrinking steps.
@@ -67,18 +70,10 @@ struct BodyQuantities {
     double mass = 0;     // kg
     double density = 0;  // g/cm^3
     SchwarzschildSearch search;
-    std::array<Curvature, 4> samples;  // at the distances of physics::kSampleRadii
+    std::array<CurvatureSample, 4> samples;  // at the distances of physics::kSampleRadii
 
     // The body lies inside its own Schwarzschild radius.
     bool insideSchwarzschild() const { return search.schwarzschildRadius > radius; }
-};
-
-struct Fault {
-    // Arithmetic: a step of an event outside the derived quantities (the
-    // scaling of a bar, the beam marker) failed.
-    enum class Kind { Radius, Mass, Volume, Density, SearchTooLong, Curvature, Arithmetic };
-    Kind kind;
-    std::string message;  // a full sentence for the user
 };
 
 // Everything shown about a body, or the fault that prevents it.

@@ -1,4 +1,4 @@
-// Form2, the small "HELP" window the Help command shows for a moment before
+// helpSplash, the small "HELP" window the Help command shows for a moment before
 // it opens the help file. It closes itself on the second tick of its own
 // 100 ms timer, or earlier by its close box.
 #pragma once
@@ -10,10 +10,10 @@ class QTimer;
 
 namespace korvath::help {
 
-class HelpLauncher final : public QDialog {
+class HelpSplash final : public QDialog {
     Q_OBJECT
   public:
-    explicit HelpLauncher(QWidget* parent);
+    explicit HelpSplash(QWidget* parent);
 
     // Places the window on the screen, in twips (single precision, as the
     // screen size is read); placing an unloaded window loads it.

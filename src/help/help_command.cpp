@@ -1,4 +1,4 @@
-#include "menu_commands.hpp"
+#include "help_command.hpp"
 
 #include <QApplication>
 #include <QDir>
@@ -7,26 +7,22 @@
 #include <QWidget>
 
 #include "checked.hpp"
-#include "help_launcher.hpp"
+#include "help_splash.hpp"
 #include "help_viewer.hpp"
 #include "units.hpp"
 
 namespace korvath::help {
 
-MenuCommands::MenuCommands(QWidget* mainWindow) : mainWindow_(mainWindow) {
+HelpCommand::HelpCommand(QWidget* mainWindow) : mainWindow_(mainWindow) {
     qApp->installEventFilter(this);
 }
 
-MenuCommands::~MenuCommands() {
+HelpCommand::~HelpCommand() {
     if (qApp) qApp->removeEventFilter(this);
 }
 
-void MenuCommands::exit() {
-    mainWindow_->close();
-}
-
-void MenuCommands::help() {
-    if (!launcher_) launcher_ = new HelpLauncher(mainWindow_);
+void HelpCommand::run() {
+    if (!splash_) splash_ = new HelpSplash(mainWindow_);
 
     // The screen size in twips, as single-precision values, rounded half to
     // even to 32-bit integers; the window goes to (W / 2 - W / 4, H / 4).
@@ -38,10 +34,10 @@ void MenuCommands::help() {
     const std::int32_t w1 = checked::toInt32(screenWidth);
     const std::int32_t w2 = checked::toInt32(screenWidth);
     const std::int32_t left = checked::sub32(w1 / 2, w2 / 4);
-    launcher_->setLeftTwips(static_cast<float>(left + area.left() * perPixel));
+    splash_->setLeftTwips(static_cast<float>(left + area.left() * perPixel));
     const std::int32_t h = checked::toInt32(screenHeight);
-    launcher_->setTopTwips(static_cast<float>(h / 4 + area.top() * perPixel));
-    launcher_->exec();  // returns when the window has unloaded itself, or was closed
+    splash_->setTopTwips(static_cast<float>(h / 4 + area.top() * perPixel));
+    splash_->exec();  // returns when the window has unloaded itself, or was closed
 
     // Joined as they are: a folder at the root gives two separators in a row.
     const QString folder =
@@ -59,7 +55,7 @@ void MenuCommands::help() {
 }
 
 // F1 pressed in the main window opens the help file, once it is named.
-bool MenuCommands::eventFilter(QObject* watched, QEvent* event) {
+bool HelpCommand::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_F1 || key->isAutoRepeat()) return false;
@@ -70,14 +66,14 @@ bool MenuCommands::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void MenuCommands::openHelpFile() {
+void HelpCommand::openHelpFile() {
     if (!viewer_) viewer_ = new HelpViewer(mainWindow_);
     viewer_->showFile(helpFile_);
 }
 
-void MenuCommands::closeWindows() {
+void HelpCommand::closeWindows() {
     if (viewer_) viewer_->close();
-    if (launcher_ && launcher_->isVisible()) launcher_->done(QDialog::Rejected);
+    if (splash_ && splash_->isVisible()) splash_->done(QDialog::Rejected);
 }
 
 }  // namespace korvath::help

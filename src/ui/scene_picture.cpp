@@ -1,4 +1,4 @@
-#include "picture_box.hpp"
+#include "scene_picture.hpp"
 
 #include <QPaintEvent>
 
@@ -45,21 +45,21 @@ void leaveVectorRegistersClean() {}
 
 }  // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+ScenePicture::ScenePicture(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-PictureBox::~PictureBox() = default;
+ScenePicture::~ScenePicture() = default;
 
-double PictureBox::sceneToPixels() const {
+double ScenePicture::sceneToPixels() const {
     return logicalDpiX() / kTwipsPerInch;
 }
 
 // The image covers the drawing area at the device pixel ratio. When either
 // changes, what was drawn is carried over, scaled.
-void PictureBox::fitImage() {
+void ScenePicture::fitImage() {
     const double dpr = devicePixelRatioF();
     const QSize size = contentsRect().size() * dpr;
     if (image_.size() == size && image_.devicePixelRatio() == dpr) return;
@@ -79,7 +79,7 @@ void PictureBox::fitImage() {
 
 // One painter stays open across drawing calls (a traced ray is hundreds of
 // lines); it is closed before the image is shown or read.
-QPainter& PictureBox::painter() {
+QPainter& ScenePicture::painter() {
     if (!painter_) {
         fitImage();
         painter_ = std::make_unique<QPainter>(&image_);
@@ -93,18 +93,18 @@ QPainter& PictureBox::painter() {
     return *painter_;
 }
 
-void PictureBox::finishPainting() {
+void ScenePicture::finishPainting() {
     painter_.reset();
 }
 
-void PictureBox::setOutline(Color color) {
+void ScenePicture::setOutline(Color color) {
     // One device-independent pixel wide, whatever the scale.
     QPen pen(toQColor(color), devicePixelRatioF());
     pen.setCosmetic(true);
     painter().setPen(pen);
 }
 
-void PictureBox::applyFill() {
+void ScenePicture::applyFill() {
     if (!painter_) return;
     if (fillStyle_ == FillStyle::Solid)
         painter_->setBrush(toQColor(fillColor_));
@@ -112,7 +112,7 @@ void PictureBox::applyFill() {
         painter_->setBrush(Qt::NoBrush);
 }
 
-void PictureBox::clear() {
+void ScenePicture::clear() {
     finishPainting();
     fitImage();
     image_.fill(kBackground);
@@ -120,47 +120,47 @@ void PictureBox::clear() {
     update();
 }
 
-void PictureBox::setFillColor(Color color) {
+void ScenePicture::setFillColor(Color color) {
     fillColor_ = color;
     applyFill();
 }
 
-void PictureBox::setFillStyle(FillStyle style) {
+void ScenePicture::setFillStyle(FillStyle style) {
     fillStyle_ = style;
     applyFill();
 }
 
-void PictureBox::circle(float x, float y, float radius, std::optional<Color> outline) {
+void ScenePicture::circle(float x, float y, float radius, std::optional<Color> outline) {
     setOutline(outline.value_or(kForeground));
     painter().drawEllipse(QPointF(x, y), radius, radius);
     leaveVectorRegistersClean();
 }
 
-void PictureBox::line(float x1, float y1, float x2, float y2, Color color) {
+void ScenePicture::line(float x1, float y1, float x2, float y2, Color color) {
     setOutline(color);
     painter().drawLine(QPointF(x1, y1), QPointF(x2, y2));
     leaveVectorRegistersClean();
 }
 
-void PictureBox::box(float x1, float y1, float x2, float y2, Color color) {
+void ScenePicture::box(float x1, float y1, float x2, float y2, Color color) {
     setOutline(color);
     painter().drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
     leaveVectorRegistersClean();
 }
 
-const QImage& PictureBox::image() {
+const QImage& ScenePicture::image() {
     finishPainting();
     fitImage();
     return image_;
 }
 
-QColor PictureBox::pixelAt(double x, double y) {
+QColor ScenePicture::pixelAt(double x, double y) {
     const QImage& img = image();
     const double scale = sceneToPixels() * img.devicePixelRatio();
     return img.pixelColor(static_cast<int>(x * scale), static_cast<int>(y * scale));
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
+void ScenePicture::paintEvent(QPaintEvent* event) {
     finishPainting();
     fitImage();
     QPainter p(this);
@@ -169,7 +169,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);  // the frame
 }
 
-void PictureBox::resizeEvent(QResizeEvent* event) {
+void ScenePicture::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     fitImage();
 }

@@ -1,4 +1,4 @@
-#include "help_launcher.hpp"
+#include "help_splash.hpp"
 
 #include <QTimer>
 
@@ -14,42 +14,42 @@ constexpr int kTickMs = 100;
 constexpr std::int16_t kTicksShown = 2;
 }  // namespace
 
-HelpLauncher::HelpLauncher(QWidget* parent) : QDialog(parent), timer_(new QTimer(this)) {
-    setObjectName("Form2");
+HelpSplash::HelpSplash(QWidget* parent) : QDialog(parent), timer_(new QTimer(this)) {
+    setObjectName("helpSplash");
     setWindowTitle("HELP");
     setSizeGripEnabled(false);
     const double dpi = logicalDpiX();
     resize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
-    timer_->setObjectName("Timer1");
+    timer_->setObjectName("splashTimer");
     timer_->setInterval(kTickMs);
-    connect(timer_, &QTimer::timeout, this, &HelpLauncher::tick);
+    connect(timer_, &QTimer::timeout, this, &HelpSplash::tick);
 }
 
-void HelpLauncher::setLeftTwips(float left) {
+void HelpSplash::setLeftTwips(float left) {
     if (!loaded_) load();
     move(twipsToPixels(left, logicalDpiX()), y());
 }
 
-void HelpLauncher::setTopTwips(float top) {
+void HelpSplash::setTopTwips(float top) {
     if (!loaded_) load();
     move(x(), twipsToPixels(top, logicalDpiX()));
 }
 
 // Load: the tick count starts again and the timer runs from here, so the
 // window closes about 200 ms after it was placed.
-void HelpLauncher::load() {
+void HelpSplash::load() {
     loaded_ = true;
     tickCount_ = 0;
     timer_->start();
 }
 
-void HelpLauncher::tick() {
+void HelpSplash::tick() {
     tickCount_ = checked::add16(tickCount_, 1);
     if (tickCount_ == kTicksShown) done(Accepted);
 }
 
 // Unload, whatever caused it (the second tick or the close box): the timer stops.
-void HelpLauncher::done(int result) {
+void HelpSplash::done(int result) {
     timer_->stop();
     loaded_ = false;
     QDialog::done(result);

@@ -1,4 +1,4 @@
-#include "picture_box.hpp"
+#include "scene_picture.hpp"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ int whiteRow(const QImage& image, double sceneX, double sceneY) {
     return -1;
 }
 
-TEST(PictureBox, SceneShowsTheBlueBodyRedRingsAndTheYellowMarker) {
+TEST(ScenePicture, SceneShowsTheBlueBodyRedRingsAndTheYellowMarker) {
     WindowRig rig;
     auto* picture = rig.window->picture();
     const QImage& image = picture->image();
@@ -59,9 +59,9 @@ TEST(PictureBox, SceneShowsTheBlueBodyRedRingsAndTheYellowMarker) {
     EXPECT_EQ(picture->pixelAt(7000, 5500), kBlack);
 }
 
-TEST(PictureBox, BeamDrawsTheStraightRayInWhiteAlongItsRow) {
+TEST(ScenePicture, BeamDrawsTheStraightRayInWhiteAlongItsRow) {
     WindowRig rig;
-    rig.click("cmdkousenidou");
+    rig.click("beamButton");
     auto* picture = rig.window->picture();
     const QImage& image = picture->image();
     const int row = whiteRow(image, 7000, 1550);
@@ -75,10 +75,10 @@ TEST(PictureBox, BeamDrawsTheStraightRayInWhiteAlongItsRow) {
     EXPECT_NE(image.pixelColor(10, row + 2), kWhite);
 }
 
-TEST(PictureBox, BlackBoxCoversTheOldMarkerAndAMoveKeepsTheRay) {
+TEST(ScenePicture, BlackBoxCoversTheOldMarkerAndAMoveKeepsTheRay) {
     WindowRig rig;
-    rig.click("cmdkousenidou");
-    rig.click("combeam_upd");  // 1500 -> 1200
+    rig.click("beamButton");
+    rig.click("beamBigUpButton");  // 1500 -> 1200
     auto* picture = rig.window->picture();
     const QImage& image = picture->image();
     // Nothing yellow is left of the box at 1500..1600.
@@ -91,9 +91,9 @@ TEST(PictureBox, BlackBoxCoversTheOldMarkerAndAMoveKeepsTheRay) {
     EXPECT_GE(whiteRow(image, 4000, 1550), 0);
 }
 
-TEST(PictureBox, DrawingSurvivesHidingAndResizingTheWindow) {
+TEST(ScenePicture, DrawingSurvivesHidingAndResizingTheWindow) {
     WindowRig rig;
-    rig.click("cmdkousenidou");
+    rig.click("beamButton");
     rig.window->hide();
     QTest::qWait(20);
     rig.window->showMinimized();
@@ -111,14 +111,14 @@ TEST(PictureBox, DrawingSurvivesHidingAndResizingTheWindow) {
     EXPECT_EQ(rig.window->simulation().computeCount(), 2);  // nothing redrawn by the model
 }
 
-TEST(PictureBox, ANewRecomputationClearsTheRay) {
+TEST(ScenePicture, ANewRecomputationClearsTheRay) {
     WindowRig rig;
-    rig.click("cmdkousenidou");
-    rig.click("comtaiyou");
+    rig.click("beamButton");
+    rig.click("sunButton");
     EXPECT_LT(whiteRow(rig.window->picture()->image(), 7000, 1550), 0);
 }
 
-TEST(PictureBox, ImageMatchesTheDrawingAreaAtTheDevicePixelRatio) {
+TEST(ScenePicture, ImageMatchesTheDrawingAreaAtTheDevicePixelRatio) {
     WindowRig rig;
     auto* picture = rig.window->picture();
     const QImage& image = picture->image();

@@ -1,0 +1,18 @@
+#include "number_display.hpp"
+
+#include "number_text.hpp"
+
+namespace korvath::ui {
+
+QString localizedNumber(const std::string& text, const QLocale& locale) {
+    QString shown = QString::fromStdString(text);
+    const QString point = locale.decimalPoint();
+    if (point != QLatin1String(".")) shown.replace(QLatin1Char('.'), point);
+    return shown;
+}
+
+QString localizedNumber(double value, const QLocale& locale) {
+    return localizedNumber(numberText(value), locale);
+}
+
+}  // namespace korvath::ui
