@@ -45,3 +45,32 @@ configure_and_build() {
         cmake --build "$dir"
     fi
 }
+
+# The locales the tests switch to, to show that what the program writes does
+# not depend on the locale.
+TEST_LOCALES=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8 es_ES.UTF-8)
+
+# Generates those of TEST_LOCALES that the C library does not have yet, with
+# Debian's locales package (installed when missing): each is enabled in
+# /etc/locale.gen, so that a later locale-gen keeps it, and locale-gen
+# --keep-existing builds only what is missing.
+ensure_locales() {
+    local missing=() l
+    for l in "${TEST_LOCALES[@]}"; do
+        # locale -a spells de_DE.UTF-8 as de_DE.utf8.
+        locale -a 2>/dev/null | grep -qixF "${l%%.*}.utf8" || missing+=("$l")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    ensure_packages locales
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Generating locales: ${missing[*]}"
+    for l in "${missing[@]}"; do
+        if grep -qE "^[#[:space:]]*${l//./\\.}[[:space:]]+UTF-8" /etc/locale.gen; then
+            "${sudo[@]}" sed -i -E "s/^[#[:space:]]*(${l//./\\.}[[:space:]]+UTF-8)/\\1/" /etc/locale.gen
+        else
+            echo "$l UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
+    "${sudo[@]}" locale-gen --keep-existing >/dev/null
+}

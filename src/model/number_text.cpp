@@ -1,8 +1,9 @@
 #include "number_text.hpp"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <system_error>
 
 namespace korvath {
 
@@ -14,41 +15,74 @@ constexpr int kSignificantDigits = 15;
 constexpr int kLowestPlainExponent = -4;
 constexpr int kHighestPlainExponent = 14;
 
+// The decimal digits of |value| rounded correctly to 15 significant digits,
+// trailing zeros dropped, and the decimal exponent of the first digit.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+Decimal roundedDecimal(double magnitude) {
+    // std::to_chars in scientific form with precision 14 gives
+    // "d.dddddddddddddde+XX" (two or three exponent digits), rounded exactly
+    // like printf's "%.14e" in the C locale, whatever locale is in force.
+    char buf[32];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, magnitude,
+                                         std::chars_format::scientific, kSignificantDigits - 1);
+    // 1 + 1 + 14 + "e-" + 3 digits = 21 characters at most.
+    if (ec != std::errc{}) std::abort();
+
+    Decimal d;
+    const char* p = buf;
+    for (; p != end && *p != 'e'; ++p)
+        if (*p != '.') d.digits += *p;
+    // p points at 'e', then a sign, then the exponent digits.
+    const bool negativeExponent = p + 1 != end && p[1] == '-';
+    for (p += 2; p < end; ++p)
+        d.exponent = d.exponent * 10 + (*p - '0');
+    if (negativeExponent) d.exponent = -d.exponent;
+
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    return d;
+}
+
+void appendTwoDigitsAtLeast(std::string& out, int n) {
+    char buf[8];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, n);
+    if (ec != std::errc{}) std::abort();
+    if (end - buf < 2) out += '0';
+    out.append(buf, end);
+}
+
 }  // namespace
 
-std::string numberText(double value) {
+std::string numberText(double value, std::string_view decimalSeparator) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
+    // Negative zero is "0" too.
     if (value == 0.0) return "0";
 
-    // "%.14e" rounds correctly to 15 significant digits: "-d.dddddddddddddde+XX".
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.*e", kSignificantDigits - 1, value);
-    const char* p = buf;
     std::string out;
-    if (*p == '-') {
-        out += '-';
-        ++p;
-    }
-    std::string digits;
-    for (; *p != 'e'; ++p)
-        if (*p != '.') digits += *p;
-    const int exponent = std::atoi(p + 1);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    if (value < 0) out += '-';
+    const Decimal d = roundedDecimal(std::fabs(value));
+    const std::string& digits = d.digits;
+    const int exponent = d.exponent;
 
     if (exponent < kLowestPlainExponent || exponent > kHighestPlainExponent) {
         out += digits[0];
         if (digits.size() > 1) {
-            out += '.';
+            out += decimalSeparator;
             out.append(digits, 1);
         }
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return out + exp;
+        out += 'E';
+        out += exponent < 0 ? '-' : '+';
+        appendTwoDigitsAtLeast(out, std::abs(exponent));
+        return out;
     }
     if (exponent < 0) {
-        out += "0.";
+        out += '0';
+        out += decimalSeparator;
         out.append(static_cast<size_t>(-exponent - 1), '0');
         return out + digits;
     }
@@ -59,13 +93,17 @@ std::string numberText(double value) {
         return out;
     }
     out.append(digits, 0, intDigits);
-    out += '.';
+    out += decimalSeparator;
     out.append(digits, intDigits);
     return out;
 }
 
 std::string numberText(std::int64_t value) {
-    return std::to_string(value);
+    // "-9223372036854775808" is 20 characters.
+    char buf[24];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    if (ec != std::errc{}) std::abort();
+    return std::string(buf, end);
 }
 
 }  // namespace korvath
