@@ -12,7 +12,7 @@ QString localizedNumber(const std::string& text, const QLocale& locale) {
 }
 
 QString localizedNumber(double value, const QLocale& locale) {
-    return localizedNumber(numberText(value), locale);
+    return QString::fromStdString(numberText(value, locale.decimalPoint().toStdString()));
 }
 
 }  // namespace korvath::ui
