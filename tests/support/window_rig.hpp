@@ -1,5 +1,8 @@
-// Helpers for the widget tests: a shown main window and its controls by name.
+// Helpers for the widget tests: a shown main window and its controls by name,
+// and the fixtures built on it.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -15,13 +18,26 @@ namespace korvath::testing {
 struct WindowRig {
     std::unique_ptr<ui::MainWindow> window = std::make_unique<ui::MainWindow>();
 
-    // Shows the window and, unless told otherwise, waits for the first tick.
-    explicit WindowRig(bool waitForFirstTick = true) {
-        window->show();
-        (void)QTest::qWaitForWindowExposed(window.get());
-        if (waitForFirstTick) firstTick();
+    enum class Start { Shown, ShownAndTicked, NotShown };
+
+    // Shows the window and, unless told otherwise, waits for the first tick;
+    // a window that does not appear or start counts as a test failure.
+    explicit WindowRig(bool waitForFirstTick = true)
+        : WindowRig(waitForFirstTick ? Start::ShownAndTicked : Start::Shown) {}
+    explicit WindowRig(Start start) {
+        if (start == Start::NotShown) return;
+        if (!show()) ADD_FAILURE() << "the main window was not exposed";
+        if (start == Start::ShownAndTicked && !waitForFirstTick())
+            ADD_FAILURE() << "the main window's first tick did not come";
     }
-    void firstTick() { QTRY_COMPARE_WITH_TIMEOUT(window->simulation().state().ready, 1, 2000); }
+
+    [[nodiscard]] bool show() {
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+    [[nodiscard]] bool waitForFirstTick() {
+        return QTest::qWaitFor([this] { return window->simulation().state().ready; }, 2000);
+    }
 
     template <typename T = QWidget>
     T* find(const char* name) const {
@@ -33,6 +49,22 @@ struct WindowRig {
         QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
     }
     long recomputations() const { return window->simulation().computeCount(); }
+};
+
+// A shown main window before its first timer tick.
+class ShownWindow : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(rig.show()); }
+    WindowRig rig{WindowRig::Start::NotShown};
+};
+
+// A shown main window after its first tick: the Earth on display.
+class StartedWindow : public ShownWindow {
+  protected:
+    void SetUp() override {
+        ShownWindow::SetUp();
+        ASSERT_TRUE(rig.waitForFirstTick());
+    }
 };
 
 }  // namespace korvath::testing

@@ -11,13 +11,15 @@ namespace {
 
 using testing::WindowRig;
 
+class AccessibilityShown : public testing::ShownWindow {};
+class AccessibilityStarted : public testing::StartedWindow {};
+
 QString accessible(QObject* object, QAccessible::Text what) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
     return iface ? iface->text(what) : QString("<no interface>");
 }
 
-TEST(Accessibility, ButtonsAndMenuCommandsAreReadByTheirCaptions) {
-    WindowRig rig(false);
+TEST_F(AccessibilityShown, ButtonsAndMenuCommandsAreReadByTheirCaptions) {
     const std::pair<const char*, const char*> buttons[] = {
         {"earthButton", "Earth"}, {"sunButton", "Sun"},       {"beamBigUpButton", "UP"},
         {"beamUpButton", "up"},   {"beamDownButton", "down"}, {"beamBigDownButton", "DOWN"},
@@ -36,8 +38,7 @@ TEST(Accessibility, ButtonsAndMenuCommandsAreReadByTheirCaptions) {
     EXPECT_EQ(menu->child(1)->text(QAccessible::Name), "Help");
 }
 
-TEST(Accessibility, EachBarSaysWhatItScalesAndItsValue) {
-    WindowRig rig;
+TEST_F(AccessibilityStarted, EachBarSaysWhatItScalesAndItsValue) {
     const std::pair<const char*, const char*> bars[] = {
         {"radiusCoarseBar", "Radius, coarse: powers of two"},
         {"radiusFineBar", "Radius, fine: whole percents"},
@@ -57,8 +58,7 @@ TEST(Accessibility, EachBarSaysWhatItScalesAndItsValue) {
     EXPECT_EQ(rig.bar("radiusFineBar")->value(), 60);
 }
 
-TEST(Accessibility, ValueFieldsAreReadByTheirTextWithTheQuantityAndUnitAsDescription) {
-    WindowRig rig;
+TEST_F(AccessibilityStarted, ValueFieldsAreReadByTheirTextWithTheQuantityAndUnitAsDescription) {
     EXPECT_EQ(accessible(rig.find("schwarzschildRadiusValue"), QAccessible::Name),
               "0.00826186203267893");
     EXPECT_EQ(accessible(rig.find("schwarzschildRadiusValue"), QAccessible::Description),

@@ -11,6 +11,8 @@ namespace {
 
 using testing::WindowRig;
 
+class ScenePictureStarted : public testing::StartedWindow {};
+
 const QColor kBlue(0, 0, 255);
 const QColor kRed(200, 0, 0);
 const QColor kWhite(255, 255, 255);
@@ -39,8 +41,7 @@ int whiteRow(const QImage& image, double sceneX, double sceneY) {
     return -1;
 }
 
-TEST(ScenePicture, SceneShowsTheBlueBodyRedRingsAndTheYellowMarker) {
-    WindowRig rig;
+TEST_F(ScenePictureStarted, SceneShowsTheBlueBodyRedRingsAndTheYellowMarker) {
     auto* picture = rig.window->picture();
     const QImage& image = picture->image();
     EXPECT_EQ(picture->pixelAt(3000, 3300), kBlue);
@@ -59,8 +60,7 @@ TEST(ScenePicture, SceneShowsTheBlueBodyRedRingsAndTheYellowMarker) {
     EXPECT_EQ(picture->pixelAt(7000, 5500), kBlack);
 }
 
-TEST(ScenePicture, BeamDrawsTheStraightRayInWhiteAlongItsRow) {
-    WindowRig rig;
+TEST_F(ScenePictureStarted, BeamDrawsTheStraightRayInWhiteAlongItsRow) {
     rig.click("beamButton");
     auto* picture = rig.window->picture();
     const QImage& image = picture->image();
@@ -75,8 +75,7 @@ TEST(ScenePicture, BeamDrawsTheStraightRayInWhiteAlongItsRow) {
     EXPECT_NE(image.pixelColor(10, row + 2), kWhite);
 }
 
-TEST(ScenePicture, BlackBoxCoversTheOldMarkerAndAMoveKeepsTheRay) {
-    WindowRig rig;
+TEST_F(ScenePictureStarted, BlackBoxCoversTheOldMarkerAndAMoveKeepsTheRay) {
     rig.click("beamButton");
     rig.click("beamBigUpButton");  // 1500 -> 1200
     auto* picture = rig.window->picture();
@@ -91,8 +90,7 @@ TEST(ScenePicture, BlackBoxCoversTheOldMarkerAndAMoveKeepsTheRay) {
     EXPECT_GE(whiteRow(image, 4000, 1550), 0);
 }
 
-TEST(ScenePicture, DrawingSurvivesHidingAndResizingTheWindow) {
-    WindowRig rig;
+TEST_F(ScenePictureStarted, DrawingSurvivesHidingAndResizingTheWindow) {
     rig.click("beamButton");
     rig.window->hide();
     QTest::qWait(20);
@@ -111,15 +109,13 @@ TEST(ScenePicture, DrawingSurvivesHidingAndResizingTheWindow) {
     EXPECT_EQ(rig.window->simulation().computeCount(), 2);  // nothing redrawn by the model
 }
 
-TEST(ScenePicture, ANewRecomputationClearsTheRay) {
-    WindowRig rig;
+TEST_F(ScenePictureStarted, ANewRecomputationClearsTheRay) {
     rig.click("beamButton");
     rig.click("sunButton");
     EXPECT_LT(whiteRow(rig.window->picture()->image(), 7000, 1550), 0);
 }
 
-TEST(ScenePicture, ImageMatchesTheDrawingAreaAtTheDevicePixelRatio) {
-    WindowRig rig;
+TEST_F(ScenePictureStarted, ImageMatchesTheDrawingAreaAtTheDevicePixelRatio) {
     auto* picture = rig.window->picture();
     const QImage& image = picture->image();
     const qreal dpr = picture->devicePixelRatioF();
