@@ -55,8 +55,9 @@ inline double div(double a, double b) {
     return result(a / b);
 }
 
-// The general power function of doubles; cubes and squares go through it so
-// that every last digit matches the documented results.
+// The general power function of doubles. Cubes and squares go through it,
+// not through repeated multiplication, because the shown values are defined
+// with its results to the last digit.
 inline double pow(double base, double exponent) {
     if (base == 0.0 && exponent < 0.0) [[unlikely]]
         fail(ArithmeticFault::DivisionByZero);
