@@ -1,0 +1,115 @@
+#include "picture_description.hpp"
+
+#include <cmath>
+#include <numbers>
+
+#include "scene.hpp"
+#include "scene_geometry.hpp"
+
+namespace korvath {
+
+namespace {
+
+struct Vector {
+    double x, y;
+};
+
+Vector direction(const RaySegment& s) {
+    // Segments run from the newer point (x1, y1) back to the older one.
+    return {static_cast<double>(s.x1) - s.x2, static_cast<double>(s.y1) - s.y2};
+}
+
+// Signed angle in degrees from a to b; positive turns clockwise on the screen
+// (y grows downward).
+double angleBetween(Vector a, Vector b) {
+    const double cross = a.x * b.y - a.y * b.x;
+    const double dot = a.x * b.x + a.y * b.y;
+    return std::atan2(cross, dot) * 180.0 / std::numbers::pi;
+}
+
+bool onPicture(double x, double y) {
+    return x >= 0 && y >= 0 && x <= geometry::kSurfaceWidth && y <= geometry::kSurfaceHeight;
+}
+
+// The edge a segment crosses first when it leaves the picture.
+Edge exitEdge(const RaySegment& s) {
+    const double fromX = s.x2, fromY = s.y2, dx = s.x1 - fromX, dy = s.y1 - fromY;
+    double first = 2;
+    Edge edge = Edge::Left;
+    const auto consider = [&](double t, Edge e) {
+        if (t >= 0 && t < first) {
+            first = t;
+            edge = e;
+        }
+    };
+    if (dx < 0) consider((0 - fromX) / dx, Edge::Left);
+    if (dx > 0) consider((geometry::kSurfaceWidth - fromX) / dx, Edge::Right);
+    if (dy < 0) consider((0 - fromY) / dy, Edge::Top);
+    if (dy > 0) consider((geometry::kSurfaceHeight - fromY) / dy, Edge::Bottom);
+    return edge;
+}
+
+PictureDescription::Circle circleOf(double schwarzschildRadius, double radius) {
+    using Circle = PictureDescription::Circle;
+    const double units = schwarzschildRadius * geometry::kUnitsPerBodyRadius / radius;
+    const double farthestCorner = std::hypot(geometry::kSurfaceWidth - geometry::kCentre,
+                                             geometry::kSurfaceHeight - geometry::kCentre);
+    if (units < sceneStyle::kMinDrawingRadius) return Circle::Smallest;
+    if (units <= geometry::kUnitsPerBodyRadius) return Circle::InsideBody;
+    if (units <= geometry::kRingRadii.back()) return Circle::AmongRings;
+    if (units < farthestCorner) return Circle::BeyondRings;
+    return Circle::OutsidePicture;
+}
+
+}  // namespace
+
+bool RayDescription::swingsRound() const {
+    return std::abs(turningDegrees) >= 90.0;
+}
+
+RayDescription describeRay(const RayPath& path) {
+    RayDescription d;
+    if (path.segments.empty()) return d;
+    const Vector start = direction(path.segments.front());
+    Vector previous = start;
+    for (const RaySegment& s : path.segments) {
+        const Vector v = direction(s);
+        d.turningDegrees += angleBetween(previous, v);
+        previous = v;
+        ++d.steps;
+        if (!onPicture(s.x1, s.y1)) {
+            d.outcome = RayDescription::Outcome::LeavesPicture;
+            d.edge = exitEdge(s);
+            return d;
+        }
+    }
+    if (path.stop == RayPath::Stop::EnteredBody) d.outcome = RayDescription::Outcome::FallsIntoBody;
+    return d;
+}
+
+void DescribedScene::drawScene(double radius, double schwarzschildRadius) {
+    scene_.drawScene(radius, schwarzschildRadius);
+    description_.computed = true;
+    description_.schwarzschildRatio = schwarzschildRadius / radius;
+    description_.circle = circleOf(schwarzschildRadius, radius);
+    description_.ray.reset();  // a recomputation clears the traced ray
+    notify();
+}
+
+void DescribedScene::drawBeamMarker(const MarkerPlace& previous, const MarkerPlace& current) {
+    scene_.drawBeamMarker(previous, current);
+    description_.beamStart = current.y;
+    notify();
+}
+
+void DescribedScene::drawRay(const RayPath& path) {
+    scene_.drawRay(path);
+    description_.ray = describeRay(path);
+    notify();
+}
+
+void DescribedScene::notify() {
+    if (changed_) changed_(description_);
+}
+
+}  // namespace korvath

@@ -1,0 +1,70 @@
+// What the picture shows, in terms a sentence can be made of: how large the
+// Schwarzschild circle is against the body, where the beam starts, and where
+// the traced light ray went. The window words it for screen readers.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "scene_view.hpp"
+
+namespace korvath {
+
+enum class Edge { Left, Right, Top, Bottom };
+
+struct RayDescription {
+    enum class Outcome {
+        LeavesPicture,  // across `edge`, after turning by `turningDegrees` in all
+        FallsIntoBody,  // after `steps` steps
+        StopsInPicture  // the trace ended without leaving or entering the body
+    };
+    Outcome outcome = Outcome::StopsInPicture;
+    Edge edge = Edge::Left;
+    double turningDegrees = 0;  // summed turning up to the exit, positive = clockwise on screen
+    int steps = 0;              // segments drawn up to the exit or the stop
+    // The ray turned by a right angle or more: it swings round the body.
+    bool swingsRound() const;
+};
+
+struct PictureDescription {
+    enum class Circle {
+        Smallest,        // below the smallest drawn size: drawn at that size
+        InsideBody,      // within the blue disc
+        AmongRings,      // between the disc and the outermost ring
+        BeyondRings,     // outside the rings but on the picture
+        OutsidePicture,  // wholly outside the picture
+    };
+    bool computed = false;          // false until the first recomputation
+    double schwarzschildRatio = 0;  // Schwarzschild radius / body radius
+    Circle circle = Circle::Smallest;
+    std::int32_t beamStart = 0;  // height of the beam start, scene units
+    std::optional<RayDescription> ray;
+};
+
+// Where a traced path went, from its segments.
+RayDescription describeRay(const RayPath& path);
+
+// A scene view that passes every drawing on and keeps a description of the
+// picture up to date; `changed` runs after each change.
+class DescribedScene final : public SceneView {
+  public:
+    using Listener = std::function<void(const PictureDescription&)>;
+    DescribedScene(SceneView& scene, Listener changed)
+        : scene_(scene), changed_(std::move(changed)) {}
+
+    void drawScene(double radius, double schwarzschildRadius) override;
+    void drawBeamMarker(const MarkerPlace& previous, const MarkerPlace& current) override;
+    void drawRay(const RayPath& path) override;
+
+    const PictureDescription& description() const { return description_; }
+
+  private:
+    void notify();
+
+    SceneView& scene_;
+    Listener changed_;
+    PictureDescription description_;
+};
+
+}  // namespace korvath
