@@ -8,6 +8,7 @@
 
 #include "help_command.hpp"
 #include "parameter_bar.hpp"
+#include "picture_text.hpp"
 #include "scene_picture.hpp"
 #include "twips.hpp"
 #include "value_field.hpp"
@@ -93,7 +94,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), notice_(this) {
     bindValues();
     buildMenu();
     scene_ = std::make_unique<Scene>(*controls_.scenePicture);
-    sim_ = std::make_unique<Simulation>(values_, bars_, *scene_, notice_);
+    describedScene_ = std::make_unique<DescribedScene>(
+        *scene_, [this](const PictureDescription& d) { describePicture(d); });
+    sim_ = std::make_unique<Simulation>(values_, bars_, *describedScene_, notice_);
     wireControls();  // every control event to its handler, in one place
 
     const QSize client = centralWidget()->sizeHint();
@@ -196,6 +199,15 @@ void MainWindow::wireControls() {
 
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
     connect(helpAction_, &QAction::triggered, this, [this] { helpCommand_->run(); });
+}
+
+// The picture's description follows every recomputation, move and Beam; a
+// screen reader hears of each change through the accessibility event that
+// setting the description sends.
+void MainWindow::describePicture(const PictureDescription& description) {
+    const QString text = pictureText(description);
+    if (controls_.scenePicture->accessibleDescription() != text)
+        controls_.scenePicture->setAccessibleDescription(text);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,7 @@
 
 #include "fault_notice.hpp"
 #include "main_window_layout.hpp"
+#include "picture_description.hpp"
 #include "qt_adapters.hpp"
 #include "scene.hpp"
 #include "simulation.hpp"
@@ -48,12 +49,14 @@ class MainWindow final : public QMainWindow {
     void bindValues();
     void buildMenu();
     void wireControls();
+    void describePicture(const PictureDescription& description);
 
     MainWindowControls controls_;
     QtValueDisplay values_;
     QtParameterBars bars_;
     FaultNotice notice_;
     std::unique_ptr<Scene> scene_;
+    std::unique_ptr<DescribedScene> describedScene_;
     std::unique_ptr<Simulation> sim_;
     std::unique_ptr<help::HelpCommand> helpCommand_;
     QAction* exitAction_ = nullptr;

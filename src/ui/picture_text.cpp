@@ -1,0 +1,109 @@
+#include "picture_text.hpp"
+
+#include <QCoreApplication>
+#include <charconv>
+#include <cmath>
+
+#include "number_display.hpp"
+
+namespace korvath::ui {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("PictureText", text);
+}
+
+// A ratio to two significant figures, written as the window writes numbers.
+QString twoFigures(double value) {
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1).ptr;
+    double rounded = value;
+    std::from_chars(buffer, end, rounded);
+    return localizedNumber(rounded);
+}
+
+QString circleText(PictureDescription::Circle circle) {
+    switch (circle) {
+        case PictureDescription::Circle::Smallest:
+            return tr("the smallest yellow circle");
+        case PictureDescription::Circle::InsideBody:
+            return tr("the yellow circle inside the disc");
+        case PictureDescription::Circle::AmongRings:
+            return tr("the yellow circle among the red rings");
+        case PictureDescription::Circle::BeyondRings:
+            return tr("the yellow circle outside the red rings");
+        case PictureDescription::Circle::OutsidePicture:
+            return tr("a yellow circle that lies beyond the picture");
+    }
+    return {};
+}
+
+QString rayText(const RayDescription& ray) {
+    using Outcome = RayDescription::Outcome;
+    if (ray.outcome == Outcome::FallsIntoBody)
+        return tr("The light ray falls into the body after %1 steps.").arg(ray.steps);
+    if (ray.outcome == Outcome::StopsInPicture)
+        return tr("The light ray stops after %1 steps.").arg(ray.steps);
+    static const char* const kStraight[] = {
+        QT_TRANSLATE_NOOP(
+            "PictureText",
+            "The light ray passes the body in a straight line and leaves at the left edge."),
+        QT_TRANSLATE_NOOP(
+            "PictureText",
+            "The light ray passes the body in a straight line and leaves at the right edge."),
+        QT_TRANSLATE_NOOP(
+            "PictureText",
+            "The light ray passes the body in a straight line and leaves at the top edge."),
+        QT_TRANSLATE_NOOP(
+            "PictureText",
+            "The light ray passes the body in a straight line and leaves at the bottom edge.")};
+    static const char* const kBent[] = {
+        QT_TRANSLATE_NOOP(
+            "PictureText",
+            "The light ray passes the body and leaves at the left edge, bent by %1 degrees."),
+        QT_TRANSLATE_NOOP(
+            "PictureText",
+            "The light ray passes the body and leaves at the right edge, bent by %1 degrees."),
+        QT_TRANSLATE_NOOP(
+            "PictureText",
+            "The light ray passes the body and leaves at the top edge, bent by %1 degrees."),
+        QT_TRANSLATE_NOOP(
+            "PictureText",
+            "The light ray passes the body and leaves at the bottom edge, bent by %1 degrees.")};
+    static const char* const kSwings[] = {
+        QT_TRANSLATE_NOOP("PictureText",
+                          "The light ray swings round the body and leaves at the left edge."),
+        QT_TRANSLATE_NOOP("PictureText",
+                          "The light ray swings round the body and leaves at the right edge."),
+        QT_TRANSLATE_NOOP("PictureText",
+                          "The light ray swings round the body and leaves at the top edge."),
+        QT_TRANSLATE_NOOP("PictureText",
+                          "The light ray swings round the body and leaves at the bottom edge.")};
+    const auto edge = static_cast<size_t>(ray.edge);
+    if (ray.swingsRound()) return tr(kSwings[edge]);
+    const long degrees = std::lround(std::abs(ray.turningDegrees));
+    if (degrees == 0) return tr(kStraight[edge]);
+    return tr(kBent[edge]).arg(degrees);
+}
+
+}  // namespace
+
+QString pictureText(const PictureDescription& d) {
+    if (!d.computed) return tr("The picture is empty until the first values are shown.");
+    const QString ratio = twoFigures(d.schwarzschildRatio);
+    QString text =
+        d.schwarzschildRatio < 1
+            ? tr("The body fills the blue disc; its Schwarzschild radius is %1 of its "
+                 "radius, drawn as %2.")
+                  .arg(ratio, circleText(d.circle))
+            : tr("The body fills the blue disc; its Schwarzschild radius is %1 times its "
+                 "radius, drawn as %2.")
+                  .arg(ratio, circleText(d.circle));
+    text += QLatin1Char(' ') + tr("Beam start at %1.").arg(d.beamStart);
+    if (d.ray) text += QLatin1Char(' ') + rayText(*d.ray);
+    return text;
+}
+
+}  // namespace korvath::ui
