@@ -4,12 +4,13 @@
 #include <QApplication>
 
 #include "headless.hpp"
+#include "korvath_build_info.hpp"
 
 int main(int argc, char** argv) {
     korvath::testing::prepareHeadlessRun();
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Korvath simulation");
-    QApplication::setApplicationVersion("1.00");
+    QApplication::setApplicationName(QString::fromUtf8(korvath::buildinfo::kDisplayName));
+    QApplication::setApplicationVersion(QString::fromUtf8(korvath::buildinfo::kDisplayVersion));
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "headless.hpp"
+#include "korvath_build_info.hpp"
 #include "main_window.hpp"
 
 namespace {
@@ -27,9 +28,9 @@ int main(int argc, char* argv[]) {
     const long long entered = nowNs();
     korvath::testing::prepareHeadlessRun();
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Korvath simulation");
-    QApplication::setApplicationVersion("1.00");
-    QApplication::setOrganizationName("Korvath");
+    QApplication::setApplicationName(QString::fromUtf8(korvath::buildinfo::kDisplayName));
+    QApplication::setApplicationVersion(QString::fromUtf8(korvath::buildinfo::kDisplayVersion));
+    QApplication::setOrganizationName(QString::fromUtf8(korvath::buildinfo::kOrganization));
 
     korvath::ui::MainWindow window;
     const long long built = nowNs();

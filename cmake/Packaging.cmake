@@ -1,16 +1,32 @@
 # A Debian package of the installed program: cpack -G DEB in the build folder.
-set(CPACK_PACKAGE_NAME "korvath")
-set(CPACK_PACKAGE_VENDOR "Korvath")
-set(CPACK_PACKAGE_CONTACT "Korvath maintainers <maintainers@korvath.invalid>")
+#
+# The package holds exactly what cmake --install puts under the configured
+# CMAKE_INSTALL_PREFIX, the place the program also looks for its help file
+# (korvath::buildinfo::kInstalledDataDir). A Debian package belongs under
+# /usr: configure the build with -DCMAKE_INSTALL_PREFIX=/usr to make one.
+set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
+set(CPACK_PACKAGE_VENDOR "${KORVATH_ORGANIZATION}")
+set(CPACK_PACKAGE_CONTACT "${KORVATH_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}")
+set(CPACK_PACKAGE_VERSION "${KORVATH_PACKAGE_VERSION}")
 set(CPACK_GENERATOR "DEB")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_PACKAGING_INSTALL_PREFIX "${CMAKE_INSTALL_PREFIX}")
+if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+    message(STATUS "The Debian package would install under ${CMAKE_INSTALL_PREFIX}; "
+                   "configure with -DCMAKE_INSTALL_PREFIX=/usr to make one for Debian")
+endif()
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://korvath.invalid/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
+# The extended description in lines of at most 80 characters (CPack puts the
+# space in front of each).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Korvath simulation lets a student pick the Earth or the Sun, scale its radius and mass,\n read its density, its Schwarzschild radius and the curvature of space around it,\n and trace a light ray that bends towards it.")
+    "${KORVATH_DISPLAY_NAME} lets a student pick the Earth or the Sun, scale its
+radius and mass, read its density, its Schwarzschild radius and the curvature
+of space around it, and trace a light ray that bends towards it.")
 # The Qt libraries the program links, the platform plugins that open its
 # window, and the metric-compatible face of its Arial window font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS

@@ -3,9 +3,10 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# What building and testing needs on a fresh Debian 12 machine.
+# What building and testing needs on a fresh Debian 12 machine; the last three
+# check the desktop entry, the AppStream metadata and the Debian package.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-                fonts-liberation)
+                fonts-liberation desktop-file-utils appstream lintian)
 
 # Installs those of the given Debian packages that are missing, as root or
 # through sudo. apt-get update runs once, and only when something is missing.

@@ -1,13 +1,31 @@
-// Korvath simulation: opens the main window and runs until it is closed.
+// Korvath simulation: reads its command line, then opens the main window and
+// runs until it is closed.
 #include <QApplication>
 
+#include "command_line.hpp"
+#include "korvath_build_info.hpp"
 #include "main_window.hpp"
 
 int main(int argc, char* argv[]) {
+    using korvath::app::readCommandLine;
+    // --help, --version and a faulty command line are answered before the
+    // window system is opened, so they work without a display. A command line
+    // that also holds Qt's own options (-platform, -style, ...) is read again
+    // once QApplication has taken those out.
+    if (const auto early = readCommandLine(korvath::app::argumentsOf(argc, argv),
+                                           korvath::app::QtOptions::MayBePresent);
+        !early.openWindow) {
+        return korvath::app::finish(early);
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Korvath simulation");
-    QApplication::setApplicationVersion("1.00");
-    QApplication::setOrganizationName("Korvath");
+    QApplication::setApplicationName(QString::fromUtf8(korvath::buildinfo::kDisplayName));
+    QApplication::setApplicationVersion(QString::fromUtf8(korvath::buildinfo::kDisplayVersion));
+    QApplication::setOrganizationName(QString::fromUtf8(korvath::buildinfo::kOrganization));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(korvath::buildinfo::kDesktopId));
+
+    const auto commandLine = readCommandLine(QApplication::arguments());
+    if (!commandLine.openWindow) return korvath::app::finish(commandLine);
 
     korvath::ui::MainWindow window;
     window.show();

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "command_line.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace korvath::app {
+namespace {
+
+CommandLine read(const QStringList& options, QtOptions qtOptions = QtOptions::TakenOut,
+                 const QString& program = QStringLiteral("/usr/bin/korvath")) {
+    return readCommandLine(QStringList{program} + options, qtOptions);
+}
+
+void expectUsageFault(const QStringList& options, const std::string& line) {
+    SCOPED_TRACE(options.join(QLatin1Char(' ')).toStdString());
+    const CommandLine result = read(options);
+    EXPECT_FALSE(result.openWindow);
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.output.toStdString(), "");
+    EXPECT_EQ(result.error.toStdString(), line);
+}
+
+TEST(CommandLine, WithoutOptionsOpensTheWindow) {
+    for (const QStringList& arguments : {QStringList{}, QStringList{QStringLiteral("korvath")}}) {
+        const CommandLine result = readCommandLine(arguments);
+        EXPECT_TRUE(result.openWindow);
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_TRUE(result.output.isEmpty());
+        EXPECT_TRUE(result.error.isEmpty());
+    }
+}
+
+TEST(CommandLine, VersionPrintsTheNameAndTheVersionAndExits) {
+    for (const QString& option : {QStringLiteral("--version"), QStringLiteral("-v")}) {
+        const CommandLine result = read({option});
+        EXPECT_FALSE(result.openWindow);
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_EQ(result.output.toStdString(), "Korvath simulation 1.00\n");
+        EXPECT_TRUE(result.error.isEmpty());
+    }
+}
+
+TEST(CommandLine, HelpNamesTheProgramAsTypedAndListsTheOptions) {
+    for (const QString& option :
+         {QStringLiteral("--help"), QStringLiteral("-h"), QStringLiteral("-help")}) {
+        SCOPED_TRACE(option.toStdString());
+        const CommandLine result =
+            read({option}, QtOptions::TakenOut, QStringLiteral("/opt/teaching/bin/korvath"));
+        EXPECT_FALSE(result.openWindow);
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_TRUE(result.output.startsWith(QStringLiteral("Usage: korvath [options]\n")))
+            << result.output.toStdString();
+        EXPECT_TRUE(result.output.contains(QStringLiteral("-h, --help")))
+            << result.output.toStdString();
+        EXPECT_TRUE(result.output.contains(QStringLiteral("-v, --version")))
+            << result.output.toStdString();
+        EXPECT_TRUE(result.error.isEmpty());
+    }
+}
+
+TEST(CommandLine, AnUnknownOptionOrAnArgumentIsOneErrorLineAndStatusTwo) {
+    expectUsageFault({QStringLiteral("--foo")}, "korvath: unknown option '--foo'; try --help\n");
+    // Named as typed: one dash, without its value, among known options.
+    expectUsageFault({QStringLiteral("-x")}, "korvath: unknown option '-x'; try --help\n");
+    expectUsageFault({QStringLiteral("--foo=3")}, "korvath: unknown option '--foo'; try --help\n");
+    expectUsageFault({QStringLiteral("-hv")}, "korvath: unknown option '-hv'; try --help\n");
+    expectUsageFault({QStringLiteral("--help"), QStringLiteral("--foo")},
+                     "korvath: unknown option '--foo'; try --help\n");
+    expectUsageFault({QStringLiteral("earth.txt")},
+                     "korvath: unexpected argument 'earth.txt'; try --help\n");
+    expectUsageFault({QStringLiteral("--"), QStringLiteral("--version")},
+                     "korvath: unexpected argument '--version'; try --help\n");
+    expectUsageFault({QStringLiteral("--version=2")},
+                     "korvath: Unexpected value after '--version'; try --help\n");
+}
+
+TEST(CommandLine, BeforeQtTakesItsOptionsOutOnlyAQtOptionWaitsForTheSecondReading) {
+    const QStringList withQtOptions{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                    QStringLiteral("--style=fusion"), QStringLiteral("--version")};
+    EXPECT_TRUE(read(withQtOptions, QtOptions::MayBePresent).openWindow);
+    EXPECT_EQ(read(withQtOptions).error.toStdString(),
+              "korvath: unknown option '-platform'; try --help\n");
+    // Without a Qt option the first reading decides.
+    const CommandLine fault = read({QStringLiteral("--foo")}, QtOptions::MayBePresent);
+    EXPECT_FALSE(fault.openWindow);
+    EXPECT_EQ(fault.error.toStdString(), "korvath: unknown option '--foo'; try --help\n");
+    const CommandLine version = read({QStringLiteral("--version")}, QtOptions::MayBePresent);
+    EXPECT_FALSE(version.openWindow);
+    EXPECT_EQ(version.output.toStdString(), "Korvath simulation 1.00\n");
+    EXPECT_TRUE(read({}, QtOptions::MayBePresent).openWindow);
+}
+
+}  // namespace
+}  // namespace korvath::app
