@@ -1,5 +1,6 @@
 #include "main_window.hpp"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
@@ -201,13 +202,16 @@ void MainWindow::wireControls() {
     connect(helpAction_, &QAction::triggered, this, [this] { helpCommand_->run(); });
 }
 
-// The picture's description follows every recomputation, move and Beam; a
-// screen reader hears of each change through the accessibility event that
-// setting the description sends.
+// The picture's description follows every recomputation, move and Beam, and
+// a screen reader is told of each change (setting the text alone tells it
+// nothing).
 void MainWindow::describePicture(const PictureDescription& description) {
     const QString text = pictureText(description);
-    if (controls_.scenePicture->accessibleDescription() != text)
-        controls_.scenePicture->setAccessibleDescription(text);
+    if (controls_.scenePicture->accessibleDescription() == text) return;
+    controls_.scenePicture->setAccessibleDescription(text);
+    QAccessibleEvent changed(controls_.scenePicture, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    emit pictureDescribed(text);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

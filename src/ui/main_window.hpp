@@ -41,6 +41,10 @@ class MainWindow final : public QMainWindow {
     // The client area (below the menu bar) that holds every control.
     QWidget* clientArea() const { return centralWidget(); }
 
+  signals:
+    // The picture's description changed; a screen reader has been told.
+    void pictureDescribed(const QString& description);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 

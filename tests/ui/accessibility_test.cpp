@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QMenuBar>
+#include <QSignalSpy>
 
 #include "window_rig.hpp"
 
@@ -80,6 +81,49 @@ TEST_F(AccessibilityStarted, ValueFieldsAreReadByTheirTextWithTheQuantityAndUnit
     EXPECT_EQ(accessible(rig.find("densityCaption"), QAccessible::Name),
               "density(gram/cubic centimeters)");
     EXPECT_EQ(accessible(rig.find("scenePicture"), QAccessible::Name), "Scene");
+}
+
+}  // namespace
+}  // namespace korvath
+
+namespace korvath {
+namespace {
+
+class PictureDescriptionStarted : public testing::StartedWindow {};
+
+TEST_F(PictureDescriptionStarted, ThePictureSaysWhereTheRayWentAndTheReaderIsTold) {
+    QWidget* picture = rig.find("scenePicture");
+    EXPECT_EQ(accessible(picture, QAccessible::Description),
+              "The body fills the blue disc; its Schwarzschild radius is 1.3E-09 of its radius, "
+              "drawn as the smallest yellow circle. Beam start at 1500.");
+    QSignalSpy events(rig.window.get(), &ui::MainWindow::pictureDescribed);
+    rig.click("beamButton");
+    EXPECT_EQ(accessible(picture, QAccessible::Description),
+              "The body fills the blue disc; its Schwarzschild radius is 1.3E-09 of its radius, "
+              "drawn as the smallest yellow circle. Beam start at 1500. The light ray passes the "
+              "body in a straight line and leaves at the left edge.");
+    ASSERT_EQ(events.count(), 1);
+    EXPECT_EQ(events.front().front().toString(), accessible(picture, QAccessible::Description));
+
+    // Level with the body, the ray falls in.
+    for (int i = 0; i < 20; ++i)
+        rig.click("beamDownButton");
+    const int before = events.count();
+    rig.click("beamButton");
+    EXPECT_TRUE(
+        accessible(picture, QAccessible::Description)
+            .endsWith("Beam start at 2500. The light ray falls into the body after 85 steps."))
+        << accessible(picture, QAccessible::Description).toStdString();
+    EXPECT_GT(events.count(), before);
+
+    // A mass 2^29 times larger (coarse mass bar at 79): the ray swings round.
+    for (int i = 0; i < 20; ++i)
+        rig.click("beamUpButton");
+    rig.bar("massCoarseBar")->setValue(79);
+    rig.click("beamButton");
+    EXPECT_TRUE(accessible(picture, QAccessible::Description)
+                    .endsWith("The light ray swings round the body and leaves at the bottom edge."))
+        << accessible(picture, QAccessible::Description).toStdString();
 }
 
 }  // namespace
