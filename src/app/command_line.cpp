@@ -19,13 +19,6 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-// The program name for messages: the file name it was invoked by.
-QString programName(const QStringList& arguments) {
-    const QString invoked =
-        arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
-    return invoked.isEmpty() ? QString::fromUtf8(buildinfo::kExecutableName) : invoked;
-}
-
 // The argument as typed for an unknown option name the parser reports
 // without its dashes and value ("--foo=3" is reported as "foo").
 QString typedOption(const QStringList& arguments, const QString& name) {
@@ -79,6 +72,13 @@ CommandLine answer(const QString& output) {
 
 }  // namespace
 
+// The program name for messages: the file name it was invoked by.
+QString programName(const QStringList& arguments) {
+    const QString invoked =
+        arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
+    return invoked.isEmpty() ? QString::fromUtf8(buildinfo::kExecutableName) : invoked;
+}
+
 CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
     if (arguments.isEmpty()) return {};  // not even the program: no options
     QCommandLineParser parser;
@@ -92,8 +92,14 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
                                   Texts::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      Texts::tr("Show the program's name and version and exit."));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        Texts::tr("Show the window in this language (en, de, fr, es or ja) instead of the "
+                  "desktop's."),
+        Texts::tr("code"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(language);
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -127,7 +133,9 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
         return answer(QString::fromUtf8(buildinfo::kDisplayName) + QLatin1Char(' ') +
                       QString::fromUtf8(buildinfo::kDisplayVersion) + QLatin1Char('\n'));
     }
-    return {};
+    CommandLine result;
+    result.language = parser.value(language);
+    return result;
 }
 
 QStringList argumentsOf(int argc, const char* const* argv) {

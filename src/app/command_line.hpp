@@ -17,6 +17,8 @@ struct CommandLine {
     QString output;
     // For standard error: one line naming the fault and pointing to --help.
     QString error;
+    // The window's language as asked for with --language; empty: the desktop's.
+    QString language;
 };
 
 // The exit status of a command line that cannot be understood.
@@ -33,6 +35,9 @@ enum class QtOptions { TakenOut, MayBePresent };
 // it is read again from QApplication::arguments().
 CommandLine readCommandLine(const QStringList& arguments,
                             QtOptions qtOptions = QtOptions::TakenOut);
+
+// The program name for messages: the file name it was invoked by.
+QString programName(const QStringList& arguments);
 
 // The arguments of main() as strings.
 QStringList argumentsOf(int argc, const char* const* argv);

@@ -4,6 +4,7 @@
 
 #include "command_line.hpp"
 #include "korvath_build_info.hpp"
+#include "language.hpp"
 #include "main_window.hpp"
 
 int main(int argc, char* argv[]) {
@@ -26,6 +27,13 @@ int main(int argc, char* argv[]) {
 
     const auto commandLine = readCommandLine(QApplication::arguments());
     if (!commandLine.openWindow) return korvath::app::finish(commandLine);
+    const auto language = korvath::ui::installLanguage(commandLine.language);
+    if (!language.warning.isEmpty()) {
+        korvath::app::CommandLine warning;
+        warning.error = korvath::app::programName(QApplication::arguments()) +
+                        QStringLiteral(": ") + language.warning + QLatin1Char('\n');
+        korvath::app::finish(warning);
+    }
 
     korvath::ui::MainWindow window;
     window.show();

@@ -176,9 +176,9 @@ void MainWindow::bindValues() {
 
 void MainWindow::buildMenu() {
     helpCommand_ = std::make_unique<help::HelpCommand>(this);
-    exitAction_ = menuBar()->addAction(tr("E&xit"));
+    exitAction_ = menuBar()->addAction(QCoreApplication::translate("MainWindow", "E&xit"));
     exitAction_->setObjectName("exitAction");
-    helpAction_ = menuBar()->addAction(tr("&Help"));
+    helpAction_ = menuBar()->addAction(QCoreApplication::translate("MainWindow", "&Help"));
     helpAction_->setObjectName("helpAction");
 }
 

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QtGlobal>
 #include <span>
 #include <string_view>
 #include <variant>
@@ -91,7 +92,8 @@ struct ControlSpec {
 // The 45 controls, in the order of the layout.
 std::span<const ControlSpec> mainWindowLayout();
 
-inline constexpr const char* kMainWindowTitle = "Korvath simulation";
+inline constexpr const char* kMainWindowTitle =
+    QT_TRANSLATE_NOOP("MainWindow", "Korvath simulation");
 inline constexpr int kClientWidthTwips = 14250;
 inline constexpr int kClientHeightTwips = 8025;
 inline constexpr std::string_view kWindowFontFamily = "Arial";

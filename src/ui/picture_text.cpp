@@ -10,7 +10,13 @@ namespace korvath::ui {
 
 namespace {
 
-QString tr(const char* text) {
+// The translation context of these texts.
+struct PictureText {
+    Q_DECLARE_TR_FUNCTIONS(PictureText)
+};
+
+// A text marked with QT_TRANSLATE_NOOP in this context, translated.
+QString translated(const char* text) {
     return QCoreApplication::translate("PictureText", text);
 }
 
@@ -27,15 +33,15 @@ QString twoFigures(double value) {
 QString circleText(PictureDescription::Circle circle) {
     switch (circle) {
         case PictureDescription::Circle::Smallest:
-            return tr("the smallest yellow circle");
+            return PictureText::tr("the smallest yellow circle");
         case PictureDescription::Circle::InsideBody:
-            return tr("the yellow circle inside the disc");
+            return PictureText::tr("the yellow circle inside the disc");
         case PictureDescription::Circle::AmongRings:
-            return tr("the yellow circle among the red rings");
+            return PictureText::tr("the yellow circle among the red rings");
         case PictureDescription::Circle::BeyondRings:
-            return tr("the yellow circle outside the red rings");
+            return PictureText::tr("the yellow circle outside the red rings");
         case PictureDescription::Circle::OutsidePicture:
-            return tr("a yellow circle that lies beyond the picture");
+            return PictureText::tr("a yellow circle that lies beyond the picture");
     }
     return {};
 }
@@ -43,9 +49,9 @@ QString circleText(PictureDescription::Circle circle) {
 QString rayText(const RayDescription& ray) {
     using Outcome = RayDescription::Outcome;
     if (ray.outcome == Outcome::FallsIntoBody)
-        return tr("The light ray falls into the body after %1 steps.").arg(ray.steps);
+        return PictureText::tr("The light ray falls into the body after %1 steps.").arg(ray.steps);
     if (ray.outcome == Outcome::StopsInPicture)
-        return tr("The light ray stops after %1 steps.").arg(ray.steps);
+        return PictureText::tr("The light ray stops after %1 steps.").arg(ray.steps);
     static const char* const kStraight[] = {
         QT_TRANSLATE_NOOP(
             "PictureText",
@@ -82,26 +88,29 @@ QString rayText(const RayDescription& ray) {
         QT_TRANSLATE_NOOP("PictureText",
                           "The light ray swings round the body and leaves at the bottom edge.")};
     const auto edge = static_cast<size_t>(ray.edge);
-    if (ray.swingsRound()) return tr(kSwings[edge]);
+    if (ray.swingsRound()) return translated(kSwings[edge]);
     const long degrees = std::lround(std::abs(ray.turningDegrees));
-    if (degrees == 0) return tr(kStraight[edge]);
-    return tr(kBent[edge]).arg(degrees);
+    if (degrees == 0) return translated(kStraight[edge]);
+    return translated(kBent[edge]).arg(degrees);
 }
 
 }  // namespace
 
 QString pictureText(const PictureDescription& d) {
-    if (!d.computed) return tr("The picture is empty until the first values are shown.");
+    if (!d.computed)
+        return PictureText::tr("The picture is empty until the first values are shown.");
     const QString ratio = twoFigures(d.schwarzschildRatio);
     QString text =
         d.schwarzschildRatio < 1
-            ? tr("The body fills the blue disc; its Schwarzschild radius is %1 of its "
-                 "radius, drawn as %2.")
+            ? PictureText::tr(
+                  "The body fills the blue disc; its Schwarzschild radius is %1 of its "
+                  "radius, drawn as %2.")
                   .arg(ratio, circleText(d.circle))
-            : tr("The body fills the blue disc; its Schwarzschild radius is %1 times its "
-                 "radius, drawn as %2.")
+            : PictureText::tr(
+                  "The body fills the blue disc; its Schwarzschild radius is %1 times its "
+                  "radius, drawn as %2.")
                   .arg(ratio, circleText(d.circle));
-    text += QLatin1Char(' ') + tr("Beam start at %1.").arg(d.beamStart);
+    text += QLatin1Char(' ') + PictureText::tr("Beam start at %1.").arg(d.beamStart);
     if (d.ray) text += QLatin1Char(' ') + rayText(*d.ray);
     return text;
 }
