@@ -97,9 +97,41 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
         Texts::tr("Show the window in this language (en, de, fr, es or ja) instead of the "
                   "desktop's."),
         Texts::tr("code"));
+    const QCommandLineOption values(
+        QStringLiteral("values"),
+        Texts::tr("Print the values the window would show, and exit without opening it."));
+    const QCommandLineOption picture(
+        QStringLiteral("picture"),
+        Texts::tr("Write the picture the window would show to a PNG or SVG file, and exit "
+                  "without opening the window."),
+        Texts::tr("file"));
+    const QCommandLineOption body(QStringLiteral("body"),
+                                  Texts::tr("The body: earth (the default) or sun."),
+                                  Texts::tr("name"));
+    const QCommandLineOption radiusBars(
+        QStringLiteral("radius-bars"),
+        Texts::tr("Positions 0 to 100 of the coarse and the fine radius bar (default 50,50)."),
+        Texts::tr("coarse,fine"));
+    const QCommandLineOption massBars(
+        QStringLiteral("mass-bars"),
+        Texts::tr("Positions 0 to 100 of the coarse and the fine mass bar (default 50,50)."),
+        Texts::tr("coarse,fine"));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    Texts::tr("With --values: tsv (the default), csv or json."),
+                                    Texts::tr("format"));
+    const QCommandLineOption beam(
+        QStringLiteral("beam"),
+        Texts::tr("With --picture: the height of the beam start, 50 to 6150 in steps of 50 "
+                  "(default 1500)."),
+        Texts::tr("height"));
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   Texts::tr("With --picture: trace the light ray (Beam)."));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(language);
+    for (const QCommandLineOption* option :
+         {&values, &picture, &body, &radiusBars, &massBars, &format, &beam, &trace})
+        parser.addOption(*option);
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -135,6 +167,79 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
     }
     CommandLine result;
     result.language = parser.value(language);
+    if (parser.isSet(values) && parser.isSet(picture))
+        return usageFault(arguments, Texts::tr("--values and --picture cannot go together"));
+    if (parser.isSet(values)) result.batch = CommandLine::Batch::Values;
+    if (parser.isSet(picture)) result.batch = CommandLine::Batch::Picture;
+    const bool batch = result.batch != CommandLine::Batch::None;
+    for (const QCommandLineOption* option :
+         {&body, &radiusBars, &massBars, &format, &beam, &trace}) {
+        if (parser.isSet(*option) && !batch)
+            return usageFault(
+                arguments,
+                Texts::tr("--%1 goes with --values or --picture").arg(option->names().first()));
+    }
+    for (const QCommandLineOption* option : {&beam, &trace}) {
+        if (parser.isSet(*option) && result.batch == CommandLine::Batch::Values)
+            return usageFault(arguments,
+                              Texts::tr("--%1 goes with --picture").arg(option->names().first()));
+    }
+    if (parser.isSet(format) && result.batch == CommandLine::Batch::Picture)
+        return usageFault(arguments, Texts::tr("--format goes with --values"));
+
+    if (parser.isSet(body)) {
+        const QString name = parser.value(body).toLower();
+        if (name != QLatin1String("earth") && name != QLatin1String("sun"))
+            return usageFault(
+                arguments, Texts::tr("unknown body '%1' (earth or sun)").arg(parser.value(body)));
+        result.scene.sun = name == QLatin1String("sun");
+    }
+    for (auto [option, target] : {std::pair{&radiusBars, &result.scene.radiusBars},
+                                  std::pair{&massBars, &result.scene.massBars}}) {
+        if (!parser.isSet(*option)) continue;
+        const QString text = parser.value(*option);
+        const QStringList parts = text.split(QLatin1Char(','));
+        bool coarseOk = false, fineOk = false;
+        const int coarse = parts.value(0).trimmed().toInt(&coarseOk);
+        const int fine = parts.value(1).trimmed().toInt(&fineOk);
+        if (parts.size() != 2 || !coarseOk || !fineOk || coarse < 0 || coarse > 100 || fine < 0 ||
+            fine > 100)
+            return usageFault(arguments, Texts::tr("--%1 '%2' is not two positions 0 to 100 "
+                                                   "such as 50,50")
+                                             .arg(option->names().first(), text));
+        *target = std::pair{coarse, fine};
+    }
+    if (parser.isSet(format)) {
+        const QString name = parser.value(format).toLower();
+        if (name == QLatin1String("tsv"))
+            result.format = ui::TableFormat::Tsv;
+        else if (name == QLatin1String("csv"))
+            result.format = ui::TableFormat::Csv;
+        else if (name == QLatin1String("json"))
+            result.format = ui::TableFormat::Json;
+        else
+            return usageFault(
+                arguments,
+                Texts::tr("unknown format '%1' (tsv, csv or json)").arg(parser.value(format)));
+    }
+    if (parser.isSet(beam)) {
+        bool ok = false;
+        const int height = parser.value(beam).trimmed().toInt(&ok);
+        if (!ok || !ui::reachableBeamStart(height))
+            return usageFault(arguments, Texts::tr("beam start '%1' cannot be reached with the "
+                                                   "move buttons (50 to 6150 in steps of 50)")
+                                             .arg(parser.value(beam)));
+        result.scene.beamStart = height;
+    }
+    result.scene.trace = parser.isSet(trace);
+    if (result.batch == CommandLine::Batch::Picture) {
+        result.pictureFile = parser.value(picture);
+        const QString suffix = QFileInfo(result.pictureFile).suffix().toLower();
+        if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
+            return usageFault(
+                arguments,
+                Texts::tr("picture file '%1' must end in .png or .svg").arg(result.pictureFile));
+    }
     return result;
 }
 
@@ -143,6 +248,22 @@ QStringList argumentsOf(int argc, const char* const* argv) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+int runBatch(const CommandLine& commandLine) {
+    CommandLine done;
+    done.openWindow = false;
+    if (commandLine.batch == CommandLine::Batch::Values) {
+        done.output = ui::valuesFor(commandLine.scene, commandLine.format);
+        return finish(done);
+    }
+    const QString fault = ui::writePictureFor(commandLine.scene, commandLine.pictureFile);
+    if (!fault.isEmpty()) {
+        done.exitStatus = kUsageExitStatus;
+        done.error = programName(QCoreApplication::arguments()) + QStringLiteral(": ") + fault +
+                     QLatin1Char('\n');
+    }
+    return finish(done);
 }
 
 int finish(const CommandLine& commandLine) {

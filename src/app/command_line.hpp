@@ -4,6 +4,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "batch.hpp"
+#include "values_table.hpp"
 
 namespace korvath::app {
 
@@ -19,6 +23,12 @@ struct CommandLine {
     QString error;
     // The window's language as asked for with --language; empty: the desktop's.
     QString language;
+    // --values or --picture: what to write instead of opening the window.
+    enum class Batch { None, Values, Picture };
+    Batch batch = Batch::None;
+    ui::SceneRequest scene;
+    ui::TableFormat format = ui::TableFormat::Tsv;
+    QString pictureFile;
 };
 
 // The exit status of a command line that cannot be understood.
@@ -41,6 +51,10 @@ QString programName(const QStringList& arguments);
 
 // The arguments of main() as strings.
 QStringList argumentsOf(int argc, const char* const* argv);
+
+// Writes the values or the picture a command line asks for (a QApplication
+// exists); returns the exit status, 2 when the picture cannot be written.
+int runBatch(const CommandLine& commandLine);
 
 // Prints the output and the error of a command line; returns its exit status.
 int finish(const CommandLine& commandLine);

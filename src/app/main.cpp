@@ -17,6 +17,10 @@ int main(int argc, char* argv[]) {
                                            korvath::app::QtOptions::MayBePresent);
         !early.openWindow) {
         return korvath::app::finish(early);
+    } else if (early.batch != korvath::app::CommandLine::Batch::None) {
+        // Values and pictures are made by a window that is never shown: no
+        // display is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
     QApplication app(argc, argv);
@@ -34,6 +38,9 @@ int main(int argc, char* argv[]) {
                         QStringLiteral(": ") + language.warning + QLatin1Char('\n');
         korvath::app::finish(warning);
     }
+
+    if (commandLine.batch != korvath::app::CommandLine::Batch::None)
+        return korvath::app::runBatch(commandLine);
 
     korvath::ui::MainWindow window;
     window.show();

@@ -95,8 +95,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), notice_(this) {
     bindValues();
     buildMenu();
     scene_ = std::make_unique<Scene>(*controls_.scenePicture);
+    sceneRecording_ = std::make_unique<SceneRecording>(*scene_);
     describedScene_ = std::make_unique<DescribedScene>(
-        *scene_, [this](const PictureDescription& d) { describePicture(d); });
+        *sceneRecording_, [this](const PictureDescription& d) { describePicture(d); });
     sim_ = std::make_unique<Simulation>(values_, bars_, *describedScene_, notice_);
     wireControls();  // every control event to its handler, in one place
 

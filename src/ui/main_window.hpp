@@ -11,6 +11,7 @@
 #include "picture_description.hpp"
 #include "qt_adapters.hpp"
 #include "scene.hpp"
+#include "scene_recording.hpp"
 #include "simulation.hpp"
 
 class QAction;
@@ -33,6 +34,8 @@ class MainWindow final : public QMainWindow {
     ScenePicture* picture() const { return controls_.scenePicture; }
     FaultNotice& faultNotice() { return notice_; }
     QtValueDisplay& values() { return values_; }
+    // The drawing calls of the picture on screen, since its last clear.
+    const SceneRecording& sceneRecording() const { return *sceneRecording_; }
     QTimer* startTimer() const { return startTimer_; }
     QAction* exitAction() const { return exitAction_; }
     QAction* helpAction() const { return helpAction_; }
@@ -60,6 +63,7 @@ class MainWindow final : public QMainWindow {
     QtParameterBars bars_;
     FaultNotice notice_;
     std::unique_ptr<Scene> scene_;
+    std::unique_ptr<SceneRecording> sceneRecording_;
     std::unique_ptr<DescribedScene> describedScene_;
     std::unique_ptr<Simulation> sim_;
     std::unique_ptr<help::HelpCommand> helpCommand_;

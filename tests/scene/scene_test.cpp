@@ -1,7 +1,9 @@
 #include "scene.hpp"
+#include "scene_recording.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "fakes.hpp"
@@ -185,6 +187,35 @@ TEST(MoveButtons, MarkerBoxesWidenWithoutErrorBeyondSixteenBits) {
     EXPECT_EQ(rig.surface.ops,
               (Ops{"box 32700 1500 32800 1600 0", "box 32700 1450 32800 1550 65535"}));
     EXPECT_EQ(rig.state.markerX.kind(), VariantNumber::Kind::Int16);
+}
+
+}  // namespace
+}  // namespace korvath
+
+namespace korvath {
+namespace {
+
+TEST(SceneRecording, ReplayDrawsTheSamePictureSinceTheLastScene) {
+    testing::Rig rig;
+    SceneRecording recording(rig.scene);
+    Simulation sim(rig.values, rig.bars, recording, rig.reporter);
+    sim.load();
+    sim.tick();
+    sim.moveBeam(BeamMove::Down);
+    sim.clickPreset(kSun);  // a new scene: what came before it no longer shows
+    sim.moveBeam(BeamMove::BigDown);
+    sim.beam();
+    sim.moveBeam(BeamMove::Up);
+    // The picture on screen is everything drawn since the last clear.
+    const auto& ops = rig.surface.ops;
+    const auto lastClear = std::find(ops.rbegin(), ops.rend(), "clear").base() - 1;
+    const std::vector<std::string> onScreen(lastClear, ops.end());
+
+    testing::RecordingSurface copy;
+    Scene copyScene(copy);
+    recording.replay(copyScene);
+    EXPECT_EQ(copy.ops, onScreen);
+    EXPECT_EQ(copy.only("line").size(), 402u);
 }
 
 }  // namespace

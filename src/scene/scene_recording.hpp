@@ -1,0 +1,38 @@
+// A scene view that passes every drawing on and keeps the calls since the
+// last cleared scene, so that the same picture can be drawn again on another
+// surface (a file, say) by the same drawing code.
+#pragma once
+
+#include <variant>
+#include <vector>
+
+#include "scene_view.hpp"
+
+namespace korvath {
+
+class SceneRecording final : public SceneView {
+  public:
+    explicit SceneRecording(SceneView& scene) : scene_(scene) {}
+
+    void drawScene(double radius, double schwarzschildRadius) override;
+    void drawBeamMarker(const MarkerPlace& previous, const MarkerPlace& current) override;
+    void drawRay(const RayPath& path) override;
+
+    // Draws the recorded calls again, in their order, on `view`.
+    void replay(SceneView& view) const;
+    bool empty() const { return calls_.empty(); }
+
+  private:
+    struct Scene {
+        double radius, schwarzschildRadius;
+    };
+    struct Marker {
+        MarkerPlace previous, current;
+    };
+    using Call = std::variant<Scene, Marker, RayPath>;
+
+    SceneView& scene_;
+    std::vector<Call> calls_;
+};
+
+}  // namespace korvath

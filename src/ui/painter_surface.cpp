@@ -1,0 +1,70 @@
+#include "painter_surface.hpp"
+
+#include "units.hpp"
+
+namespace korvath::ui {
+
+namespace {
+
+constexpr Color kForeground = 0;  // outlines drawn without a colour of their own
+
+QColor toQColor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+}  // namespace
+
+PainterSurface::PainterSurface(QPainter& painter, QSizeF area, double dpi, double lineWidth)
+    : painter_(painter), area_(area), lineWidth_(lineWidth) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    const double scale = dpi / kTwipsPerInch;
+    painter_.scale(scale, scale);
+    applyFill();
+}
+
+void PainterSurface::clear() {
+    painter_.save();
+    painter_.resetTransform();
+    painter_.fillRect(QRectF(QPointF(0, 0), area_), Qt::black);
+    painter_.restore();
+}
+
+void PainterSurface::setFillColor(Color color) {
+    fillColor_ = color;
+    applyFill();
+}
+
+void PainterSurface::setFillStyle(FillStyle style) {
+    fillStyle_ = style;
+    applyFill();
+}
+
+void PainterSurface::applyFill() {
+    if (fillStyle_ == FillStyle::Solid)
+        painter_.setBrush(toQColor(fillColor_));
+    else
+        painter_.setBrush(Qt::NoBrush);
+}
+
+void PainterSurface::setOutline(Color color) {
+    QPen pen(toQColor(color), lineWidth_);
+    pen.setCosmetic(true);
+    painter_.setPen(pen);
+}
+
+void PainterSurface::circle(float x, float y, float radius, std::optional<Color> outline) {
+    setOutline(outline.value_or(kForeground));
+    painter_.drawEllipse(QPointF(x, y), radius, radius);
+}
+
+void PainterSurface::line(float x1, float y1, float x2, float y2, Color color) {
+    setOutline(color);
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void PainterSurface::box(float x1, float y1, float x2, float y2, Color color) {
+    setOutline(color);
+    painter_.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+}
+
+}  // namespace korvath::ui

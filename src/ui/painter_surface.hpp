@@ -1,0 +1,36 @@
+// The scene's surface on any Qt paint device through a QPainter: scene units
+// are twips scaled to the device's pixels, figures are one-pixel aliased
+// lines, so that a black box covers a yellow one drawn at the same corners.
+#pragma once
+
+#include <QPainter>
+
+#include "surface.hpp"
+
+namespace korvath::ui {
+
+class PainterSurface final : public Surface {
+  public:
+    // `painter` paints on a device of `dpi` dots per inch whose drawing area
+    // starts at its origin; lines are `lineWidth` device pixels wide.
+    PainterSurface(QPainter& painter, QSizeF area, double dpi, double lineWidth);
+
+    void clear() override;
+    void setFillColor(Color color) override;
+    void setFillStyle(FillStyle style) override;
+    void circle(float x, float y, float radius, std::optional<Color> outline) override;
+    void line(float x1, float y1, float x2, float y2, Color color) override;
+    void box(float x1, float y1, float x2, float y2, Color color) override;
+
+  private:
+    void setOutline(Color color);
+    void applyFill();
+
+    QPainter& painter_;
+    QSizeF area_;  // in pixels
+    double lineWidth_;
+    Color fillColor_ = 0;
+    FillStyle fillStyle_ = FillStyle::Transparent;
+};
+
+}  // namespace korvath::ui

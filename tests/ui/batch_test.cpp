@@ -1,0 +1,180 @@
+// Values and pictures made without a window on screen agree with what the
+// window itself shows after the same actions by a user.
+#include "batch.hpp"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <random>
+
+#include "scene_picture.hpp"
+#include "window_rig.hpp"
+
+namespace korvath {
+namespace {
+
+using testing::WindowRig;
+using ui::SceneRequest;
+
+// Moves a bar one arrow step at a time, as a user clicking its arrows would.
+void stepTo(QScrollBar* bar, int value) {
+    while (bar->value() < value)
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    while (bar->value() > value)
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+}
+
+// A started window brought into the requested state by clicks and arrow steps.
+void actLikeAUser(WindowRig& rig, const SceneRequest& r) {
+    if (r.sun) rig.click("sunButton");
+    if (r.radiusBars) {
+        stepTo(rig.bar("radiusCoarseBar"), r.radiusBars->first);
+        stepTo(rig.bar("radiusFineBar"), r.radiusBars->second);
+    }
+    if (r.massBars) {
+        stepTo(rig.bar("massCoarseBar"), r.massBars->first);
+        stepTo(rig.bar("massFineBar"), r.massBars->second);
+    }
+    if (r.beamStart) {
+        while (rig.window->simulation().state().beamY.value() < *r.beamStart)
+            rig.click("beamDownButton");
+        while (rig.window->simulation().state().beamY.value() > *r.beamStart)
+            rig.click("beamUpButton");
+    }
+    if (r.trace) rig.click("beamButton");
+}
+
+// The scene's colours, told apart even where an edge is smoothed.
+enum class Hue { Black, Blue, Red, Yellow, White, Other };
+Hue hueOf(QRgb p) {
+    const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+    if (std::max({r, g, b}) < 60) return Hue::Black;
+    if (r > 120 && g > 120 && b > 120) return Hue::White;
+    if (b > 2 * std::max(r, g)) return Hue::Blue;
+    if (r > 2 * std::max(g, b)) return Hue::Red;
+    if (r > 2 * b && g > 2 * b) return Hue::Yellow;
+    return Hue::Other;
+}
+
+qsizetype litPixels(const QImage& image) {
+    qsizetype lit = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            lit += hueOf(image.pixel(x, y)) != Hue::Black;
+    return lit;
+}
+
+// Lit pixels of `a` whose hue appears nowhere within one pixel in `b`.
+qsizetype unmatchedPixels(const QImage& a, const QImage& b) {
+    qsizetype unmatched = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const Hue hue = hueOf(a.pixel(x, y));
+            if (hue == Hue::Black || hue == Hue::Other) continue;
+            bool found = false;
+            for (int dy = -1; dy <= 1 && !found; ++dy)
+                for (int dx = -1; dx <= 1 && !found; ++dx) {
+                    const QPoint q(x + dx, y + dy);
+                    found = b.rect().contains(q) && hueOf(b.pixel(q)) == hue;
+                }
+            unmatched += !found;
+        }
+    return unmatched;
+}
+
+SceneRequest randomRequest(std::mt19937& random) {
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    SceneRequest r;
+    r.sun = pick(0, 1) == 1;
+    if (pick(0, 3) > 0) r.radiusBars = std::pair{pick(0, 100), pick(0, 100)};
+    if (pick(0, 3) > 0) r.massBars = std::pair{pick(0, 100), pick(0, 100)};
+    if (pick(0, 1)) r.beamStart = 50 * pick(1, 123);
+    r.trace = pick(0, 1) == 1;
+    return r;
+}
+
+TEST(Batch, ValuesAreTheFieldsTheWindowShowsForSeededStates) {
+    std::mt19937 random(20261207);
+    for (int i = 0; i < 12; ++i) {
+        SceneRequest request = randomRequest(random);
+        request.beamStart.reset();  // the values do not depend on it, but for its own field
+        WindowRig rig;
+        actLikeAUser(rig, request);
+        const auto shown = ui::valueRows(rig.window->controls());
+        const QString expected = ui::formatValueRows(shown, ui::TableFormat::Tsv);
+        EXPECT_EQ(ui::valuesFor(request, ui::TableFormat::Tsv).toStdString(),
+                  expected.toStdString())
+            << "state " << i;
+        ASSERT_EQ(shown.size(), 17);
+        EXPECT_EQ(shown[0].value, rig.text("radiusValue"));
+        EXPECT_EQ(shown[3].value, rig.text("schwarzschildRadiusValue"));
+        EXPECT_EQ(shown[16].value, rig.text("beamStartValue"));
+    }
+}
+
+TEST(Batch, ThePngIsTheWindowsPictureAndTheSvgDrawsTheSameScene) {
+    std::mt19937 random(7);
+    QTemporaryDir folder;
+    for (int i = 0; i < 4; ++i) {
+        SceneRequest request = randomRequest(random);
+        request.trace = true;
+        if (i == 0) request.massBars = std::pair{79, 50};  // the ray swings round the body
+        WindowRig rig;
+        actLikeAUser(rig, request);
+        const QImage onScreen =
+            rig.window->picture()->image().convertToFormat(QImage::Format_RGB32);
+
+        const QString png = folder.filePath(QStringLiteral("p%1.png").arg(i));
+        ASSERT_EQ(ui::writePictureFor(request, png), QString());
+        EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), onScreen) << "state " << i;
+
+        // The SVG, drawn at the same size, shows the same figures in the same
+        // colours: every lit pixel of either has its colour within a pixel in
+        // the other (the SVG renderer smooths edges, the screen does not).
+        const QString svg = folder.filePath(QStringLiteral("p%1.svg").arg(i));
+        ASSERT_EQ(ui::writePictureFor(request, svg), QString());
+        QSvgRenderer renderer(svg);
+        ASSERT_TRUE(renderer.isValid());
+        QImage drawn(onScreen.size(), QImage::Format_RGB32);
+        drawn.fill(Qt::black);
+        QPainter painter(&drawn);
+        renderer.render(&painter);
+        painter.end();
+        EXPECT_GT(litPixels(onScreen), 10000);
+        EXPECT_LT(unmatchedPixels(onScreen, drawn), litPixels(onScreen) / 50) << "state " << i;
+        EXPECT_LT(unmatchedPixels(drawn, onScreen), litPixels(drawn) / 50) << "state " << i;
+    }
+}
+
+TEST(Batch, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft) {
+    QTemporaryDir folder;
+    const QString inMissingFolder = folder.filePath(QStringLiteral("missing/p.png"));
+    EXPECT_NE(ui::writePictureFor({}, inMissingFolder), QString());
+    EXPECT_FALSE(QFile::exists(inMissingFolder));
+    // A file in a read-only folder (not for root, who may write anyway).
+    if (geteuid() != 0) {
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_NE(ui::writePictureFor({}, folder.filePath(QStringLiteral("p.png"))), QString());
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST(Batch, OnlyTheHeightsTheMoveButtonsReachAreBeamStarts) {
+    EXPECT_TRUE(ui::reachableBeamStart(1500));
+    EXPECT_TRUE(ui::reachableBeamStart(50));
+    EXPECT_TRUE(ui::reachableBeamStart(6150));
+    EXPECT_FALSE(ui::reachableBeamStart(0));
+    EXPECT_FALSE(ui::reachableBeamStart(6200));
+    EXPECT_FALSE(ui::reachableBeamStart(1525));
+}
+
+}  // namespace
+}  // namespace korvath
