@@ -1,9 +1,5 @@
 #include "batch.hpp"
 
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QImageWriter>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -15,10 +11,6 @@
 namespace korvath::ui {
 
 namespace {
-
-struct Batch {
-    Q_DECLARE_TR_FUNCTIONS(Batch)
-};
 
 // A main window, never shown, after its first tick.
 std::unique_ptr<MainWindow> startedWindow() {
@@ -64,22 +56,7 @@ QString valuesFor(const SceneRequest& request, TableFormat format) {
 QString writePictureFor(const SceneRequest& request, const QString& file) {
     const auto window = startedWindow();
     applyRequest(*window, request);
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return Batch::tr("cannot write '%1': %2").arg(file, out.errorString());
-    bool written = false;
-    if (suffix == QLatin1String("svg")) {
-        const ScenePicture* picture = window->picture();
-        written = writeSvg(window->sceneRecording(), picture->contentsRect().size(),
-                           picture->logicalDpiX(), out);
-    } else {
-        QImageWriter writer(&out, "png");
-        written = writer.write(window->picture()->image());
-    }
-    if (!written || !out.commit())
-        return Batch::tr("cannot write '%1': %2").arg(file, out.errorString());
-    return {};
+    return writePicture(*window, file);
 }
 
 }  // namespace korvath::ui

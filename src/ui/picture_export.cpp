@@ -4,8 +4,15 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include "main_window.hpp"
 #include "painter_surface.hpp"
 #include "scene.hpp"
+#include "scene_picture.hpp"
 #include "scene_recording.hpp"
 
 namespace korvath::ui {
@@ -23,6 +30,45 @@ bool writeSvg(const SceneRecording& recording, QSize area, double dpi, QIODevice
     Scene scene(surface);
     recording.replay(scene);
     return painter.end();
+}
+
+namespace {
+
+struct PictureExport {
+    Q_DECLARE_TR_FUNCTIONS(PictureExport)
+};
+
+bool writeSvgOf(const MainWindow& window, QIODevice& out) {
+    const ScenePicture* picture = window.picture();
+    return writeSvg(window.sceneRecording(), picture->contentsRect().size(), picture->logicalDpiX(),
+                    out);
+}
+
+}  // namespace
+
+QByteArray pictureSvg(const MainWindow& window) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    writeSvgOf(window, buffer);
+    return buffer.data();
+}
+
+QString writePicture(const MainWindow& window, const QString& file) {
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return PictureExport::tr("The picture cannot be saved as %1: %2.")
+            .arg(file, out.errorString());
+    bool written = false;
+    if (QFileInfo(file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        written = writeSvgOf(window, out);
+    } else {
+        QImageWriter writer(&out, "png");
+        written = writer.write(window.picture()->image());
+    }
+    if (!written || !out.commit())
+        return PictureExport::tr("The picture cannot be saved as %1: %2.")
+            .arg(file, out.errorString());
+    return {};
 }
 
 }  // namespace korvath::ui

@@ -2,8 +2,10 @@
 // as the screen, and a PNG at the screen's resolution.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <QString>
 
 class QIODevice;
 
@@ -13,7 +15,18 @@ class SceneRecording;
 
 namespace korvath::ui {
 
+class MainWindow;
+
 // Draws the recorded scene on an SVG drawing of `area` pixels at `dpi`.
 bool writeSvg(const SceneRecording& recording, QSize area, double dpi, QIODevice& out);
+
+// The window's picture as an SVG document.
+QByteArray pictureSvg(const MainWindow& window);
+
+// Writes the window's picture to `file`: SVG when its name ends in .svg, PNG
+// at the screen's resolution otherwise. Returns the reason it failed (the
+// folder cannot be written, the disk is full), empty on success; a failed
+// write leaves no file behind and an existing one as it was.
+QString writePicture(const MainWindow& window, const QString& file);
 
 }  // namespace korvath::ui
