@@ -11,6 +11,7 @@
 #include "parameter_bar.hpp"
 #include "picture_text.hpp"
 #include "scene_picture.hpp"
+#include "take_away.hpp"
 #include "twips.hpp"
 #include "value_field.hpp"
 
@@ -100,6 +101,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), notice_(this) {
         *sceneRecording_, [this](const PictureDescription& d) { describePicture(d); });
     sim_ = std::make_unique<Simulation>(values_, bars_, *describedScene_, notice_);
     wireControls();  // every control event to its handler, in one place
+    takeAway_ = new TakeAway(*this);
 
     const QSize client = centralWidget()->sizeHint();
     resize(client.width(), client.height() + menuBar()->sizeHint().height());

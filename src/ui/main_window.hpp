@@ -23,6 +23,8 @@ class HelpCommand;
 
 namespace korvath::ui {
 
+class TakeAway;
+
 class MainWindow final : public QMainWindow {
     Q_OBJECT
   public:
@@ -40,6 +42,7 @@ class MainWindow final : public QMainWindow {
     QAction* exitAction() const { return exitAction_; }
     QAction* helpAction() const { return helpAction_; }
     help::HelpCommand& helpCommand() { return *helpCommand_; }
+    TakeAway& takeAway() { return *takeAway_; }
 
     // The client area (below the menu bar) that holds every control.
     QWidget* clientArea() const { return centralWidget(); }
@@ -67,6 +70,7 @@ class MainWindow final : public QMainWindow {
     std::unique_ptr<DescribedScene> describedScene_;
     std::unique_ptr<Simulation> sim_;
     std::unique_ptr<help::HelpCommand> helpCommand_;
+    TakeAway* takeAway_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* helpAction_ = nullptr;
     QTimer* startTimer_ = nullptr;

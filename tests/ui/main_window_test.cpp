@@ -150,7 +150,7 @@ TEST_F(MainWindowShown, TabOrderStartsAtThePictureWhichHasTheFocus) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(rig.recomputations(), before + 1);
     for (const char* name : kValueFields)
-        EXPECT_EQ(rig.find(name)->focusPolicy(), Qt::NoFocus) << name;
+        EXPECT_FALSE(rig.find(name)->focusPolicy() & Qt::TabFocus) << name;
 }
 
 TEST_F(MainWindowShown, EnlargingKeepsEveryControlInPlaceAndShrinkingShowsNoScrollBars) {
