@@ -33,6 +33,102 @@ and a light ray bending towards it. Without options it opens its window.</source
         <source>Usage: %1 [options]</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Show the window in this language (en, de, fr, es or ja) instead of the desktop&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the values the window would show, and exit without opening it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the picture the window would show to a PNG or SVG file, and exit without opening the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The body: earth (the default) or sun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positions 0 to 100 of the coarse and the fine radius bar (default 50,50).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>coarse,fine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positions 0 to 100 of the coarse and the fine mass bar (default 50,50).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --values: tsv (the default), csv or json.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --picture: the height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --picture: trace the light ray (Beam).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--values and --picture cannot go together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes with --values or --picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 goes with --picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format goes with --values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown body &apos;%1&apos; (earth or sun)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 &apos;%2&apos; is not two positions 0 to 100 such as 50,50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos; (tsv, csv or json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>beam start &apos;%1&apos; cannot be reached with the move buttons (50 to 6150 in steps of 50)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picture file &apos;%1&apos; must end in .png or .svg</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FaultText</name>
@@ -106,6 +202,13 @@ and a light ray bending towards it. Without options it opens its window.</source
     </message>
     <message>
         <source>The body cannot be computed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -317,6 +420,13 @@ and a light ray bending towards it. Without options it opens its window.</source
     </message>
 </context>
 <context>
+    <name>PictureExport</name>
+    <message>
+        <source>The picture cannot be saved as %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PictureText</name>
     <message>
         <source>the smallest yellow circle</source>
@@ -412,6 +522,101 @@ and a light ray bending towards it. Without options it opens its window.</source
     </message>
 </context>
 <context>
+    <name>ValuesTable</name>
+    <message>
+        <source>m</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m⁻²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>g/cm³</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schwarzschild radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curvature at 1 body radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of curvature at 1 body radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curvature at 1.5 body radii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of curvature at 1.5 body radii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curvature at 2 body radii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of curvature at 2 body radii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curvature at 2.5 body radii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius of curvature at 2.5 body radii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius, coarse bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radius, fine bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mass, coarse bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mass, fine bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beam start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scene units</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpViewer</name>
     <message>
         <source>Korvath simulation Help</source>
@@ -419,6 +624,37 @@ and a light ray bending towards it. Without options it opens its window.</source
     </message>
     <message>
         <source>&lt;h2&gt;The help could not be opened&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.&lt;/p&gt;&lt;p&gt;The simulation goes on normally; you can close this window.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korvath::ui::TakeAway</name>
+    <message>
+        <source>Copy all values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save picture</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
