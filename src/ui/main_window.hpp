@@ -13,6 +13,7 @@
 #include "simulation.hpp"
 
 class QAction;
+class QScrollArea;
 class QTimer;
 
 namespace korvath::help {
@@ -37,11 +38,20 @@ class MainWindow final : public QMainWindow {
     QAction* helpAction() const { return helpAction_; }
     help::HelpCommand& helpCommand() { return *helpCommand_; }
 
-    // The client area (below the menu bar) that holds every control.
-    QWidget* clientArea() const { return centralWidget(); }
+    // The client area (below the menu bar) that holds every control, at its
+    // fixed size, and the scroll area it lies in.
+    QWidget* clientArea() const { return clientArea_; }
+    QScrollArea* clientScrollArea() const { return scrollArea_; }
+    // The window's size when the whole client area shows.
+    QSize naturalSize() const;
+    // Makes the window no larger than its screen's available area, frame
+    // included, and keeps it inside that area; done when it is first shown.
+    void fitToScreen();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildControls();
@@ -59,6 +69,9 @@ class MainWindow final : public QMainWindow {
     QAction* exitAction_ = nullptr;
     QAction* helpAction_ = nullptr;
     QTimer* startTimer_ = nullptr;
+    QScrollArea* scrollArea_ = nullptr;
+    QWidget* clientArea_ = nullptr;
+    bool fittedToScreen_ = false;
 };
 
 }  // namespace korvath::ui
