@@ -4,14 +4,19 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
+#include <QWindow>
 #include <type_traits>
 
+#include "button_keys.hpp"
 #include "help_command.hpp"
 #include "parameter_bar.hpp"
 #include "picture_text.hpp"
 #include "scene_picture.hpp"
 #include "take_away.hpp"
+#include "text_fit.hpp"
 #include "twips.hpp"
 #include "value_field.hpp"
 
@@ -24,16 +29,22 @@ namespace korvath::ui {
 
 namespace {
 
-// The client area keeps every control at its place: enlarging the window
-// adds empty space, shrinking it hides what falls outside, without scroll bars.
+// The client area keeps every control at its place and its size: enlarging
+// the window adds empty space; a window smaller than the client area, on a
+// small screen or at a large scale, shows scroll bars that reach every part.
+// Scaling the whole layout down instead would make the 9 pt text unreadable
+// and blur the scene's one-pixel lines; scrolling keeps every value exact
+// and readable.
 class ClientArea final : public QWidget {
   public:
-    explicit ClientArea(QWidget* parent) : QWidget(parent) { setObjectName("clientArea"); }
+    explicit ClientArea(QWidget* parent) : QWidget(parent) {
+        setObjectName("clientArea");
+        setFixedSize(sizeHint());
+    }
     QSize sizeHint() const override {
         const double dpi = logicalDpiX();
         return {twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi)};
     }
-    QSize minimumSizeHint() const override { return {0, 0}; }
 };
 
 QFont windowFont() {
@@ -90,7 +101,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), notice_(this) {
     setWindowTitle(trMain(kMainWindowTitle));
     setWindowIcon(QIcon(":/korvath/korvath.xpm"));
     setFont(windowFont());
-    setCentralWidget(new ClientArea(this));
+
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName("clientScrollArea");
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control
+    scrollArea_->setWidgetResizable(false);
+    clientArea_ = new ClientArea(scrollArea_);
+    scrollArea_->setWidget(clientArea_);
+    setCentralWidget(scrollArea_);
 
     buildControls();
     bindValues();
@@ -103,8 +122,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), notice_(this) {
     wireControls();  // every control event to its handler, in one place
     takeAway_ = new TakeAway(*this);
 
-    const QSize client = centralWidget()->sizeHint();
-    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    resize(naturalSize());
 
     sim_->load();
 
@@ -120,17 +138,22 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), notice_(this) {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildControls() {
-    QWidget* client = centralWidget();
+    QWidget* client = clientArea_;
     const double dpi = client->logicalDpiX();
+    auto* returnKey = new ReturnPressesButton(this);
     for (const ControlSpec& item : mainWindowLayout()) {
         QWidget* w = makeControl(item, controls_, client);
         w->setObjectName(QString::fromUtf8(item.objectName.data(), item.objectName.size()));
         w->setGeometry(twipsToPixels(item.left, item.top, item.width, item.height, dpi));
-        if (item.fontPoints > 0) {
-            QFont font = windowFont();
-            font.setPointSizeF(item.fontPoints);
-            w->setFont(font);
-        }
+        // Each control gets its font itself: under a style sheet Qt no longer
+        // passes the window's font down to the controls.
+        QFont font = windowFont();
+        if (item.fontPoints > 0) font.setPointSizeF(item.fontPoints);
+        w->setFont(font);
+        if (auto* button = qobject_cast<QPushButton*>(w)) returnKey->watch(button);
+        // Captions and marks keep their whole text visible (value fields do it themselves).
+        if (auto* label = qobject_cast<QLabel*>(w); label && !qobject_cast<ValueField*>(w))
+            CaptionFitter::attach(label);
         if (*item.accessibleName) w->setAccessibleName(trMain(item.accessibleName));
         if (*item.accessibleDescription)
             w->setAccessibleDescription(trMain(item.accessibleDescription));
@@ -178,6 +201,7 @@ void MainWindow::bindValues() {
 }
 
 void MainWindow::buildMenu() {
+    menuBar()->setFont(windowFont());
     helpCommand_ = std::make_unique<help::HelpCommand>(this);
     exitAction_ = menuBar()->addAction(QCoreApplication::translate("MainWindow", "E&xit"));
     exitAction_->setObjectName("exitAction");
@@ -215,6 +239,40 @@ void MainWindow::describePicture(const PictureDescription& description) {
     QAccessibleEvent changed(controls_.scenePicture, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
     emit pictureDescribed(text);
+}
+
+QSize MainWindow::naturalSize() const {
+    const QSize client = clientArea_->size();
+    return {client.width(), client.height() + menuBar()->sizeHint().height()};
+}
+
+void MainWindow::fitToScreen() {
+    const QScreen* s = screen();
+    if (!s) return;
+    // The frame the window system adds, where it is known before the window is shown.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QRect available = s->availableGeometry();
+    const QSize room = available.size().shrunkBy(frame);
+    const QSize natural = naturalSize();
+    const QSize fitted = natural.boundedTo(room);
+    if (fitted == natural) return;  // a screen large enough: nothing changes
+    resize(fitted);
+    // A window's pos() is where its frame starts.
+    if (!available.contains(QRect(pos(), fitted.grownBy(frame)))) move(available.topLeft());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    if (!fittedToScreen_) {
+        fittedToScreen_ = true;
+        fitToScreen();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Dark or light: the Schwarzschild mark follows the new palette.
+    if (event->type() == QEvent::PaletteChange) values_.refreshSchwarzschildMark();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,7 @@
 #include "simulation.hpp"
 
 class QAction;
+class QScrollArea;
 class QTimer;
 
 namespace korvath::help {
@@ -44,8 +45,15 @@ class MainWindow final : public QMainWindow {
     help::HelpCommand& helpCommand() { return *helpCommand_; }
     TakeAway& takeAway() { return *takeAway_; }
 
-    // The client area (below the menu bar) that holds every control.
-    QWidget* clientArea() const { return centralWidget(); }
+    // The client area (below the menu bar) that holds every control, at its
+    // fixed size, and the scroll area it lies in.
+    QWidget* clientArea() const { return clientArea_; }
+    QScrollArea* clientScrollArea() const { return scrollArea_; }
+    // The window's size when the whole client area shows.
+    QSize naturalSize() const;
+    // Makes the window no larger than its screen's available area, frame
+    // included, and keeps it inside that area; done when it is first shown.
+    void fitToScreen();
 
   signals:
     // The picture's description changed; a screen reader has been told.
@@ -53,6 +61,8 @@ class MainWindow final : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildControls();
@@ -74,6 +84,9 @@ class MainWindow final : public QMainWindow {
     QAction* exitAction_ = nullptr;
     QAction* helpAction_ = nullptr;
     QTimer* startTimer_ = nullptr;
+    QScrollArea* scrollArea_ = nullptr;
+    QWidget* clientArea_ = nullptr;
+    bool fittedToScreen_ = false;
 };
 
 }  // namespace korvath::ui

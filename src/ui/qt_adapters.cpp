@@ -2,6 +2,9 @@
 
 #include <QPalette>
 #include <QSignalBlocker>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 #include "number_display.hpp"
 #include "value_field.hpp"
@@ -10,22 +13,77 @@ namespace korvath::ui {
 
 namespace {
 
+// WCAG 2 relative luminance of an sRGB colour, 0 (black) to 1 (white).
+double relativeLuminance(const QColor& colour) {
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+// The colour `share` of the way from `from` to `to`.
+QColor blend(const QColor& from, const QColor& to, double share) {
+    const QColor a = from.toRgb(), b = to.toRgb();
+    const auto mix = [share](int x, int y) { return qRound(x + (y - x) * share); };
+    return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
+}
+
+// The text colour moved towards the background as far as a contrast of
+// kMinimumContrast allows: visibly dimmer, still readable. A text colour
+// that has no more contrast than that stays as it is.
+QColor dimmedText(const QColor& text, const QColor& background) {
+    if (contrastRatio(text, background) <= kMinimumContrast) return text;
+    double low = 0, high = 1;  // shares of the way to the background: low is readable
+    for (int i = 0; i < 20; ++i) {
+        const double mid = (low + high) / 2;
+        if (contrastRatio(blend(text, background, mid), background) >= kMinimumContrast)
+            low = mid;
+        else
+            high = mid;
+    }
+    // Rounding to whole channel values may cost a little contrast: step back.
+    QColor dimmed = blend(text, background, low);
+    for (double share = low; contrastRatio(dimmed, background) < kMinimumContrast && share > 0;) {
+        share = std::max(0.0, share - 0.005);
+        dimmed = blend(text, background, share);
+    }
+    return dimmed;
+}
+
 // On a light palette: grey (128, 128, 128) before the first recomputation,
 // a lighter grey (136, 136, 136) while the body lies outside its
-// Schwarzschild radius, black when it lies inside.
-QColor markColour(SchwarzschildMark mark) {
-    switch (mark) {
-        case SchwarzschildMark::NotComputed:
-            return QColor(128, 128, 128);
-        case SchwarzschildMark::Outside:
-            return QColor(136, 136, 136);
-        case SchwarzschildMark::Inside:
-            return QColor(0, 0, 0);
+// Schwarzschild radius, black when it lies inside. On a dark palette black
+// would vanish: inside is the palette's own text colour, and before the
+// first recomputation and outside the text dimmed as far as stays readable.
+QColor markColour(SchwarzschildMark mark, const QPalette& window) {
+    if (!isDarkPalette(window)) {
+        switch (mark) {
+            case SchwarzschildMark::NotComputed:
+                return QColor(128, 128, 128);
+            case SchwarzschildMark::Outside:
+                return QColor(136, 136, 136);
+            case SchwarzschildMark::Inside:
+                return QColor(0, 0, 0);
+        }
     }
-    return {};
+    const QColor text = window.color(QPalette::WindowText);
+    if (mark == SchwarzschildMark::Inside) return text;
+    return dimmedText(text, window.color(QPalette::Window));
 }
 
 }  // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool isDarkPalette(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightnessF() <
+           palette.color(QPalette::WindowText).lightnessF();
+}
 
 void QtValueDisplay::setText(ShownValue id, const std::string& text) {
     field(id)->setText(localizedNumber(text));
@@ -53,8 +111,9 @@ void QtValueDisplay::refreshSchwarzschildMark() {
 void QtValueDisplay::applyMark() {
     for (QLabel* l : {schwarzschildCaption_, schwarzschildValue_}) {
         if (!l) continue;
+        // The window's palette, not the label's: the label's text colour is ours.
         QPalette palette = l->palette();
-        palette.setColor(QPalette::WindowText, markColour(mark_));
+        palette.setColor(QPalette::WindowText, markColour(mark_, l->window()->palette()));
         l->setPalette(palette);
     }
 }

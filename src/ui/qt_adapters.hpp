@@ -1,8 +1,10 @@
 // The model's view of the window's value fields and parameter bars, on Qt widgets.
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 #include <QObject>
+#include <QPalette>
 #include <QScrollBar>
 #include <array>
 #include <functional>
@@ -16,6 +18,13 @@ class ValueField;
 
 // How the Schwarzschild radius and its caption are marked.
 enum class SchwarzschildMark { NotComputed, Outside, Inside };
+
+// The least contrast a dimmed text keeps against its background (WCAG 2, AA).
+inline constexpr double kMinimumContrast = 4.5;
+// WCAG 2 contrast ratio of two colours, 1 (same luminance) to 21.
+double contrastRatio(const QColor& a, const QColor& b);
+// A palette with light text on a darker window.
+bool isDarkPalette(const QPalette& palette);
 
 class QtValueDisplay final : public ValueDisplay {
   public:

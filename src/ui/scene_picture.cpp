@@ -1,6 +1,7 @@
 #include "scene_picture.hpp"
 
 #include <QPaintEvent>
+#include <algorithm>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -98,8 +99,10 @@ void ScenePicture::finishPainting() {
 }
 
 void ScenePicture::setOutline(Color color) {
-    // One device-independent pixel wide, whatever the scale.
-    QPen pen(toQColor(color), devicePixelRatioF());
+    // One device-independent pixel wide, rounded to whole device pixels:
+    // an aliased line 1.25 pixels wide would come out 1 or 2 pixels wide
+    // depending on where it falls, and every line must look alike.
+    QPen pen(toQColor(color), std::max(1, qRound(devicePixelRatioF())));
     pen.setCosmetic(true);
     painter().setPen(pen);
 }

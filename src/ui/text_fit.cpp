@@ -1,0 +1,132 @@
+#include "text_fit.hpp"
+
+#include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QStyle>
+#include <cmath>
+
+namespace korvath::ui {
+
+int labelTextWidth(const QLabel& label, const QFont& font) {
+    const int margin = label.margin();
+    int width = label.contentsRect().width() - 2 * margin;
+    int indent = label.indent();
+    if (indent < 0 && label.frameWidth() > 0)
+        indent = QFontMetrics(font, &label).horizontalAdvance(QLatin1Char('x')) / 2 - margin;
+    const Qt::Alignment align = QStyle::visualAlignment(label.layoutDirection(), label.alignment());
+    if (indent > 0 && (align & (Qt::AlignLeft | Qt::AlignRight))) width -= indent;
+    return width;
+}
+
+bool textFits(const QLabel& label, const QFont& font, const QString& text) {
+    return QFontMetrics(font, &label).horizontalAdvance(text) <= labelTextWidth(label, font);
+}
+
+FontFit fitLabelFont(const QLabel& label, const QFont& normal, const QString& text) {
+    if (textFits(label, normal, text)) return {normal, true};
+    double points = normal.pointSizeF();
+    if (points <= 0) points = QFontInfo(normal).pointSizeF();  // a font sized in pixels
+    QFont font = normal;
+    // The half points below the normal size: 8.5, 8, ... for 9 pt; 11, 10.5, ... for 11.25 pt.
+    for (double p = std::ceil(points / kFontStepPoints) * kFontStepPoints - kFontStepPoints;
+         p >= kSmallestFontPoints; p -= kFontStepPoints) {
+        font.setPointSizeF(p);
+        if (textFits(label, font, text)) return {font, true};
+    }
+    font.setPointSizeF(std::min(points, kSmallestFontPoints));
+    return {font, false};
+}
+
+void FontShrinker::remember(const QLabel& label) {
+    normal_ = label.font();
+    normalInherited_ = !label.testAttribute(Qt::WA_SetFont);
+    known_ = true;
+}
+
+bool FontShrinker::noteFontChange(const QLabel& label) {
+    if (adjusting_) return false;
+    remember(label);
+    shrunk_ = false;
+    return true;
+}
+
+void FontShrinker::setFont(QLabel& label, const QFont* font) {
+    adjusting_ = true;
+    // A default font unsets the label's own, so it inherits again.
+    label.setFont(font ? *font : QFont());
+    adjusting_ = false;
+}
+
+bool FontShrinker::apply(QLabel& label, const QString& text) {
+    if (!known_) remember(label);
+    if (!shrunk_ && textFits(label, normal_, text)) return true;  // the usual case, measured once
+    const FontFit fit = fitLabelFont(label, normal_, text);
+    const bool normal = fit.fits && fit.font == normal_;
+    if (normal) {
+        if (shrunk_) {
+            setFont(label, normalInherited_ ? nullptr : &normal_);
+            shrunk_ = false;
+        }
+    } else if (!shrunk_ || label.font() != fit.font) {
+        setFont(label, &fit.font);
+        shrunk_ = true;
+    }
+    return fit.fits;
+}
+
+CaptionFitter::CaptionFitter(QLabel* label) : QObject(label), label_(label) {
+    setObjectName("captionFitter");
+}
+
+CaptionFitter* CaptionFitter::attach(QLabel* label) {
+    auto* fitter = new CaptionFitter(label);
+    label->installEventFilter(fitter);
+    fitter->refit();
+    return fitter;
+}
+
+bool CaptionFitter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == label_) {
+        switch (event->type()) {
+            case QEvent::FontChange:
+                if (shrinker_.noteFontChange(*label_)) refit();
+                break;
+            case QEvent::Resize:
+            case QEvent::StyleChange:
+                refit();
+                break;
+            default:
+                break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CaptionFitter::refit() {
+    if (!label_ || fitting_) return;
+    fitting_ = true;
+    QLabel& label = *label_;
+    if (label.text() != shown_) caption_ = label.text();  // a new caption
+    const bool fits = shrinker_.apply(label, caption_);
+    if (fits) {
+        if (elided_) {
+            label.setText(caption_);
+            label.setToolTip({});
+            label.setAccessibleName({});
+            elided_ = false;
+        }
+    } else {
+        const QFont font = label.font();
+        label.setText(QFontMetrics(font, &label)
+                          .elidedText(caption_, Qt::ElideRight, labelTextWidth(label, font)));
+        label.setToolTip(caption_);
+        label.setAccessibleName(caption_);
+        elided_ = true;
+    }
+    shown_ = label.text();
+    fitting_ = false;
+}
+
+}  // namespace korvath::ui

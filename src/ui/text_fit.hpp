@@ -1,0 +1,88 @@
+// Keeping a label's whole text visible in its fixed place. The layout sizes
+// every text for Arial 9 pt; a desktop without a face of Arial's widths, or a
+// style sheet, can make a text wider than its place. Rather than cut the last
+// characters off with no mark, a label that does not fit shrinks its font in
+// half-point steps, down to kSmallestFontPoints; a text that still does not
+// fit is shown shortened with "…", and its whole text goes to the tooltip and
+// to the screen reader.
+#pragma once
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QLabel;
+
+namespace korvath::ui {
+
+inline constexpr double kSmallestFontPoints = 6;
+inline constexpr double kFontStepPoints = 0.5;
+
+// The width in pixels that `label` gives its text when drawn in `font`: the
+// contents rectangle less the margins and the indent a framed label adds on
+// the side of its alignment (half the width of an "x", as QLabel does).
+int labelTextWidth(const QLabel& label, const QFont& font);
+
+// Whether `text` fits `label` in `font`, measured as QLabel lays it out.
+bool textFits(const QLabel& label, const QFont& font, const QString& text);
+
+struct FontFit {
+    QFont font;
+    bool fits = true;  // false: not even kSmallestFontPoints is small enough
+};
+
+// `normal` when the text fits in it; otherwise the largest size below it, in
+// steps of kFontStepPoints and not under kSmallestFontPoints, in which the
+// text fits, or the smallest size with fits = false.
+FontFit fitLabelFont(const QLabel& label, const QFont& normal, const QString& text);
+
+// The font a label wants when it shows its text at the normal size, and the
+// font it has been given instead. A label's font changed by anyone else (the
+// window, a style sheet) becomes its new normal font.
+class FontShrinker {
+  public:
+    // Call from the label's FontChange; true if the change was not ours.
+    bool noteFontChange(const QLabel& label);
+    // Gives the label the font in which `text` fits; returns whether it fits.
+    bool apply(QLabel& label, const QString& text);
+    bool shrunk() const { return shrunk_; }
+
+  private:
+    void remember(const QLabel& label);
+    void setFont(QLabel& label, const QFont* font);
+
+    bool known_ = false;
+    QFont normal_;
+    bool normalInherited_ = true;  // the normal font came from the parent
+    bool shrunk_ = false;
+    bool adjusting_ = false;
+};
+
+// Keeps a caption label's text visible: attached once, it fits the caption
+// whenever the label's size, font or style changes. The caption is the
+// label's text when first fitted; should it not fit even at the smallest size,
+// the label shows it shortened with "…" and keeps the whole text as its
+// tooltip and accessible name.
+class CaptionFitter final : public QObject {
+    Q_OBJECT
+  public:
+    static CaptionFitter* attach(QLabel* label);
+    void refit();
+    bool elided() const { return elided_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    explicit CaptionFitter(QLabel* label);
+
+    QPointer<QLabel> label_;
+    FontShrinker shrinker_;
+    QString caption_;  // the whole text
+    QString shown_;    // the text last put on the label
+    bool elided_ = false;
+    bool fitting_ = false;
+};
+
+}  // namespace korvath::ui
