@@ -6,6 +6,7 @@
 #include "korvath_build_info.hpp"
 #include "language.hpp"
 #include "main_window.hpp"
+#include "screen_scale.hpp"
 
 int main(int argc, char* argv[]) {
     using korvath::app::readCommandLine;
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
+    korvath::ui::refuseScaleBelowOne();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(korvath::buildinfo::kDisplayName));
     QApplication::setApplicationVersion(QString::fromUtf8(korvath::buildinfo::kDisplayVersion));
