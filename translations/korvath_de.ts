@@ -5,657 +5,660 @@
     <name>CommandLine</name>
     <message>
         <source>%1: %2; try --help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; siehe --help</translation>
     </message>
     <message>
         <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
 its density, its Schwarzschild radius, the curvature of space around it,
 and a light ray bending towards it. Without options it opens its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt einen Körper (die Erde oder die Sonne), dessen Radius und Masse sich beliebig
+verändern lassen: seine Dichte, seinen Schwarzschild-Radius, die Krümmung des Raums
+um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
+öffnet sich das Programmfenster.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the program&apos;s name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen und Version des Programms anzeigen und beenden.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen]</translation>
     </message>
     <message>
         <source>Show the window in this language (en, de, fr, es or ja) instead of the desktop&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster in dieser Sprache (en, de, fr, es oder ja) statt in der Sprache des Desktops anzeigen.</translation>
     </message>
     <message>
         <source>code</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzel</translation>
     </message>
     <message>
         <source>Print the values the window would show, and exit without opening it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte ausgeben, die das Fenster zeigen würde, und beenden, ohne es zu öffnen.</translation>
     </message>
     <message>
         <source>Write the picture the window would show to a PNG or SVG file, and exit without opening the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild, das das Fenster zeigen würde, in eine PNG- oder SVG-Datei schreiben und beenden, ohne das Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>The body: earth (the default) or sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Körper: earth (Voreinstellung) oder sun.</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Positions 0 to 100 of the coarse and the fine radius bar (default 50,50).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellungen 0 bis 100 des groben und des feinen Radiusreglers, durch ein Komma getrennt (Voreinstellung 50,50).</translation>
     </message>
     <message>
         <source>coarse,fine</source>
-        <translation type="unfinished"></translation>
+        <translation>grob,fein</translation>
     </message>
     <message>
         <source>Positions 0 to 100 of the coarse and the fine mass bar (default 50,50).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellungen 0 bis 100 des groben und des feinen Massereglers, durch ein Komma getrennt (Voreinstellung 50,50).</translation>
     </message>
     <message>
         <source>With --values: tsv (the default), csv or json.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --values: tsv (Voreinstellung), csv oder json.</translation>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>With --picture: the height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --picture: die Höhe des Startpunkts des Lichtstrahls, 50 bis 6150 in Schritten von 50 (Voreinstellung 1500).</translation>
     </message>
     <message>
         <source>height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>With --picture: trace the light ray (Beam).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --picture: den Lichtstrahl verfolgen (Strahl).</translation>
     </message>
     <message>
         <source>--values and --picture cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--values und --picture lassen sich nicht zusammen verwenden</translation>
     </message>
     <message>
         <source>--%1 goes with --values or --picture</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 gilt nur zusammen mit --values oder --picture</translation>
     </message>
     <message>
         <source>--%1 goes with --picture</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 gilt nur zusammen mit --picture</translation>
     </message>
     <message>
         <source>--format goes with --values</source>
-        <translation type="unfinished"></translation>
+        <translation>--format gilt nur zusammen mit --values</translation>
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Körper &apos;%1&apos; (earth oder sun)</translation>
     </message>
     <message>
         <source>--%1 &apos;%2&apos; is not two positions 0 to 100 such as 50,50</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 &apos;%2&apos; besteht nicht aus zwei Stellungen von 0 bis 100, durch ein Komma getrennt, wie 50,50</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (tsv, csv or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Format &apos;%1&apos; (tsv, csv oder json)</translation>
     </message>
     <message>
         <source>beam start &apos;%1&apos; cannot be reached with the move buttons (50 to 6150 in steps of 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>Startpunkt &apos;%1&apos; des Lichtstrahls lässt sich mit den Schaltflächen zum Verschieben nicht erreichen (50 bis 6150 in Schritten von 50)</translation>
     </message>
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddatei &apos;%1&apos; muss auf .png oder .svg enden</translation>
     </message>
 </context>
 <context>
     <name>FaultText</name>
     <message>
         <source>overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division durch null</translation>
     </message>
     <message>
         <source>invalid operation</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Rechenoperation</translation>
     </message>
     <message>
         <source>arithmetic fault</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenfehler</translation>
     </message>
     <message>
         <source>its radius is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Radius ist keine Zahl</translation>
     </message>
     <message>
         <source>its radius is infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Radius ist unendlich</translation>
     </message>
     <message>
         <source>its radius is %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Radius beträgt %1 m</translation>
     </message>
     <message>
         <source>its mass is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Masse ist keine Zahl</translation>
     </message>
     <message>
         <source>its mass is infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Masse ist unendlich</translation>
     </message>
     <message>
         <source>its mass is %1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Masse beträgt %1 kg</translation>
     </message>
     <message>
         <source>its radius of %1 m is too large to give a volume (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Radius von %1 m ist zu groß, um daraus das Volumen zu bestimmen (%2)</translation>
     </message>
     <message>
         <source>its density cannot be computed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Dichte lässt sich nicht bestimmen (%1)</translation>
     </message>
     <message>
         <source>its radius of %1 m lies more than 32767 search steps above its Schwarzschild radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Radius von %1 m liegt mehr als 32767 Suchschritte über seinem Schwarzschild-Radius</translation>
     </message>
     <message>
         <source>the search for its Schwarzschild radius failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suche nach seinem Schwarzschild-Radius ist gescheitert (%1)</translation>
     </message>
     <message>
         <source>the curvature at %1 body radii cannot be computed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Krümmung im Abstand %1 r lässt sich nicht bestimmen (%2)</translation>
     </message>
     <message>
         <source>The change cannot be made: its arithmetic fails (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung ist nicht möglich: Die Rechnung dafür scheitert (%1).</translation>
     </message>
     <message>
         <source>The light ray stops after %1 segments: its arithmetic fails at pass %2 (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl bricht nach %1 Teilstücken ab: Die Rechnung scheitert im %2. Durchlauf (%3).</translation>
     </message>
     <message>
         <source>The body cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Körper lässt sich nicht berechnen: %1.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Sprache &apos;%1&apos;; das Fenster erscheint auf Englisch (verfügbar: %2)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Erde</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>Radiusr(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius (m)</translation>
     </message>
     <message>
         <source>&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;</translation>
     </message>
     <message>
         <source>Radius, coarse: powers of two</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius, grob: Zweierpotenzen</translation>
     </message>
     <message>
         <source>Multiplies the preset radius by 2 to the power (value - 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>Multipliziert den voreingestellten Radius mit 2 hoch (Wert - 50)</translation>
     </message>
     <message>
         <source>Value of the coarse radius bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des groben Radiusreglers</translation>
     </message>
     <message>
         <source>&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;</translation>
     </message>
     <message>
         <source>Radius, fine: whole percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius, fein: ganze Prozent</translation>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Addiert (Wert - 50) Prozent des grob eingestellten Radius</translation>
     </message>
     <message>
         <source>Value of the fine radius bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des feinen Radiusreglers</translation>
     </message>
     <message>
         <source>Radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius in Metern</translation>
     </message>
     <message>
         <source>Mass(kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>M (kg)</translation>
     </message>
     <message>
         <source>Mass, coarse: powers of two</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse, grob: Zweierpotenzen</translation>
     </message>
     <message>
         <source>Multiplies the preset mass by 2 to the power (value - 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>Multipliziert die voreingestellte Masse mit 2 hoch (Wert - 50)</translation>
     </message>
     <message>
         <source>Value of the coarse mass bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des groben Massereglers</translation>
     </message>
     <message>
         <source>Mass, fine: whole percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse, fein: ganze Prozent</translation>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Addiert (Wert - 50) Prozent der grob eingestellten Masse</translation>
     </message>
     <message>
         <source>Value of the fine mass bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des feinen Massereglers</translation>
     </message>
     <message>
         <source>Mass in kilograms</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse in Kilogramm</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>AUF</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>auf</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>ab</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>AB</translation>
     </message>
     <message>
         <source>Beam</source>
-        <translation type="unfinished"></translation>
+        <translation>Strahl</translation>
     </message>
     <message>
         <source>Height of the beam start in scene units</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe des Startpunkts des Lichtstrahls in Zeicheneinheiten</translation>
     </message>
     <message>
         <source>density(gram/cubic centimeters)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dichte (g/cm³)</translation>
     </message>
     <message>
         <source>Density in grams per cubic centimetre</source>
-        <translation type="unfinished"></translation>
+        <translation>Dichte in Gramm pro Kubikzentimeter</translation>
     </message>
     <message>
         <source>Schwarzschild radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzschild-Radius</translation>
     </message>
     <message>
         <source>Schwarzschild radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzschild-Radius in Metern</translation>
     </message>
     <message>
         <source>The curvature of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung an der Oberfläche</translation>
     </message>
     <message>
         <source>Curvature at 1 body radius, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung bei 1 Körperradius, pro Quadratmeter</translation>
     </message>
     <message>
         <source>The radius of curvature of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius an der Oberfläche (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 1 body radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius bei 1 Körperradius in Metern</translation>
     </message>
     <message>
         <source>The curvature of 1.5 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung im Abstand 1,5 r</translation>
     </message>
     <message>
         <source>Curvature at 1.5 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung bei 1,5 Körperradien, pro Quadratmeter</translation>
     </message>
     <message>
         <source>The radius of curvature of 1.5 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius im Abstand 1,5 r (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 1.5 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius bei 1,5 Körperradien in Metern</translation>
     </message>
     <message>
         <source>The curvature of 2 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung im Abstand 2 r</translation>
     </message>
     <message>
         <source>Curvature at 2 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung bei 2 Körperradien, pro Quadratmeter</translation>
     </message>
     <message>
         <source>The radius of curvature of 2 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius im Abstand 2 r (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 2 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius bei 2 Körperradien in Metern</translation>
     </message>
     <message>
         <source>The curvature of 2.5 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung im Abstand 2,5 r</translation>
     </message>
     <message>
         <source>Curvature at 2.5 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung bei 2,5 Körperradien, pro Quadratmeter</translation>
     </message>
     <message>
         <source>The radius of curvature of 2.5 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius im Abstand 2,5 r (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 2.5 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius bei 2,5 Körperradien in Metern</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>The body as a blue disc, red rings at 1.5, 2 and 2.5 body radii, the Schwarzschild radius as a yellow circle, the beam start as a yellow box and the traced light ray in white</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Körper als blaue Scheibe, rote Ringe bei 1,5, 2 und 2,5 Körperradien, der Schwarzschild-Radius als gelber Kreis, der Startpunkt des Lichtstrahls als gelbes Quadrat und der verfolgte Lichtstrahl in Weiß</translation>
     </message>
     <message>
         <source>Korvath simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvath-Simulation</translation>
     </message>
 </context>
 <context>
     <name>PictureExport</name>
     <message>
         <source>The picture cannot be saved as %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild lässt sich nicht als %1 speichern: %2.</translation>
     </message>
 </context>
 <context>
     <name>PictureText</name>
     <message>
         <source>the smallest yellow circle</source>
-        <translation type="unfinished"></translation>
+        <translation>der kleinstmögliche gelbe Kreis</translation>
     </message>
     <message>
         <source>the yellow circle inside the disc</source>
-        <translation type="unfinished"></translation>
+        <translation>der gelbe Kreis innerhalb der Scheibe</translation>
     </message>
     <message>
         <source>the yellow circle among the red rings</source>
-        <translation type="unfinished"></translation>
+        <translation>der gelbe Kreis zwischen den roten Ringen</translation>
     </message>
     <message>
         <source>the yellow circle outside the red rings</source>
-        <translation type="unfinished"></translation>
+        <translation>der gelbe Kreis außerhalb der roten Ringe</translation>
     </message>
     <message>
         <source>a yellow circle that lies beyond the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ein gelber Kreis, der außerhalb des Bildes liegt</translation>
     </message>
     <message>
         <source>The light ray falls into the body after %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl fällt nach %1 Schritten in den Körper.</translation>
     </message>
     <message>
         <source>The light ray stops after %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl endet nach %1 Schritten.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the left edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl läuft geradlinig am Körper vorbei und verlässt das Bild am linken Rand.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the right edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl läuft geradlinig am Körper vorbei und verlässt das Bild am rechten Rand.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the top edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl läuft geradlinig am Körper vorbei und verlässt das Bild am oberen Rand.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the bottom edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl läuft geradlinig am Körper vorbei und verlässt das Bild am unteren Rand.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the left edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am linken Rand, um %1 Grad abgelenkt.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the right edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am rechten Rand, um %1 Grad abgelenkt.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the top edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am oberen Rand, um %1 Grad abgelenkt.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the bottom edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am unteren Rand, um %1 Grad abgelenkt.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the left edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl schwenkt um den Körper herum und verlässt das Bild am linken Rand.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the right edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl schwenkt um den Körper herum und verlässt das Bild am rechten Rand.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the top edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl schwenkt um den Körper herum und verlässt das Bild am oberen Rand.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the bottom edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Lichtstrahl schwenkt um den Körper herum und verlässt das Bild am unteren Rand.</translation>
     </message>
     <message>
         <source>The picture is empty until the first values are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild bleibt leer, bis die ersten Werte angezeigt werden.</translation>
     </message>
     <message>
         <source>The body fills the blue disc; its Schwarzschild radius is %1 of its radius, drawn as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Körper füllt die blaue Scheibe aus; sein Schwarzschild-Radius beträgt das %1-Fache seines Radius, gezeichnet als %2.</translation>
     </message>
     <message>
         <source>The body fills the blue disc; its Schwarzschild radius is %1 times its radius, drawn as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Körper füllt die blaue Scheibe aus; sein Schwarzschild-Radius ist %1-mal so groß wie sein Radius, gezeichnet als %2.</translation>
     </message>
     <message>
         <source>Beam start at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Startpunkt des Lichtstrahls bei %1.</translation>
     </message>
 </context>
 <context>
     <name>ValuesTable</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>m⁻²</source>
-        <translation type="unfinished"></translation>
+        <translation>m⁻²</translation>
     </message>
     <message>
         <source>position 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellung 0 bis 100</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Dichte</translation>
     </message>
     <message>
         <source>g/cm³</source>
-        <translation type="unfinished"></translation>
+        <translation>g/cm³</translation>
     </message>
     <message>
         <source>Schwarzschild radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzschild-Radius</translation>
     </message>
     <message>
         <source>Curvature at 1 body radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung bei 1 Körperradius</translation>
     </message>
     <message>
         <source>Radius of curvature at 1 body radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius bei 1 Körperradius</translation>
     </message>
     <message>
         <source>Curvature at 1.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung bei 1,5 Körperradien</translation>
     </message>
     <message>
         <source>Radius of curvature at 1.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius bei 1,5 Körperradien</translation>
     </message>
     <message>
         <source>Curvature at 2 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung bei 2 Körperradien</translation>
     </message>
     <message>
         <source>Radius of curvature at 2 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius bei 2 Körperradien</translation>
     </message>
     <message>
         <source>Curvature at 2.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmung bei 2,5 Körperradien</translation>
     </message>
     <message>
         <source>Radius of curvature at 2.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Krümmungsradius bei 2,5 Körperradien</translation>
     </message>
     <message>
         <source>Radius, coarse bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius, Grobregler</translation>
     </message>
     <message>
         <source>Radius, fine bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius, Feinregler</translation>
     </message>
     <message>
         <source>Mass, coarse bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse, Grobregler</translation>
     </message>
     <message>
         <source>Mass, fine bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse, Feinregler</translation>
     </message>
     <message>
         <source>Beam start</source>
-        <translation type="unfinished"></translation>
+        <translation>Startpunkt des Lichtstrahls</translation>
     </message>
     <message>
         <source>scene units</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeicheneinheiten</translation>
     </message>
 </context>
 <context>
     <name>korvath::help::HelpViewer</name>
     <message>
         <source>Korvath simulation Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvath-Simulation – Hilfe</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The help could not be opened&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.&lt;/p&gt;&lt;p&gt;The simulation goes on normally; you can close this window.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Die Hilfe konnte nicht geöffnet werden&lt;/h2&gt;&lt;p&gt;Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; konnte nicht gelesen werden: %2.&lt;/p&gt;&lt;p&gt;Die Simulation läuft normal weiter; Sie können dieses Fenster schließen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>korvath::ui::TakeAway</name>
     <message>
         <source>Copy all values</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Werte kopieren</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild kopieren</translation>
     </message>
     <message>
         <source>Save picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Zeichnung (*.svg)</translation>
     </message>
     <message>
         <source>Save picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern</translation>
     </message>
 </context>
 </TS>

@@ -5,657 +5,659 @@
     <name>CommandLine</name>
     <message>
         <source>%1: %2; try --help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; prueba --help</translation>
     </message>
     <message>
         <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
 its density, its Schwarzschild radius, the curvature of space around it,
 and a light ray bending towards it. Without options it opens its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra un cuerpo (la Tierra o el Sol) cuyo radio y cuya masa se cambian a voluntad:
+su densidad, su radio de Schwarzschild, la curvatura del espacio a su alrededor
+y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y termina.</translation>
     </message>
     <message>
         <source>Show the program&apos;s name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el nombre y la versión del programa y termina.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones]</translation>
     </message>
     <message>
         <source>Show the window in this language (en, de, fr, es or ja) instead of the desktop&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la ventana en este idioma (en, de, fr, es o ja) en lugar del idioma del escritorio.</translation>
     </message>
     <message>
         <source>code</source>
-        <translation type="unfinished"></translation>
+        <translation>código</translation>
     </message>
     <message>
         <source>Print the values the window would show, and exit without opening it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe los valores que mostraría la ventana y termina sin abrirla.</translation>
     </message>
     <message>
         <source>Write the picture the window would show to a PNG or SVG file, and exit without opening the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la imagen que mostraría la ventana en un archivo PNG o SVG y termina sin abrir la ventana.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo</translation>
     </message>
     <message>
         <source>The body: earth (the default) or sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuerpo: earth (predeterminado) o sun.</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>Positions 0 to 100 of the coarse and the fine radius bar (default 50,50).</source>
-        <translation type="unfinished"></translation>
+        <translation>Posiciones de 0 a 100 de las barras de ajuste grueso y fino del radio, separadas por una coma (predeterminado 50,50).</translation>
     </message>
     <message>
         <source>coarse,fine</source>
-        <translation type="unfinished"></translation>
+        <translation>grueso,fino</translation>
     </message>
     <message>
         <source>Positions 0 to 100 of the coarse and the fine mass bar (default 50,50).</source>
-        <translation type="unfinished"></translation>
+        <translation>Posiciones de 0 a 100 de las barras de ajuste grueso y fino de la masa, separadas por una coma (predeterminado 50,50).</translation>
     </message>
     <message>
         <source>With --values: tsv (the default), csv or json.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --values: tsv (predeterminado), csv o json.</translation>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>formato</translation>
     </message>
     <message>
         <source>With --picture: the height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --picture: la altura del punto de partida del rayo, de 50 a 6150 en pasos de 50 (predeterminado 1500).</translation>
     </message>
     <message>
         <source>height</source>
-        <translation type="unfinished"></translation>
+        <translation>altura</translation>
     </message>
     <message>
         <source>With --picture: trace the light ray (Beam).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --picture: traza el rayo de luz (Rayo).</translation>
     </message>
     <message>
         <source>--values and --picture cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--values y --picture no se pueden usar juntas</translation>
     </message>
     <message>
         <source>--%1 goes with --values or --picture</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 solo se usa con --values o --picture</translation>
     </message>
     <message>
         <source>--%1 goes with --picture</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 solo se usa con --picture</translation>
     </message>
     <message>
         <source>--format goes with --values</source>
-        <translation type="unfinished"></translation>
+        <translation>--format solo se usa con --values</translation>
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>cuerpo desconocido &apos;%1&apos; (earth o sun)</translation>
     </message>
     <message>
         <source>--%1 &apos;%2&apos; is not two positions 0 to 100 such as 50,50</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 &apos;%2&apos; no indica dos posiciones de 0 a 100 separadas por una coma, como 50,50</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (tsv, csv or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconocido &apos;%1&apos; (tsv, csv o json)</translation>
     </message>
     <message>
         <source>beam start &apos;%1&apos; cannot be reached with the move buttons (50 to 6150 in steps of 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>el punto de partida del rayo &apos;%1&apos; no se puede alcanzar con los botones de movimiento (de 50 a 6150 en pasos de 50)</translation>
     </message>
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de imagen &apos;%1&apos; debe terminar en .png o .svg</translation>
     </message>
 </context>
 <context>
     <name>FaultText</name>
     <message>
         <source>overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>desbordamiento</translation>
     </message>
     <message>
         <source>division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>división por cero</translation>
     </message>
     <message>
         <source>invalid operation</source>
-        <translation type="unfinished"></translation>
+        <translation>operación no válida</translation>
     </message>
     <message>
         <source>arithmetic fault</source>
-        <translation type="unfinished"></translation>
+        <translation>error aritmético</translation>
     </message>
     <message>
         <source>its radius is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>su radio no es un número</translation>
     </message>
     <message>
         <source>its radius is infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>su radio es infinito</translation>
     </message>
     <message>
         <source>its radius is %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>su radio es de %1 m</translation>
     </message>
     <message>
         <source>its mass is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>su masa no es un número</translation>
     </message>
     <message>
         <source>its mass is infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>su masa es infinita</translation>
     </message>
     <message>
         <source>its mass is %1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>su masa es de %1 kg</translation>
     </message>
     <message>
         <source>its radius of %1 m is too large to give a volume (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>su radio de %1 m es demasiado grande para calcular un volumen (%2)</translation>
     </message>
     <message>
         <source>its density cannot be computed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>su densidad no se puede determinar (%1)</translation>
     </message>
     <message>
         <source>its radius of %1 m lies more than 32767 search steps above its Schwarzschild radius</source>
-        <translation type="unfinished"></translation>
+        <translation>su radio de %1 m está más de 32767 pasos de búsqueda por encima de su radio de Schwarzschild</translation>
     </message>
     <message>
         <source>the search for its Schwarzschild radius failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la búsqueda de su radio de Schwarzschild ha fallado (%1)</translation>
     </message>
     <message>
         <source>the curvature at %1 body radii cannot be computed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la curvatura a %1 r del centro no se puede determinar (%2)</translation>
     </message>
     <message>
         <source>The change cannot be made: its arithmetic fails (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede hacer el cambio: el cálculo falla (%1).</translation>
     </message>
     <message>
         <source>The light ray stops after %1 segments: its arithmetic fails at pass %2 (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz se detiene tras %1 segmentos: el cálculo falla en la iteración %2 (%3).</translation>
     </message>
     <message>
         <source>The body cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede calcular el cuerpo: %1.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>idioma desconocido &apos;%1&apos;; la ventana se muestra en inglés (disponibles: %2)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierra</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Radiusr(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio (m)</translation>
     </message>
     <message>
         <source>&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;</translation>
     </message>
     <message>
         <source>Radius, coarse: powers of two</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio, ajuste grueso: potencias de dos</translation>
     </message>
     <message>
         <source>Multiplies the preset radius by 2 to the power (value - 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplica el radio predefinido por 2 elevado a (valor - 50)</translation>
     </message>
     <message>
         <source>Value of the coarse radius bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de la barra de ajuste grueso del radio</translation>
     </message>
     <message>
         <source>&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;</translation>
     </message>
     <message>
         <source>Radius, fine: whole percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio, ajuste fino: porcentajes enteros</translation>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma (valor - 50) por ciento del radio fijado con el ajuste grueso</translation>
     </message>
     <message>
         <source>Value of the fine radius bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de la barra de ajuste fino del radio</translation>
     </message>
     <message>
         <source>Radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio en metros</translation>
     </message>
     <message>
         <source>Mass(kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>M (kg)</translation>
     </message>
     <message>
         <source>Mass, coarse: powers of two</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa, ajuste grueso: potencias de dos</translation>
     </message>
     <message>
         <source>Multiplies the preset mass by 2 to the power (value - 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplica la masa predefinida por 2 elevado a (valor - 50)</translation>
     </message>
     <message>
         <source>Value of the coarse mass bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de la barra de ajuste grueso de la masa</translation>
     </message>
     <message>
         <source>Mass, fine: whole percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa, ajuste fino: porcentajes enteros</translation>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma (valor - 50) por ciento de la masa fijada con el ajuste grueso</translation>
     </message>
     <message>
         <source>Value of the fine mass bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de la barra de ajuste fino de la masa</translation>
     </message>
     <message>
         <source>Mass in kilograms</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa en kilogramos</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>SUBIR</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>subir</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>bajar</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>BAJAR</translation>
     </message>
     <message>
         <source>Beam</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayo</translation>
     </message>
     <message>
         <source>Height of the beam start in scene units</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura del punto de partida del rayo en unidades de dibujo</translation>
     </message>
     <message>
         <source>density(gram/cubic centimeters)</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad (g/cm³)</translation>
     </message>
     <message>
         <source>Density in grams per cubic centimetre</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad en gramos por centímetro cúbico</translation>
     </message>
     <message>
         <source>Schwarzschild radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de Schwarzschild</translation>
     </message>
     <message>
         <source>Schwarzschild radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de Schwarzschild en metros</translation>
     </message>
     <message>
         <source>The curvature of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura en la superficie</translation>
     </message>
     <message>
         <source>Curvature at 1 body radius, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 1 radio del cuerpo, por metro cuadrado</translation>
     </message>
     <message>
         <source>The radius of curvature of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura en la superficie (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 1 body radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 1 radio del cuerpo, en metros</translation>
     </message>
     <message>
         <source>The curvature of 1.5 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 1,5 r del centro</translation>
     </message>
     <message>
         <source>Curvature at 1.5 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 1,5 radios del cuerpo, por metro cuadrado</translation>
     </message>
     <message>
         <source>The radius of curvature of 1.5 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 1,5 r del centro (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 1.5 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 1,5 radios del cuerpo, en metros</translation>
     </message>
     <message>
         <source>The curvature of 2 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 2 r del centro</translation>
     </message>
     <message>
         <source>Curvature at 2 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 2 radios del cuerpo, por metro cuadrado</translation>
     </message>
     <message>
         <source>The radius of curvature of 2 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 2 r del centro (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 2 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 2 radios del cuerpo, en metros</translation>
     </message>
     <message>
         <source>The curvature of 2.5 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 2,5 r del centro</translation>
     </message>
     <message>
         <source>Curvature at 2.5 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 2,5 radios del cuerpo, por metro cuadrado</translation>
     </message>
     <message>
         <source>The radius of curvature of 2.5 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 2,5 r del centro (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 2.5 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 2,5 radios del cuerpo, en metros</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>The body as a blue disc, red rings at 1.5, 2 and 2.5 body radii, the Schwarzschild radius as a yellow circle, the beam start as a yellow box and the traced light ray in white</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuerpo como un disco azul, anillos rojos a 1,5, 2 y 2,5 radios del cuerpo, el radio de Schwarzschild como un círculo amarillo, el punto de partida del rayo como un cuadrado amarillo y el rayo de luz trazado en blanco</translation>
     </message>
     <message>
         <source>Korvath simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación Korvath</translation>
     </message>
 </context>
 <context>
     <name>PictureExport</name>
     <message>
         <source>The picture cannot be saved as %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la imagen como %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>PictureText</name>
     <message>
         <source>the smallest yellow circle</source>
-        <translation type="unfinished"></translation>
+        <translation>el círculo amarillo más pequeño posible</translation>
     </message>
     <message>
         <source>the yellow circle inside the disc</source>
-        <translation type="unfinished"></translation>
+        <translation>el círculo amarillo dentro del disco</translation>
     </message>
     <message>
         <source>the yellow circle among the red rings</source>
-        <translation type="unfinished"></translation>
+        <translation>el círculo amarillo entre los anillos rojos</translation>
     </message>
     <message>
         <source>the yellow circle outside the red rings</source>
-        <translation type="unfinished"></translation>
+        <translation>el círculo amarillo fuera de los anillos rojos</translation>
     </message>
     <message>
         <source>a yellow circle that lies beyond the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>un círculo amarillo que queda fuera de la imagen</translation>
     </message>
     <message>
         <source>The light ray falls into the body after %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz cae en el cuerpo tras %1 pasos.</translation>
     </message>
     <message>
         <source>The light ray stops after %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz se detiene tras %1 pasos.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the left edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz pasa junto al cuerpo en línea recta y sale por el borde izquierdo.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the right edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz pasa junto al cuerpo en línea recta y sale por el borde derecho.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the top edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz pasa junto al cuerpo en línea recta y sale por el borde superior.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the bottom edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz pasa junto al cuerpo en línea recta y sale por el borde inferior.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the left edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz pasa junto al cuerpo y sale por el borde izquierdo, desviado %1°.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the right edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz pasa junto al cuerpo y sale por el borde derecho, desviado %1°.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the top edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz pasa junto al cuerpo y sale por el borde superior, desviado %1°.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the bottom edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz pasa junto al cuerpo y sale por el borde inferior, desviado %1°.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the left edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz rodea el cuerpo y sale por el borde izquierdo.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the right edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz rodea el cuerpo y sale por el borde derecho.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the top edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz rodea el cuerpo y sale por el borde superior.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the bottom edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>El rayo de luz rodea el cuerpo y sale por el borde inferior.</translation>
     </message>
     <message>
         <source>The picture is empty until the first values are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen está vacía hasta que se muestran los primeros valores.</translation>
     </message>
     <message>
         <source>The body fills the blue disc; its Schwarzschild radius is %1 of its radius, drawn as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuerpo ocupa el disco azul; su radio de Schwarzschild, dibujado como %2, es %1 veces su radio.</translation>
     </message>
     <message>
         <source>The body fills the blue disc; its Schwarzschild radius is %1 times its radius, drawn as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuerpo ocupa el disco azul; su radio de Schwarzschild, dibujado como %2, es %1 veces su radio.</translation>
     </message>
     <message>
         <source>Beam start at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de partida del rayo en %1.</translation>
     </message>
 </context>
 <context>
     <name>ValuesTable</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>m⁻²</source>
-        <translation type="unfinished"></translation>
+        <translation>m⁻²</translation>
     </message>
     <message>
         <source>position 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>posición de 0 a 100</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad</translation>
     </message>
     <message>
         <source>g/cm³</source>
-        <translation type="unfinished"></translation>
+        <translation>g/cm³</translation>
     </message>
     <message>
         <source>Schwarzschild radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de Schwarzschild</translation>
     </message>
     <message>
         <source>Curvature at 1 body radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 1 radio del cuerpo</translation>
     </message>
     <message>
         <source>Radius of curvature at 1 body radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 1 radio del cuerpo</translation>
     </message>
     <message>
         <source>Curvature at 1.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 1,5 radios del cuerpo</translation>
     </message>
     <message>
         <source>Radius of curvature at 1.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 1,5 radios del cuerpo</translation>
     </message>
     <message>
         <source>Curvature at 2 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 2 radios del cuerpo</translation>
     </message>
     <message>
         <source>Radius of curvature at 2 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 2 radios del cuerpo</translation>
     </message>
     <message>
         <source>Curvature at 2.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Curvatura a 2,5 radios del cuerpo</translation>
     </message>
     <message>
         <source>Radius of curvature at 2.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio de curvatura a 2,5 radios del cuerpo</translation>
     </message>
     <message>
         <source>Radius, coarse bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio, barra de ajuste grueso</translation>
     </message>
     <message>
         <source>Radius, fine bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio, barra de ajuste fino</translation>
     </message>
     <message>
         <source>Mass, coarse bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa, barra de ajuste grueso</translation>
     </message>
     <message>
         <source>Mass, fine bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa, barra de ajuste fino</translation>
     </message>
     <message>
         <source>Beam start</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto de partida del rayo</translation>
     </message>
     <message>
         <source>scene units</source>
-        <translation type="unfinished"></translation>
+        <translation>unidades de dibujo</translation>
     </message>
 </context>
 <context>
     <name>korvath::help::HelpViewer</name>
     <message>
         <source>Korvath simulation Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación Korvath – Ayuda</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The help could not be opened&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.&lt;/p&gt;&lt;p&gt;The simulation goes on normally; you can close this window.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;No se pudo abrir la ayuda&lt;/h2&gt;&lt;p&gt;No se pudo leer el archivo de ayuda &lt;b&gt;%1&lt;/b&gt;: %2.&lt;/p&gt;&lt;p&gt;La simulación sigue con normalidad; puedes cerrar esta ventana.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>korvath::ui::TakeAway</name>
     <message>
         <source>Copy all values</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar todos los valores</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar imagen</translation>
     </message>
     <message>
         <source>Save picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujo SVG (*.svg)</translation>
     </message>
     <message>
         <source>Save picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen</translation>
     </message>
 </context>
 </TS>

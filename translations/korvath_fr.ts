@@ -5,657 +5,659 @@
     <name>CommandLine</name>
     <message>
         <source>%1: %2; try --help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 ; essayez --help</translation>
     </message>
     <message>
         <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
 its density, its Schwarzschild radius, the curvature of space around it,
 and a light ray bending towards it. Without options it opens its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre un corps (la Terre ou le Soleil) dont on modifie à volonté le rayon et la masse :
+sa masse volumique, son rayon de Schwarzschild, la courbure de l’espace autour de lui
+et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa fenêtre.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
         <source>Show the program&apos;s name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche le nom et la version du programme et quitte.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1 [options]</translation>
     </message>
     <message>
         <source>Show the window in this language (en, de, fr, es or ja) instead of the desktop&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la fenêtre dans cette langue (en, de, fr, es ou ja) au lieu de celle du bureau.</translation>
     </message>
     <message>
         <source>code</source>
-        <translation type="unfinished"></translation>
+        <translation>code</translation>
     </message>
     <message>
         <source>Print the values the window would show, and exit without opening it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche les valeurs que montrerait la fenêtre, et quitte sans l’ouvrir.</translation>
     </message>
     <message>
         <source>Write the picture the window would show to a PNG or SVG file, and exit without opening the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit l’image que montrerait la fenêtre dans un fichier PNG ou SVG, et quitte sans ouvrir la fenêtre.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier</translation>
     </message>
     <message>
         <source>The body: earth (the default) or sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le corps : earth (par défaut) ou sun.</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>Positions 0 to 100 of the coarse and the fine radius bar (default 50,50).</source>
-        <translation type="unfinished"></translation>
+        <translation>Positions de 0 à 100 du curseur grossier et du curseur fin du rayon, séparées par une virgule (par défaut 50,50).</translation>
     </message>
     <message>
         <source>coarse,fine</source>
-        <translation type="unfinished"></translation>
+        <translation>grossier,fin</translation>
     </message>
     <message>
         <source>Positions 0 to 100 of the coarse and the fine mass bar (default 50,50).</source>
-        <translation type="unfinished"></translation>
+        <translation>Positions de 0 à 100 du curseur grossier et du curseur fin de la masse, séparées par une virgule (par défaut 50,50).</translation>
     </message>
     <message>
         <source>With --values: tsv (the default), csv or json.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --values : tsv (par défaut), csv ou json.</translation>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>format</translation>
     </message>
     <message>
         <source>With --picture: the height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --picture : la hauteur du départ du faisceau, de 50 à 6150 par pas de 50 (par défaut 1500).</translation>
     </message>
     <message>
         <source>height</source>
-        <translation type="unfinished"></translation>
+        <translation>hauteur</translation>
     </message>
     <message>
         <source>With --picture: trace the light ray (Beam).</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --picture : trace le rayon lumineux (Faisceau).</translation>
     </message>
     <message>
         <source>--values and --picture cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--values et --picture ne peuvent pas être utilisées ensemble</translation>
     </message>
     <message>
         <source>--%1 goes with --values or --picture</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ne s’utilise qu’avec --values ou --picture</translation>
     </message>
     <message>
         <source>--%1 goes with --picture</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ne s’utilise qu’avec --picture</translation>
     </message>
     <message>
         <source>--format goes with --values</source>
-        <translation type="unfinished"></translation>
+        <translation>--format ne s’utilise qu’avec --values</translation>
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>corps inconnu &apos;%1&apos; (earth ou sun)</translation>
     </message>
     <message>
         <source>--%1 &apos;%2&apos; is not two positions 0 to 100 such as 50,50</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 &apos;%2&apos; n’est pas formé de deux positions de 0 à 100 séparées par une virgule, comme 50,50</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (tsv, csv or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>format inconnu &apos;%1&apos; (tsv, csv ou json)</translation>
     </message>
     <message>
         <source>beam start &apos;%1&apos; cannot be reached with the move buttons (50 to 6150 in steps of 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>le départ du faisceau &apos;%1&apos; ne peut pas être atteint avec les boutons de déplacement (de 50 à 6150 par pas de 50)</translation>
     </message>
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier image &apos;%1&apos; doit se terminer par .png ou .svg</translation>
     </message>
 </context>
 <context>
     <name>FaultText</name>
     <message>
         <source>overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>dépassement de capacité</translation>
     </message>
     <message>
         <source>division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>division par zéro</translation>
     </message>
     <message>
         <source>invalid operation</source>
-        <translation type="unfinished"></translation>
+        <translation>opération invalide</translation>
     </message>
     <message>
         <source>arithmetic fault</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur de calcul</translation>
     </message>
     <message>
         <source>its radius is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>son rayon n’est pas un nombre</translation>
     </message>
     <message>
         <source>its radius is infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>son rayon est infini</translation>
     </message>
     <message>
         <source>its radius is %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>son rayon vaut %1 m</translation>
     </message>
     <message>
         <source>its mass is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>sa masse n’est pas un nombre</translation>
     </message>
     <message>
         <source>its mass is infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>sa masse est infinie</translation>
     </message>
     <message>
         <source>its mass is %1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>sa masse vaut %1 kg</translation>
     </message>
     <message>
         <source>its radius of %1 m is too large to give a volume (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>son rayon de %1 m est trop grand pour que l’on puisse en calculer le volume (%2)</translation>
     </message>
     <message>
         <source>its density cannot be computed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sa masse volumique ne peut pas être déterminée (%1)</translation>
     </message>
     <message>
         <source>its radius of %1 m lies more than 32767 search steps above its Schwarzschild radius</source>
-        <translation type="unfinished"></translation>
+        <translation>son rayon de %1 m se trouve à plus de 32767 pas de recherche au-dessus de son rayon de Schwarzschild</translation>
     </message>
     <message>
         <source>the search for its Schwarzschild radius failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la recherche de son rayon de Schwarzschild a échoué (%1)</translation>
     </message>
     <message>
         <source>the curvature at %1 body radii cannot be computed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la courbure à %1 r du centre ne peut pas être déterminée (%2)</translation>
     </message>
     <message>
         <source>The change cannot be made: its arithmetic fails (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La modification est impossible : le calcul échoue (%1).</translation>
     </message>
     <message>
         <source>The light ray stops after %1 segments: its arithmetic fails at pass %2 (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux s’arrête après %1 segments : le calcul échoue à l’itération %2 (%3).</translation>
     </message>
     <message>
         <source>The body cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de calculer le corps : %1.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>langue inconnue &apos;%1&apos; ; la fenêtre s’affiche en anglais (disponibles : %2)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Terre</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Radiusr(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon (m)</translation>
     </message>
     <message>
         <source>&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;</translation>
     </message>
     <message>
         <source>Radius, coarse: powers of two</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon, réglage grossier : puissances de deux</translation>
     </message>
     <message>
         <source>Multiplies the preset radius by 2 to the power (value - 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplie le rayon prédéfini par 2 puissance (valeur - 50)</translation>
     </message>
     <message>
         <source>Value of the coarse radius bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du curseur grossier du rayon</translation>
     </message>
     <message>
         <source>&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;</translation>
     </message>
     <message>
         <source>Radius, fine: whole percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon, réglage fin : pour cent entiers</translation>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute (valeur - 50) pour cent du rayon fixé par le curseur grossier</translation>
     </message>
     <message>
         <source>Value of the fine radius bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du curseur fin du rayon</translation>
     </message>
     <message>
         <source>Radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon en mètres</translation>
     </message>
     <message>
         <source>Mass(kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>M (kg)</translation>
     </message>
     <message>
         <source>Mass, coarse: powers of two</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse, réglage grossier : puissances de deux</translation>
     </message>
     <message>
         <source>Multiplies the preset mass by 2 to the power (value - 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplie la masse prédéfinie par 2 puissance (valeur - 50)</translation>
     </message>
     <message>
         <source>Value of the coarse mass bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du curseur grossier de la masse</translation>
     </message>
     <message>
         <source>Mass, fine: whole percents</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse, réglage fin : pour cent entiers</translation>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute (valeur - 50) pour cent de la masse fixée par le curseur grossier</translation>
     </message>
     <message>
         <source>Value of the fine mass bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du curseur fin de la masse</translation>
     </message>
     <message>
         <source>Mass in kilograms</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse en kilogrammes</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>HAUT</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>haut</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>bas</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>BAS</translation>
     </message>
     <message>
         <source>Beam</source>
-        <translation type="unfinished"></translation>
+        <translation>Faisceau</translation>
     </message>
     <message>
         <source>Height of the beam start in scene units</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du départ du faisceau en unités de dessin</translation>
     </message>
     <message>
         <source>density(gram/cubic centimeters)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse volumique (g/cm³)</translation>
     </message>
     <message>
         <source>Density in grams per cubic centimetre</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse volumique en grammes par centimètre cube</translation>
     </message>
     <message>
         <source>Schwarzschild radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de Schwarzschild</translation>
     </message>
     <message>
         <source>Schwarzschild radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de Schwarzschild en mètres</translation>
     </message>
     <message>
         <source>The curvature of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à la surface</translation>
     </message>
     <message>
         <source>Curvature at 1 body radius, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 1 rayon du corps, par mètre carré</translation>
     </message>
     <message>
         <source>The radius of curvature of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à la surface (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 1 body radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 1 rayon du corps, en mètres</translation>
     </message>
     <message>
         <source>The curvature of 1.5 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 1,5 r du centre</translation>
     </message>
     <message>
         <source>Curvature at 1.5 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 1,5 rayon du corps, par mètre carré</translation>
     </message>
     <message>
         <source>The radius of curvature of 1.5 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 1,5 r du centre (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 1.5 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 1,5 rayon du corps, en mètres</translation>
     </message>
     <message>
         <source>The curvature of 2 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 2 r du centre</translation>
     </message>
     <message>
         <source>Curvature at 2 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 2 rayons du corps, par mètre carré</translation>
     </message>
     <message>
         <source>The radius of curvature of 2 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 2 r du centre (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 2 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 2 rayons du corps, en mètres</translation>
     </message>
     <message>
         <source>The curvature of 2.5 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 2,5 r du centre</translation>
     </message>
     <message>
         <source>Curvature at 2.5 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 2,5 rayons du corps, par mètre carré</translation>
     </message>
     <message>
         <source>The radius of curvature of 2.5 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 2,5 r du centre (m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 2.5 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 2,5 rayons du corps, en mètres</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>The body as a blue disc, red rings at 1.5, 2 and 2.5 body radii, the Schwarzschild radius as a yellow circle, the beam start as a yellow box and the traced light ray in white</source>
-        <translation type="unfinished"></translation>
+        <translation>Le corps sous forme de disque bleu, des anneaux rouges à 1,5, 2 et 2,5 rayons du corps, le rayon de Schwarzschild sous forme de cercle jaune, le départ du faisceau sous forme de carré jaune et le rayon lumineux tracé en blanc</translation>
     </message>
     <message>
         <source>Korvath simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation Korvath</translation>
     </message>
 </context>
 <context>
     <name>PictureExport</name>
     <message>
         <source>The picture cannot be saved as %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer l’image sous %1 : %2.</translation>
     </message>
 </context>
 <context>
     <name>PictureText</name>
     <message>
         <source>the smallest yellow circle</source>
-        <translation type="unfinished"></translation>
+        <translation>le plus petit cercle jaune possible</translation>
     </message>
     <message>
         <source>the yellow circle inside the disc</source>
-        <translation type="unfinished"></translation>
+        <translation>le cercle jaune à l’intérieur du disque</translation>
     </message>
     <message>
         <source>the yellow circle among the red rings</source>
-        <translation type="unfinished"></translation>
+        <translation>le cercle jaune parmi les anneaux rouges</translation>
     </message>
     <message>
         <source>the yellow circle outside the red rings</source>
-        <translation type="unfinished"></translation>
+        <translation>le cercle jaune au-delà des anneaux rouges</translation>
     </message>
     <message>
         <source>a yellow circle that lies beyond the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>un cercle jaune situé hors de l’image</translation>
     </message>
     <message>
         <source>The light ray falls into the body after %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux tombe dans le corps après %1 pas.</translation>
     </message>
     <message>
         <source>The light ray stops after %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux s’arrête après %1 pas.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the left edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux passe à côté du corps en ligne droite et sort par le bord gauche.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the right edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux passe à côté du corps en ligne droite et sort par le bord droit.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the top edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux passe à côté du corps en ligne droite et sort par le bord supérieur.</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the bottom edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux passe à côté du corps en ligne droite et sort par le bord inférieur.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the left edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux passe à côté du corps et sort par le bord gauche, dévié de %1°.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the right edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux passe à côté du corps et sort par le bord droit, dévié de %1°.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the top edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux passe à côté du corps et sort par le bord supérieur, dévié de %1°.</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the bottom edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux passe à côté du corps et sort par le bord inférieur, dévié de %1°.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the left edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux contourne le corps et sort par le bord gauche.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the right edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux contourne le corps et sort par le bord droit.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the top edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux contourne le corps et sort par le bord supérieur.</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the bottom edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rayon lumineux contourne le corps et sort par le bord inférieur.</translation>
     </message>
     <message>
         <source>The picture is empty until the first values are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image reste vide jusqu’à l’affichage des premières valeurs.</translation>
     </message>
     <message>
         <source>The body fills the blue disc; its Schwarzschild radius is %1 of its radius, drawn as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le corps occupe le disque bleu ; son rayon de Schwarzschild, représenté par %2, vaut %1 fois son rayon.</translation>
     </message>
     <message>
         <source>The body fills the blue disc; its Schwarzschild radius is %1 times its radius, drawn as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le corps occupe le disque bleu ; son rayon de Schwarzschild, représenté par %2, vaut %1 fois son rayon.</translation>
     </message>
     <message>
         <source>Beam start at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ du faisceau à %1.</translation>
     </message>
 </context>
 <context>
     <name>ValuesTable</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>m⁻²</source>
-        <translation type="unfinished"></translation>
+        <translation>m⁻²</translation>
     </message>
     <message>
         <source>position 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>position de 0 à 100</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse volumique</translation>
     </message>
     <message>
         <source>g/cm³</source>
-        <translation type="unfinished"></translation>
+        <translation>g/cm³</translation>
     </message>
     <message>
         <source>Schwarzschild radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de Schwarzschild</translation>
     </message>
     <message>
         <source>Curvature at 1 body radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 1 rayon du corps</translation>
     </message>
     <message>
         <source>Radius of curvature at 1 body radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 1 rayon du corps</translation>
     </message>
     <message>
         <source>Curvature at 1.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 1,5 rayon du corps</translation>
     </message>
     <message>
         <source>Radius of curvature at 1.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 1,5 rayon du corps</translation>
     </message>
     <message>
         <source>Curvature at 2 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 2 rayons du corps</translation>
     </message>
     <message>
         <source>Radius of curvature at 2 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 2 rayons du corps</translation>
     </message>
     <message>
         <source>Curvature at 2.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbure à 2,5 rayons du corps</translation>
     </message>
     <message>
         <source>Radius of curvature at 2.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon de courbure à 2,5 rayons du corps</translation>
     </message>
     <message>
         <source>Radius, coarse bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon, curseur grossier</translation>
     </message>
     <message>
         <source>Radius, fine bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon, curseur fin</translation>
     </message>
     <message>
         <source>Mass, coarse bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse, curseur grossier</translation>
     </message>
     <message>
         <source>Mass, fine bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Masse, curseur fin</translation>
     </message>
     <message>
         <source>Beam start</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ du faisceau</translation>
     </message>
     <message>
         <source>scene units</source>
-        <translation type="unfinished"></translation>
+        <translation>unités de dessin</translation>
     </message>
 </context>
 <context>
     <name>korvath::help::HelpViewer</name>
     <message>
         <source>Korvath simulation Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation Korvath – Aide</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The help could not be opened&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.&lt;/p&gt;&lt;p&gt;The simulation goes on normally; you can close this window.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;L’aide n’a pas pu être ouverte&lt;/h2&gt;&lt;p&gt;Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; n’a pas pu être lu : %2.&lt;/p&gt;&lt;p&gt;La simulation continue normalement ; vous pouvez fermer cette fenêtre.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>korvath::ui::TakeAway</name>
     <message>
         <source>Copy all values</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier toutes les valeurs</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l’image</translation>
     </message>
     <message>
         <source>Save picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin SVG (*.svg)</translation>
     </message>
     <message>
         <source>Save picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image</translation>
     </message>
 </context>
 </TS>

@@ -5,657 +5,659 @@
     <name>CommandLine</name>
     <message>
         <source>%1: %2; try --help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2（--help で使い方を確認してください）</translation>
     </message>
     <message>
         <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
 its density, its Schwarzschild radius, the curvature of space around it,
 and a light ray bending towards it. Without options it opens its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>天体（地球または太陽）の半径と質量を自由に変えて、その密度、シュワルツシルト半径、
+周りの空間の曲率、そして天体のほうへ曲がる光線を示します。
+オプションを付けずに起動すると、ウィンドウを開きます。</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
         <source>Show the program&apos;s name and version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの名前とバージョンを表示して終了します。</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション &apos;%1&apos;</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数 &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: %1 [オプション]</translation>
     </message>
     <message>
         <source>Show the window in this language (en, de, fr, es or ja) instead of the desktop&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの言語ではなく、指定した言語（en、de、fr、es、ja のいずれか）でウィンドウを表示します。</translation>
     </message>
     <message>
         <source>code</source>
-        <translation type="unfinished"></translation>
+        <translation>コード</translation>
     </message>
     <message>
         <source>Print the values the window would show, and exit without opening it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウに表示されるはずの値を出力し、ウィンドウを開かずに終了します。</translation>
     </message>
     <message>
         <source>Write the picture the window would show to a PNG or SVG file, and exit without opening the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウに表示されるはずの図を PNG または SVG ファイルに書き出し、ウィンドウを開かずに終了します。</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>The body: earth (the default) or sun.</source>
-        <translation type="unfinished"></translation>
+        <translation>天体：earth（既定）または sun。</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Positions 0 to 100 of the coarse and the fine radius bar (default 50,50).</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の粗調整バーと微調整バーの位置（0～100）をコンマで区切って指定します（既定は 50,50）。</translation>
     </message>
     <message>
         <source>coarse,fine</source>
-        <translation type="unfinished"></translation>
+        <translation>粗調整,微調整</translation>
     </message>
     <message>
         <source>Positions 0 to 100 of the coarse and the fine mass bar (default 50,50).</source>
-        <translation type="unfinished"></translation>
+        <translation>質量の粗調整バーと微調整バーの位置（0～100）をコンマで区切って指定します（既定は 50,50）。</translation>
     </message>
     <message>
         <source>With --values: tsv (the default), csv or json.</source>
-        <translation type="unfinished"></translation>
+        <translation>--values と一緒に使います：tsv（既定）、csv、json のいずれか。</translation>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished"></translation>
+        <translation>形式</translation>
     </message>
     <message>
         <source>With --picture: the height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
-        <translation type="unfinished"></translation>
+        <translation>--picture と一緒に使います：光線の出発点の高さ。50から6150まで50刻み（既定は1500）。</translation>
     </message>
     <message>
         <source>height</source>
-        <translation type="unfinished"></translation>
+        <translation>高さ</translation>
     </message>
     <message>
         <source>With --picture: trace the light ray (Beam).</source>
-        <translation type="unfinished"></translation>
+        <translation>--picture と一緒に使います：光線をたどって描きます（光線ボタン）。</translation>
     </message>
     <message>
         <source>--values and --picture cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--values と --picture は同時に指定できません</translation>
     </message>
     <message>
         <source>--%1 goes with --values or --picture</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 は --values または --picture と一緒に指定してください</translation>
     </message>
     <message>
         <source>--%1 goes with --picture</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 は --picture と一緒に指定してください</translation>
     </message>
     <message>
         <source>--format goes with --values</source>
-        <translation type="unfinished"></translation>
+        <translation>--format は --values と一緒に指定してください</translation>
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な天体 &apos;%1&apos;（earth または sun を指定してください）</translation>
     </message>
     <message>
         <source>--%1 &apos;%2&apos; is not two positions 0 to 100 such as 50,50</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 &apos;%2&apos; は、50,50 のようにコンマで区切った0～100の2つの位置ではありません</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (tsv, csv or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な形式 &apos;%1&apos;（tsv、csv、json のいずれかを指定してください）</translation>
     </message>
     <message>
         <source>beam start &apos;%1&apos; cannot be reached with the move buttons (50 to 6150 in steps of 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>光線の出発点 &apos;%1&apos; には移動ボタンで到達できません（50から6150まで50刻み）</translation>
     </message>
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
-        <translation type="unfinished"></translation>
+        <translation>図のファイル名 &apos;%1&apos; は .png または .svg で終わる必要があります</translation>
     </message>
 </context>
 <context>
     <name>FaultText</name>
     <message>
         <source>overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>オーバーフロー</translation>
     </message>
     <message>
         <source>division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>ゼロによる除算</translation>
     </message>
     <message>
         <source>invalid operation</source>
-        <translation type="unfinished"></translation>
+        <translation>無効な演算</translation>
     </message>
     <message>
         <source>arithmetic fault</source>
-        <translation type="unfinished"></translation>
+        <translation>演算エラー</translation>
     </message>
     <message>
         <source>its radius is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>半径が数値ではありません</translation>
     </message>
     <message>
         <source>its radius is infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>半径が無限大です</translation>
     </message>
     <message>
         <source>its radius is %1 m</source>
-        <translation type="unfinished"></translation>
+        <translation>半径が %1 m です</translation>
     </message>
     <message>
         <source>its mass is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>質量が数値ではありません</translation>
     </message>
     <message>
         <source>its mass is infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>質量が無限大です</translation>
     </message>
     <message>
         <source>its mass is %1 kg</source>
-        <translation type="unfinished"></translation>
+        <translation>質量が %1 kg です</translation>
     </message>
     <message>
         <source>its radius of %1 m is too large to give a volume (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>半径 %1 m が大きすぎて体積を求められません（%2）</translation>
     </message>
     <message>
         <source>its density cannot be computed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>密度を求められません（%1）</translation>
     </message>
     <message>
         <source>its radius of %1 m lies more than 32767 search steps above its Schwarzschild radius</source>
-        <translation type="unfinished"></translation>
+        <translation>半径 %1 m がシュワルツシルト半径より探索32767歩分以上も外側にあります</translation>
     </message>
     <message>
         <source>the search for its Schwarzschild radius failed (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>シュワルツシルト半径の探索に失敗しました（%1）</translation>
     </message>
     <message>
         <source>the curvature at %1 body radii cannot be computed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の%1倍の位置での曲率を求められません（%2）</translation>
     </message>
     <message>
         <source>The change cannot be made: its arithmetic fails (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>この変更はできません。計算に失敗します（%1）。</translation>
     </message>
     <message>
         <source>The light ray stops after %1 segments: its arithmetic fails at pass %2 (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は%1区間で止まりました。%2回目の計算に失敗しました（%3）。</translation>
     </message>
     <message>
         <source>The body cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>天体を計算できません。理由：%1。</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な言語 &apos;%1&apos;。ウィンドウは英語で表示されます（使用できる言語: %2）</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>地球</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>太陽</translation>
     </message>
     <message>
         <source>Radiusr(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>半径(m)</translation>
     </message>
     <message>
         <source>&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;</translation>
     </message>
     <message>
         <source>Radius, coarse: powers of two</source>
-        <translation type="unfinished"></translation>
+        <translation>半径・粗調整：2のべき乗</translation>
     </message>
     <message>
         <source>Multiplies the preset radius by 2 to the power (value - 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>初期半径に2の(値 - 50)乗を掛けます</translation>
     </message>
     <message>
         <source>Value of the coarse radius bar</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の粗調整バーの値</translation>
     </message>
     <message>
         <source>&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;</translation>
     </message>
     <message>
         <source>Radius, fine: whole percents</source>
-        <translation type="unfinished"></translation>
+        <translation>半径・微調整：1パーセント単位</translation>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse radius</source>
-        <translation type="unfinished"></translation>
+        <translation>粗調整で決まる半径の(値 - 50)パーセントを加えます</translation>
     </message>
     <message>
         <source>Value of the fine radius bar</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の微調整バーの値</translation>
     </message>
     <message>
         <source>Radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>半径、単位はメートル</translation>
     </message>
     <message>
         <source>Mass(kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>質量(kg)</translation>
     </message>
     <message>
         <source>Mass, coarse: powers of two</source>
-        <translation type="unfinished"></translation>
+        <translation>質量・粗調整：2のべき乗</translation>
     </message>
     <message>
         <source>Multiplies the preset mass by 2 to the power (value - 50)</source>
-        <translation type="unfinished"></translation>
+        <translation>初期質量に2の(値 - 50)乗を掛けます</translation>
     </message>
     <message>
         <source>Value of the coarse mass bar</source>
-        <translation type="unfinished"></translation>
+        <translation>質量の粗調整バーの値</translation>
     </message>
     <message>
         <source>Mass, fine: whole percents</source>
-        <translation type="unfinished"></translation>
+        <translation>質量・微調整：1パーセント単位</translation>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse mass</source>
-        <translation type="unfinished"></translation>
+        <translation>粗調整で決まる質量の(値 - 50)パーセントを加えます</translation>
     </message>
     <message>
         <source>Value of the fine mass bar</source>
-        <translation type="unfinished"></translation>
+        <translation>質量の微調整バーの値</translation>
     </message>
     <message>
         <source>Mass in kilograms</source>
-        <translation type="unfinished"></translation>
+        <translation>質量、単位はキログラム</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>上(大)</translation>
     </message>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>上(小)</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>下(小)</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>下(大)</translation>
     </message>
     <message>
         <source>Beam</source>
-        <translation type="unfinished"></translation>
+        <translation>光線</translation>
     </message>
     <message>
         <source>Height of the beam start in scene units</source>
-        <translation type="unfinished"></translation>
+        <translation>光線の出発点の高さ、単位は描画単位</translation>
     </message>
     <message>
         <source>density(gram/cubic centimeters)</source>
-        <translation type="unfinished"></translation>
+        <translation>密度(g/cm³)</translation>
     </message>
     <message>
         <source>Density in grams per cubic centimetre</source>
-        <translation type="unfinished"></translation>
+        <translation>密度、単位はグラム毎立方センチメートル</translation>
     </message>
     <message>
         <source>Schwarzschild radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>シュワルツシルト半径</translation>
     </message>
     <message>
         <source>Schwarzschild radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>シュワルツシルト半径、単位はメートル</translation>
     </message>
     <message>
         <source>The curvature of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>表面での曲率</translation>
     </message>
     <message>
         <source>Curvature at 1 body radius, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の1倍の位置（表面）での曲率、単位は毎平方メートル</translation>
     </message>
     <message>
         <source>The radius of curvature of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>表面での曲率半径(m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 1 body radius in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の1倍の位置（表面）での曲率半径、単位はメートル</translation>
     </message>
     <message>
         <source>The curvature of 1.5 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の1.5倍の位置での曲率</translation>
     </message>
     <message>
         <source>Curvature at 1.5 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の1.5倍の位置での曲率、単位は毎平方メートル</translation>
     </message>
     <message>
         <source>The radius of curvature of 1.5 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の1.5倍の位置での曲率半径(m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 1.5 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の1.5倍の位置での曲率半径、単位はメートル</translation>
     </message>
     <message>
         <source>The curvature of 2 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2倍の位置での曲率</translation>
     </message>
     <message>
         <source>Curvature at 2 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2倍の位置での曲率、単位は毎平方メートル</translation>
     </message>
     <message>
         <source>The radius of curvature of 2 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2倍の位置での曲率半径(m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 2 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2倍の位置での曲率半径、単位はメートル</translation>
     </message>
     <message>
         <source>The curvature of 2.5 times location of stellar radius</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2.5倍の位置での曲率</translation>
     </message>
     <message>
         <source>Curvature at 2.5 body radii, per square metre</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2.5倍の位置での曲率、単位は毎平方メートル</translation>
     </message>
     <message>
         <source>The radius of curvature of 2.5 times location of stellar radius(m)</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2.5倍の位置での曲率半径(m)</translation>
     </message>
     <message>
         <source>Radius of curvature at 2.5 body radii in metres</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2.5倍の位置での曲率半径、単位はメートル</translation>
     </message>
     <message>
         <source>Scene</source>
-        <translation type="unfinished"></translation>
+        <translation>図</translation>
     </message>
     <message>
         <source>The body as a blue disc, red rings at 1.5, 2 and 2.5 body radii, the Schwarzschild radius as a yellow circle, the beam start as a yellow box and the traced light ray in white</source>
-        <translation type="unfinished"></translation>
+        <translation>天体を表す青い円板、天体の半径の1.5倍・2倍・2.5倍の位置にある赤い輪、シュワルツシルト半径を表す黄色い円、光線の出発点を示す黄色い四角、たどった光線を表す白い線</translation>
     </message>
     <message>
         <source>Korvath simulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvath シミュレーション</translation>
     </message>
 </context>
 <context>
     <name>PictureExport</name>
     <message>
         <source>The picture cannot be saved as %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>図を %1 として保存できません：%2。</translation>
     </message>
 </context>
 <context>
     <name>PictureText</name>
     <message>
         <source>the smallest yellow circle</source>
-        <translation type="unfinished"></translation>
+        <translation>最小の大きさの黄色い円</translation>
     </message>
     <message>
         <source>the yellow circle inside the disc</source>
-        <translation type="unfinished"></translation>
+        <translation>円板の内側の黄色い円</translation>
     </message>
     <message>
         <source>the yellow circle among the red rings</source>
-        <translation type="unfinished"></translation>
+        <translation>赤い輪の間にある黄色い円</translation>
     </message>
     <message>
         <source>the yellow circle outside the red rings</source>
-        <translation type="unfinished"></translation>
+        <translation>赤い輪の外側にある黄色い円</translation>
     </message>
     <message>
         <source>a yellow circle that lies beyond the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>図の外にある黄色い円</translation>
     </message>
     <message>
         <source>The light ray falls into the body after %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は%1歩進んだところで天体に落ち込みます。</translation>
     </message>
     <message>
         <source>The light ray stops after %1 steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は%1歩進んだところで止まります。</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the left edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線はまっすぐ天体のそばを通り過ぎ、左端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the right edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線はまっすぐ天体のそばを通り過ぎ、右端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the top edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線はまっすぐ天体のそばを通り過ぎ、上端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the bottom edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線はまっすぐ天体のそばを通り過ぎ、下端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the left edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は天体のそばを通り過ぎ、%1度曲がって左端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the right edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は天体のそばを通り過ぎ、%1度曲がって右端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the top edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は天体のそばを通り過ぎ、%1度曲がって上端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray passes the body and leaves at the bottom edge, bent by %1 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は天体のそばを通り過ぎ、%1度曲がって下端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the left edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は天体のまわりを回り込み、左端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the right edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は天体のまわりを回り込み、右端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the top edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は天体のまわりを回り込み、上端から出ていきます。</translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the bottom edge.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線は天体のまわりを回り込み、下端から出ていきます。</translation>
     </message>
     <message>
         <source>The picture is empty until the first values are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>最初の値が表示されるまで、図には何も描かれません。</translation>
     </message>
     <message>
         <source>The body fills the blue disc; its Schwarzschild radius is %1 of its radius, drawn as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>天体は青い円板で表されています。シュワルツシルト半径は天体の半径の%1倍で、%2として描かれています。</translation>
     </message>
     <message>
         <source>The body fills the blue disc; its Schwarzschild radius is %1 times its radius, drawn as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>天体は青い円板で表されています。シュワルツシルト半径は天体の半径の%1倍で、%2として描かれています。</translation>
     </message>
     <message>
         <source>Beam start at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>光線の出発点は%1です。</translation>
     </message>
 </context>
 <context>
     <name>ValuesTable</name>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>m⁻²</source>
-        <translation type="unfinished"></translation>
+        <translation>m⁻²</translation>
     </message>
     <message>
         <source>position 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>位置（0～100）</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>半径</translation>
     </message>
     <message>
         <source>Mass</source>
-        <translation type="unfinished"></translation>
+        <translation>質量</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>Density</source>
-        <translation type="unfinished"></translation>
+        <translation>密度</translation>
     </message>
     <message>
         <source>g/cm³</source>
-        <translation type="unfinished"></translation>
+        <translation>g/cm³</translation>
     </message>
     <message>
         <source>Schwarzschild radius</source>
-        <translation type="unfinished"></translation>
+        <translation>シュワルツシルト半径</translation>
     </message>
     <message>
         <source>Curvature at 1 body radius</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の1倍の位置での曲率</translation>
     </message>
     <message>
         <source>Radius of curvature at 1 body radius</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の1倍の位置での曲率半径</translation>
     </message>
     <message>
         <source>Curvature at 1.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の1.5倍の位置での曲率</translation>
     </message>
     <message>
         <source>Radius of curvature at 1.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の1.5倍の位置での曲率半径</translation>
     </message>
     <message>
         <source>Curvature at 2 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2倍の位置での曲率</translation>
     </message>
     <message>
         <source>Radius of curvature at 2 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2倍の位置での曲率半径</translation>
     </message>
     <message>
         <source>Curvature at 2.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2.5倍の位置での曲率</translation>
     </message>
     <message>
         <source>Radius of curvature at 2.5 body radii</source>
-        <translation type="unfinished"></translation>
+        <translation>半径の2.5倍の位置での曲率半径</translation>
     </message>
     <message>
         <source>Radius, coarse bar</source>
-        <translation type="unfinished"></translation>
+        <translation>半径・粗調整バー</translation>
     </message>
     <message>
         <source>Radius, fine bar</source>
-        <translation type="unfinished"></translation>
+        <translation>半径・微調整バー</translation>
     </message>
     <message>
         <source>Mass, coarse bar</source>
-        <translation type="unfinished"></translation>
+        <translation>質量・粗調整バー</translation>
     </message>
     <message>
         <source>Mass, fine bar</source>
-        <translation type="unfinished"></translation>
+        <translation>質量・微調整バー</translation>
     </message>
     <message>
         <source>Beam start</source>
-        <translation type="unfinished"></translation>
+        <translation>光線の出発点</translation>
     </message>
     <message>
         <source>scene units</source>
-        <translation type="unfinished"></translation>
+        <translation>描画単位</translation>
     </message>
 </context>
 <context>
     <name>korvath::help::HelpViewer</name>
     <message>
         <source>Korvath simulation Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvath シミュレーション ヘルプ</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The help could not be opened&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.&lt;/p&gt;&lt;p&gt;The simulation goes on normally; you can close this window.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;ヘルプを開けませんでした&lt;/h2&gt;&lt;p&gt;ヘルプファイル &lt;b&gt;%1&lt;/b&gt; を読み込めませんでした：%2。&lt;/p&gt;&lt;p&gt;シミュレーションはそのまま続きます。このウィンドウは閉じてかまいません。&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>korvath::ui::TakeAway</name>
     <message>
         <source>Copy all values</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての値をコピー</translation>
     </message>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>図をコピー</translation>
     </message>
     <message>
         <source>Save picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>図を保存…</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 画像 (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG 図形 (*.svg)</translation>
     </message>
     <message>
         <source>Save picture</source>
-        <translation type="unfinished"></translation>
+        <translation>図を保存</translation>
     </message>
 </context>
 </TS>
