@@ -1,0 +1,109 @@
+// The window in each of its languages: every text translated, nothing
+// clipped, faults worded in the language, and the language chosen from the
+// desktop or the command line.
+#include "language.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+#include "window_rig.hpp"
+
+namespace korvath {
+namespace {
+
+using testing::WindowRig;
+
+// English again after each test, as the rest of the suite expects.
+class InLanguage : public ::testing::TestWithParam<const char*> {
+  protected:
+    void SetUp() override { ASSERT_EQ(ui::installLanguage(GetParam()).language, GetParam()); }
+    void TearDown() override { ui::installLanguage("en"); }
+};
+
+// Every text a user sees or hears on the main window, by where it stands.
+QList<std::pair<QString, QString>> visibleTexts(const ui::MainWindow& window) {
+    QList<std::pair<QString, QString>> texts{{"title", window.windowTitle()}};
+    for (QAction* a : window.menuBar()->actions())
+        texts.append({a->objectName(), a->text()});
+    for (QWidget* w : window.clientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString name = w->objectName();
+        if (auto* b = qobject_cast<QPushButton*>(w)) texts.append({name, b->text()});
+        if (auto* l = qobject_cast<QLabel*>(w); l && name.endsWith("Caption"))
+            texts.append({name, l->text()});
+        if (!w->accessibleName().isEmpty()) texts.append({name + " name", w->accessibleName()});
+        if (!w->accessibleDescription().isEmpty())
+            texts.append({name + " description", w->accessibleDescription()});
+    }
+    return texts;
+}
+
+TEST_P(InLanguage, EveryTextIsTranslatedAndFitsItsBox) {
+    QList<std::pair<QString, QString>> english;
+    {
+        ui::installLanguage("en");
+        WindowRig rig;
+        english = visibleTexts(*rig.window);
+        ASSERT_TRUE(ui::installLanguage(GetParam()).warning.isEmpty());
+    }
+    WindowRig rig;
+    const auto translated = visibleTexts(*rig.window);
+    ASSERT_EQ(translated.size(), english.size());
+    static const QRegularExpression letters("\\p{L}");
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        if (!english[i].second.contains(letters)) continue;  // "<<", "<": no words
+        EXPECT_NE(translated[i].second, english[i].second)
+            << english[i].first.toStdString()
+            << " is not translated: " << english[i].second.toStdString();
+    }
+    // Nothing is cut off, in the face actually resolved for the language.
+    for (QWidget* w : rig.window->clientArea()->findChildren<QWidget*>()) {
+        if (auto* l = qobject_cast<QLabel*>(w); l && w->objectName().endsWith("Caption")) {
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+                << w->objectName().toStdString() << ": " << l->text().toStdString();
+        }
+        if (auto* b = qobject_cast<QPushButton*>(w)) {
+            EXPECT_LT(b->fontMetrics().horizontalAdvance(b->text()), b->width())
+                << w->objectName().toStdString() << ": " << b->text().toStdString();
+        }
+    }
+}
+
+TEST_P(InLanguage, AFaultIsWordedInTheLanguage) {
+    WindowRig rig;
+    rig.window->simulation().state().presetRadius = 0;
+    rig.bar("radiusCoarseBar")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    ASSERT_EQ(rig.window->faultNotice().count(), 1);
+    const QString message = rig.window->faultNotice().lastMessage();
+    EXPECT_NE(message, "The body cannot be computed: its radius is 0 m.");
+    EXPECT_TRUE(message.contains("0")) << message.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, InLanguage, ::testing::Values("de", "fr", "es", "ja"));
+
+TEST(Language, CodesNameTheirLanguageAndUnknownOnesFallBackToEnglishWithAWarning) {
+    EXPECT_EQ(ui::languageOf("de"), "de");
+    EXPECT_EQ(ui::languageOf("de_AT"), "de");
+    EXPECT_EQ(ui::languageOf("fr-CA"), "fr");
+    EXPECT_EQ(ui::languageOf("JA"), "ja");
+    EXPECT_EQ(ui::languageOf("pt_BR"), "");
+    const auto unknown = ui::installLanguage("xx");
+    EXPECT_EQ(unknown.language, "en");
+    EXPECT_TRUE(unknown.warning.contains("'xx'")) << unknown.warning.toStdString();
+    EXPECT_FALSE(unknown.warning.contains('\n'));
+    EXPECT_EQ(ui::currentLanguage(), "en");
+}
+
+TEST(Language, JapaneseTextHasACjkFace) {
+    const QStringList families = QFontDatabase::families(QFontDatabase::Japanese);
+    const bool noto = std::any_of(families.begin(), families.end(),
+                                  [](const QString& f) { return f.contains("Noto Sans CJK"); });
+    EXPECT_TRUE(noto) << "install fonts-noto-cjk";
+}
+
+}  // namespace
+}  // namespace korvath
