@@ -11,10 +11,17 @@ endif()
 foreach(ts IN LISTS ts_files)
     get_filename_component(name ${ts} NAME)
     file(COPY ${ts} DESTINATION ${WORK})
-    execute_process(COMMAND ${LUPDATE} -no-obsolete -locations none -source-language en
+    # English, the source language, holds only the forms of counted texts.
+    set(only)
+    if(name STREQUAL "korvath_en.ts")
+        set(only -pluralonly)
+    endif()
+    execute_process(COMMAND ${LUPDATE} ${only} -no-obsolete -locations none -source-language en
                             ${ROOT}/src/ui ${ROOT}/src/help ${ROOT}/src/app -ts ${WORK}/${name}
         OUTPUT_VARIABLE updated ERROR_VARIABLE updated RESULT_VARIABLE status)
-    if(NOT status EQUAL 0 OR NOT updated MATCHES "\\(0 new and")
+    # (English counts every text as new before it strips all but the counted
+    # ones; a counted text without its forms shows as unfinished below.)
+    if(NOT status EQUAL 0 OR (NOT only AND NOT updated MATCHES "\\(0 new and"))
         message(FATAL_ERROR "${name}: texts without a translation entry; run the target "
                             "update_translations and translate them:\n${updated}")
     endif()

@@ -199,9 +199,12 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <source>The change cannot be made: its arithmetic fails (%1).</source>
         <translation>Die Änderung ist nicht möglich: Die Rechnung dafür scheitert (%1).</translation>
     </message>
-    <message>
-        <source>The light ray stops after %1 segments: its arithmetic fails at pass %2 (%3).</source>
-        <translation>Der Lichtstrahl bricht nach %1 Teilstücken ab: Die Rechnung scheitert im %2. Durchlauf (%3).</translation>
+    <message numerus="yes">
+        <source>The light ray stops after %n segments: its arithmetic fails at pass %1 (%2).</source>
+        <translation>
+            <numerusform>Der Lichtstrahl bricht nach %n Teilstück ab: Die Rechnung scheitert im %1. Durchlauf (%2).</numerusform>
+            <numerusform>Der Lichtstrahl bricht nach %n Teilstücken ab: Die Rechnung scheitert im %1. Durchlauf (%2).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The body cannot be computed: %1.</source>
@@ -451,13 +454,19 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <source>a yellow circle that lies beyond the picture</source>
         <translation>ein gelber Kreis, der außerhalb des Bildes liegt</translation>
     </message>
-    <message>
-        <source>The light ray falls into the body after %1 steps.</source>
-        <translation>Der Lichtstrahl fällt nach %1 Schritten in den Körper.</translation>
+    <message numerus="yes">
+        <source>The light ray falls into the body after %n steps.</source>
+        <translation>
+            <numerusform>Der Lichtstrahl fällt nach %n Schritt in den Körper.</numerusform>
+            <numerusform>Der Lichtstrahl fällt nach %n Schritten in den Körper.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray stops after %1 steps.</source>
-        <translation>Der Lichtstrahl endet nach %1 Schritten.</translation>
+    <message numerus="yes">
+        <source>The light ray stops after %n steps.</source>
+        <translation>
+            <numerusform>Der Lichtstrahl endet nach %n Schritt.</numerusform>
+            <numerusform>Der Lichtstrahl endet nach %n Schritten.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the left edge.</source>
@@ -475,21 +484,33 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <source>The light ray passes the body in a straight line and leaves at the bottom edge.</source>
         <translation>Der Lichtstrahl läuft geradlinig am Körper vorbei und verlässt das Bild am unteren Rand.</translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the left edge, bent by %1 degrees.</source>
-        <translation>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am linken Rand, um %1 Grad abgelenkt.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the left edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am linken Rand, um %n Grad abgelenkt.</numerusform>
+            <numerusform>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am linken Rand, um %n Grad abgelenkt.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the right edge, bent by %1 degrees.</source>
-        <translation>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am rechten Rand, um %1 Grad abgelenkt.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the right edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am rechten Rand, um %n Grad abgelenkt.</numerusform>
+            <numerusform>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am rechten Rand, um %n Grad abgelenkt.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the top edge, bent by %1 degrees.</source>
-        <translation>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am oberen Rand, um %1 Grad abgelenkt.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the top edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am oberen Rand, um %n Grad abgelenkt.</numerusform>
+            <numerusform>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am oberen Rand, um %n Grad abgelenkt.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the bottom edge, bent by %1 degrees.</source>
-        <translation>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am unteren Rand, um %1 Grad abgelenkt.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the bottom edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am unteren Rand, um %n Grad abgelenkt.</numerusform>
+            <numerusform>Der Lichtstrahl läuft am Körper vorbei und verlässt das Bild am unteren Rand, um %n Grad abgelenkt.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the left edge.</source>

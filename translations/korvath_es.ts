@@ -198,9 +198,12 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
         <source>The change cannot be made: its arithmetic fails (%1).</source>
         <translation>No se puede hacer el cambio: el cálculo falla (%1).</translation>
     </message>
-    <message>
-        <source>The light ray stops after %1 segments: its arithmetic fails at pass %2 (%3).</source>
-        <translation>El rayo de luz se detiene tras %1 segmentos: el cálculo falla en la iteración %2 (%3).</translation>
+    <message numerus="yes">
+        <source>The light ray stops after %n segments: its arithmetic fails at pass %1 (%2).</source>
+        <translation>
+            <numerusform>El rayo de luz se detiene tras %n segmento: el cálculo falla en la iteración %1 (%2).</numerusform>
+            <numerusform>El rayo de luz se detiene tras %n segmentos: el cálculo falla en la iteración %1 (%2).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The body cannot be computed: %1.</source>
@@ -450,13 +453,19 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
         <source>a yellow circle that lies beyond the picture</source>
         <translation>un círculo amarillo que queda fuera de la imagen</translation>
     </message>
-    <message>
-        <source>The light ray falls into the body after %1 steps.</source>
-        <translation>El rayo de luz cae en el cuerpo tras %1 pasos.</translation>
+    <message numerus="yes">
+        <source>The light ray falls into the body after %n steps.</source>
+        <translation>
+            <numerusform>El rayo de luz cae en el cuerpo tras %n paso.</numerusform>
+            <numerusform>El rayo de luz cae en el cuerpo tras %n pasos.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray stops after %1 steps.</source>
-        <translation>El rayo de luz se detiene tras %1 pasos.</translation>
+    <message numerus="yes">
+        <source>The light ray stops after %n steps.</source>
+        <translation>
+            <numerusform>El rayo de luz se detiene tras %n paso.</numerusform>
+            <numerusform>El rayo de luz se detiene tras %n pasos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the left edge.</source>
@@ -474,21 +483,33 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
         <source>The light ray passes the body in a straight line and leaves at the bottom edge.</source>
         <translation>El rayo de luz pasa junto al cuerpo en línea recta y sale por el borde inferior.</translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the left edge, bent by %1 degrees.</source>
-        <translation>El rayo de luz pasa junto al cuerpo y sale por el borde izquierdo, desviado %1°.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the left edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>El rayo de luz pasa junto al cuerpo y sale por el borde izquierdo, desviado %n°.</numerusform>
+            <numerusform>El rayo de luz pasa junto al cuerpo y sale por el borde izquierdo, desviado %n°.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the right edge, bent by %1 degrees.</source>
-        <translation>El rayo de luz pasa junto al cuerpo y sale por el borde derecho, desviado %1°.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the right edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>El rayo de luz pasa junto al cuerpo y sale por el borde derecho, desviado %n°.</numerusform>
+            <numerusform>El rayo de luz pasa junto al cuerpo y sale por el borde derecho, desviado %n°.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the top edge, bent by %1 degrees.</source>
-        <translation>El rayo de luz pasa junto al cuerpo y sale por el borde superior, desviado %1°.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the top edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>El rayo de luz pasa junto al cuerpo y sale por el borde superior, desviado %n°.</numerusform>
+            <numerusform>El rayo de luz pasa junto al cuerpo y sale por el borde superior, desviado %n°.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the bottom edge, bent by %1 degrees.</source>
-        <translation>El rayo de luz pasa junto al cuerpo y sale por el borde inferior, desviado %1°.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the bottom edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>El rayo de luz pasa junto al cuerpo y sale por el borde inferior, desviado %n°.</numerusform>
+            <numerusform>El rayo de luz pasa junto al cuerpo y sale por el borde inferior, desviado %n°.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the left edge.</source>

@@ -5,13 +5,13 @@
     <name>CommandLine</name>
     <message>
         <source>%1: %2; try --help</source>
-        <translation>%1 : %2 ; essayez --help</translation>
+        <translation>%1&#xa0;: %2&#xa0;; essayez --help</translation>
     </message>
     <message>
         <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
 its density, its Schwarzschild radius, the curvature of space around it,
 and a light ray bending towards it. Without options it opens its window.</source>
-        <translation>Montre un corps (la Terre ou le Soleil) dont on modifie à volonté le rayon et la masse :
+        <translation>Montre un corps (la Terre ou le Soleil) dont on modifie à volonté le rayon et la masse&#xa0;:
 sa masse volumique, son rayon de Schwarzschild, la courbure de l’espace autour de lui
 et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa fenêtre.</translation>
     </message>
@@ -33,7 +33,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation>Utilisation : %1 [options]</translation>
+        <translation>Utilisation&#xa0;: %1 [options]</translation>
     </message>
     <message>
         <source>Show the window in this language (en, de, fr, es or ja) instead of the desktop&apos;s.</source>
@@ -57,7 +57,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>The body: earth (the default) or sun.</source>
-        <translation>Le corps : earth (par défaut) ou sun.</translation>
+        <translation>Le corps&#xa0;: earth (par défaut) ou sun.</translation>
     </message>
     <message>
         <source>name</source>
@@ -77,7 +77,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>With --values: tsv (the default), csv or json.</source>
-        <translation>Avec --values : tsv (par défaut), csv ou json.</translation>
+        <translation>Avec --values&#xa0;: tsv (par défaut), csv ou json.</translation>
     </message>
     <message>
         <source>format</source>
@@ -85,7 +85,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>With --picture: the height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
-        <translation>Avec --picture : la hauteur du départ du faisceau, de 50 à 6150 par pas de 50 (par défaut 1500).</translation>
+        <translation>Avec --picture&#xa0;: la hauteur du départ du faisceau, de 50 à 6150 par pas de 50 (par défaut 1500).</translation>
     </message>
     <message>
         <source>height</source>
@@ -93,7 +93,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>With --picture: trace the light ray (Beam).</source>
-        <translation>Avec --picture : trace le rayon lumineux (Faisceau).</translation>
+        <translation>Avec --picture&#xa0;: trace le rayon lumineux (Faisceau).</translation>
     </message>
     <message>
         <source>--values and --picture cannot go together</source>
@@ -196,22 +196,25 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>The change cannot be made: its arithmetic fails (%1).</source>
-        <translation>La modification est impossible : le calcul échoue (%1).</translation>
+        <translation>La modification est impossible&#xa0;: le calcul échoue (%1).</translation>
     </message>
-    <message>
-        <source>The light ray stops after %1 segments: its arithmetic fails at pass %2 (%3).</source>
-        <translation>Le rayon lumineux s’arrête après %1 segments : le calcul échoue à l’itération %2 (%3).</translation>
+    <message numerus="yes">
+        <source>The light ray stops after %n segments: its arithmetic fails at pass %1 (%2).</source>
+        <translation>
+            <numerusform>Le rayon lumineux s’arrête après %n segment&#xa0;: le calcul échoue à l’itération %1 (%2).</numerusform>
+            <numerusform>Le rayon lumineux s’arrête après %n segments&#xa0;: le calcul échoue à l’itération %1 (%2).</numerusform>
+        </translation>
     </message>
     <message>
         <source>The body cannot be computed: %1.</source>
-        <translation>Impossible de calculer le corps : %1.</translation>
+        <translation>Impossible de calculer le corps&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
-        <translation>langue inconnue &apos;%1&apos; ; la fenêtre s’affiche en anglais (disponibles : %2)</translation>
+        <translation>langue inconnue &apos;%1&apos;&#xa0;; la fenêtre s’affiche en anglais (disponibles&#xa0;: %2)</translation>
     </message>
 </context>
 <context>
@@ -242,7 +245,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>Radius, coarse: powers of two</source>
-        <translation>Rayon, réglage grossier : puissances de deux</translation>
+        <translation>Rayon, réglage grossier&#xa0;: puissances de deux</translation>
     </message>
     <message>
         <source>Multiplies the preset radius by 2 to the power (value - 50)</source>
@@ -258,7 +261,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>Radius, fine: whole percents</source>
-        <translation>Rayon, réglage fin : pour cent entiers</translation>
+        <translation>Rayon, réglage fin&#xa0;: pour cent entiers</translation>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse radius</source>
@@ -278,7 +281,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>Mass, coarse: powers of two</source>
-        <translation>Masse, réglage grossier : puissances de deux</translation>
+        <translation>Masse, réglage grossier&#xa0;: puissances de deux</translation>
     </message>
     <message>
         <source>Multiplies the preset mass by 2 to the power (value - 50)</source>
@@ -290,7 +293,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>Mass, fine: whole percents</source>
-        <translation>Masse, réglage fin : pour cent entiers</translation>
+        <translation>Masse, réglage fin&#xa0;: pour cent entiers</translation>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse mass</source>
@@ -425,7 +428,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <name>PictureExport</name>
     <message>
         <source>The picture cannot be saved as %1: %2.</source>
-        <translation>Impossible d’enregistrer l’image sous %1 : %2.</translation>
+        <translation>Impossible d’enregistrer l’image sous %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -450,13 +453,19 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <source>a yellow circle that lies beyond the picture</source>
         <translation>un cercle jaune situé hors de l’image</translation>
     </message>
-    <message>
-        <source>The light ray falls into the body after %1 steps.</source>
-        <translation>Le rayon lumineux tombe dans le corps après %1 pas.</translation>
+    <message numerus="yes">
+        <source>The light ray falls into the body after %n steps.</source>
+        <translation>
+            <numerusform>Le rayon lumineux tombe dans le corps après %n pas.</numerusform>
+            <numerusform>Le rayon lumineux tombe dans le corps après %n pas.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray stops after %1 steps.</source>
-        <translation>Le rayon lumineux s’arrête après %1 pas.</translation>
+    <message numerus="yes">
+        <source>The light ray stops after %n steps.</source>
+        <translation>
+            <numerusform>Le rayon lumineux s’arrête après %n pas.</numerusform>
+            <numerusform>Le rayon lumineux s’arrête après %n pas.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the left edge.</source>
@@ -474,21 +483,33 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <source>The light ray passes the body in a straight line and leaves at the bottom edge.</source>
         <translation>Le rayon lumineux passe à côté du corps en ligne droite et sort par le bord inférieur.</translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the left edge, bent by %1 degrees.</source>
-        <translation>Le rayon lumineux passe à côté du corps et sort par le bord gauche, dévié de %1°.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the left edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>Le rayon lumineux passe à côté du corps et sort par le bord gauche, dévié de %n°.</numerusform>
+            <numerusform>Le rayon lumineux passe à côté du corps et sort par le bord gauche, dévié de %n°.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the right edge, bent by %1 degrees.</source>
-        <translation>Le rayon lumineux passe à côté du corps et sort par le bord droit, dévié de %1°.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the right edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>Le rayon lumineux passe à côté du corps et sort par le bord droit, dévié de %n°.</numerusform>
+            <numerusform>Le rayon lumineux passe à côté du corps et sort par le bord droit, dévié de %n°.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the top edge, bent by %1 degrees.</source>
-        <translation>Le rayon lumineux passe à côté du corps et sort par le bord supérieur, dévié de %1°.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the top edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>Le rayon lumineux passe à côté du corps et sort par le bord supérieur, dévié de %n°.</numerusform>
+            <numerusform>Le rayon lumineux passe à côté du corps et sort par le bord supérieur, dévié de %n°.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the bottom edge, bent by %1 degrees.</source>
-        <translation>Le rayon lumineux passe à côté du corps et sort par le bord inférieur, dévié de %1°.</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the bottom edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>Le rayon lumineux passe à côté du corps et sort par le bord inférieur, dévié de %n°.</numerusform>
+            <numerusform>Le rayon lumineux passe à côté du corps et sort par le bord inférieur, dévié de %n°.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the left edge.</source>
@@ -512,11 +533,11 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>The body fills the blue disc; its Schwarzschild radius is %1 of its radius, drawn as %2.</source>
-        <translation>Le corps occupe le disque bleu ; son rayon de Schwarzschild, représenté par %2, vaut %1 fois son rayon.</translation>
+        <translation>Le corps occupe le disque bleu&#xa0;; son rayon de Schwarzschild, représenté par %2, vaut %1 fois son rayon.</translation>
     </message>
     <message>
         <source>The body fills the blue disc; its Schwarzschild radius is %1 times its radius, drawn as %2.</source>
-        <translation>Le corps occupe le disque bleu ; son rayon de Schwarzschild, représenté par %2, vaut %1 fois son rayon.</translation>
+        <translation>Le corps occupe le disque bleu&#xa0;; son rayon de Schwarzschild, représenté par %2, vaut %1 fois son rayon.</translation>
     </message>
     <message>
         <source>Beam start at %1.</source>
@@ -626,7 +647,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>&lt;h2&gt;The help could not be opened&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.&lt;/p&gt;&lt;p&gt;The simulation goes on normally; you can close this window.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;L’aide n’a pas pu être ouverte&lt;/h2&gt;&lt;p&gt;Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; n’a pas pu être lu : %2.&lt;/p&gt;&lt;p&gt;La simulation continue normalement ; vous pouvez fermer cette fenêtre.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;L’aide n’a pas pu être ouverte&lt;/h2&gt;&lt;p&gt;Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; n’a pas pu être lu&#xa0;: %2.&lt;/p&gt;&lt;p&gt;La simulation continue normalement&#xa0;; vous pouvez fermer cette fenêtre.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -198,9 +198,11 @@ and a light ray bending towards it. Without options it opens its window.</source
         <source>The change cannot be made: its arithmetic fails (%1).</source>
         <translation>この変更はできません。計算に失敗します（%1）。</translation>
     </message>
-    <message>
-        <source>The light ray stops after %1 segments: its arithmetic fails at pass %2 (%3).</source>
-        <translation>光線は%1区間で止まりました。%2回目の計算に失敗しました（%3）。</translation>
+    <message numerus="yes">
+        <source>The light ray stops after %n segments: its arithmetic fails at pass %1 (%2).</source>
+        <translation>
+            <numerusform>光線は%n区間で止まりました。%1回目の計算に失敗しました（%2）。</numerusform>
+        </translation>
     </message>
     <message>
         <source>The body cannot be computed: %1.</source>
@@ -450,13 +452,17 @@ and a light ray bending towards it. Without options it opens its window.</source
         <source>a yellow circle that lies beyond the picture</source>
         <translation>図の外にある黄色い円</translation>
     </message>
-    <message>
-        <source>The light ray falls into the body after %1 steps.</source>
-        <translation>光線は%1歩進んだところで天体に落ち込みます。</translation>
+    <message numerus="yes">
+        <source>The light ray falls into the body after %n steps.</source>
+        <translation>
+            <numerusform>光線は%n歩進んだところで天体に落ち込みます。</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray stops after %1 steps.</source>
-        <translation>光線は%1歩進んだところで止まります。</translation>
+    <message numerus="yes">
+        <source>The light ray stops after %n steps.</source>
+        <translation>
+            <numerusform>光線は%n歩進んだところで止まります。</numerusform>
+        </translation>
     </message>
     <message>
         <source>The light ray passes the body in a straight line and leaves at the left edge.</source>
@@ -474,21 +480,29 @@ and a light ray bending towards it. Without options it opens its window.</source
         <source>The light ray passes the body in a straight line and leaves at the bottom edge.</source>
         <translation>光線はまっすぐ天体のそばを通り過ぎ、下端から出ていきます。</translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the left edge, bent by %1 degrees.</source>
-        <translation>光線は天体のそばを通り過ぎ、%1度曲がって左端から出ていきます。</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the left edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>光線は天体のそばを通り過ぎ、%n度曲がって左端から出ていきます。</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the right edge, bent by %1 degrees.</source>
-        <translation>光線は天体のそばを通り過ぎ、%1度曲がって右端から出ていきます。</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the right edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>光線は天体のそばを通り過ぎ、%n度曲がって右端から出ていきます。</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the top edge, bent by %1 degrees.</source>
-        <translation>光線は天体のそばを通り過ぎ、%1度曲がって上端から出ていきます。</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the top edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>光線は天体のそばを通り過ぎ、%n度曲がって上端から出ていきます。</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The light ray passes the body and leaves at the bottom edge, bent by %1 degrees.</source>
-        <translation>光線は天体のそばを通り過ぎ、%1度曲がって下端から出ていきます。</translation>
+    <message numerus="yes">
+        <source>The light ray passes the body and leaves at the bottom edge, bent by %n degrees.</source>
+        <translation>
+            <numerusform>光線は天体のそばを通り過ぎ、%n度曲がって下端から出ていきます。</numerusform>
+        </translation>
     </message>
     <message>
         <source>The light ray swings round the body and leaves at the left edge.</source>

@@ -243,6 +243,20 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
     return result;
 }
 
+QString requestedLanguage(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--")) break;
+        for (const QLatin1String option :
+             {QLatin1String("--language"), QLatin1String("-language")}) {
+            if (argument == option) return arguments.value(i + 1);
+            if (argument.startsWith(option + QLatin1Char('=')))
+                return argument.mid(option.size() + 1);
+        }
+    }
+    return {};
+}
+
 QStringList argumentsOf(int argc, const char* const* argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

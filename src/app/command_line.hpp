@@ -46,6 +46,11 @@ enum class QtOptions { TakenOut, MayBePresent };
 CommandLine readCommandLine(const QStringList& arguments,
                             QtOptions qtOptions = QtOptions::TakenOut);
 
+// The language asked for with --language CODE or --language=CODE, read
+// before the whole command line so that its texts are in that language;
+// empty when none is asked for.
+QString requestedLanguage(const QStringList& arguments);
+
 // The program name for messages: the file name it was invoked by.
 QString programName(const QStringList& arguments);
 

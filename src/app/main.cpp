@@ -1,5 +1,6 @@
-// Korvath simulation: reads its command line, then opens the main window and
-// runs until it is closed.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Korvath simulation: reads its command line, then opens the main window (or
+// writes the values or the picture asked for) and runs until it is closed.
 #include <QApplication>
 
 #include "command_line.hpp"
@@ -9,42 +10,43 @@
 #include "screen_scale.hpp"
 
 int main(int argc, char* argv[]) {
-    using korvath::app::readCommandLine;
-    // --help, --version and a faulty command line are answered before the
-    // window system is opened, so they work without a display. A command line
-    // that also holds Qt's own options (-platform, -style, ...) is read again
-    // once QApplication has taken those out.
-    if (const auto early = readCommandLine(korvath::app::argumentsOf(argc, argv),
-                                           korvath::app::QtOptions::MayBePresent);
-        !early.openWindow) {
-        return korvath::app::finish(early);
-    } else if (early.batch != korvath::app::CommandLine::Batch::None) {
-        // Values and pictures are made by a window that is never shown: no
-        // display is needed.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    using namespace korvath;
+    const QStringList arguments = app::argumentsOf(argc, argv);
+    app::CommandLine early;
+    {
+        // --help, --version and a faulty command line are answered, in the
+        // user's language, before the window system is opened, so they work
+        // without a display. A command line that also holds Qt's own options
+        // (-platform, -style, ...) is read again once QApplication has taken
+        // those out.
+        QCoreApplication reader(argc, argv);
+        const auto language = ui::installLanguage(app::requestedLanguage(arguments));
+        if (!language.warning.isEmpty()) {
+            app::CommandLine warning;
+            warning.error = app::programName(arguments) + QStringLiteral(": ") + language.warning +
+                            QLatin1Char('\n');
+            app::finish(warning);
+        }
+        early = app::readCommandLine(arguments, app::QtOptions::MayBePresent);
+        if (!early.openWindow) return app::finish(early);
     }
+    // Values and pictures are made by a window that is never shown: no
+    // display is needed.
+    if (early.batch != app::CommandLine::Batch::None) qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    korvath::ui::refuseScaleBelowOne();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(korvath::buildinfo::kDisplayName));
-    QApplication::setApplicationVersion(QString::fromUtf8(korvath::buildinfo::kDisplayVersion));
-    QApplication::setOrganizationName(QString::fromUtf8(korvath::buildinfo::kOrganization));
-    QGuiApplication::setDesktopFileName(QString::fromUtf8(korvath::buildinfo::kDesktopId));
+    ui::refuseScaleBelowOne();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(buildinfo::kDisplayName));
+    QApplication::setApplicationVersion(QString::fromUtf8(buildinfo::kDisplayVersion));
+    QApplication::setOrganizationName(QString::fromUtf8(buildinfo::kOrganization));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(buildinfo::kDesktopId));
 
-    const auto commandLine = readCommandLine(QApplication::arguments());
-    if (!commandLine.openWindow) return korvath::app::finish(commandLine);
-    const auto language = korvath::ui::installLanguage(commandLine.language);
-    if (!language.warning.isEmpty()) {
-        korvath::app::CommandLine warning;
-        warning.error = korvath::app::programName(QApplication::arguments()) +
-                        QStringLiteral(": ") + language.warning + QLatin1Char('\n');
-        korvath::app::finish(warning);
-    }
+    ui::installLanguage(app::requestedLanguage(arguments));
+    const auto commandLine = app::readCommandLine(QApplication::arguments());
+    if (!commandLine.openWindow) return app::finish(commandLine);
+    if (commandLine.batch != app::CommandLine::Batch::None) return app::runBatch(commandLine);
 
-    if (commandLine.batch != korvath::app::CommandLine::Batch::None)
-        return korvath::app::runBatch(commandLine);
-
-    korvath::ui::MainWindow window;
+    ui::MainWindow window;
     window.show();
     return QApplication::exec();
 }

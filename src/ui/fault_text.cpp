@@ -79,10 +79,9 @@ QString faultText(const Fault& f) {
             return FaultText::tr("The change cannot be made: its arithmetic fails (%1).")
                 .arg(arithmetic);
         case Fault::Kind::RayArithmetic:
-            return FaultText::tr(
-                       "The light ray stops after %1 segments: its arithmetic fails at pass %2 "
-                       "(%3).")
-                .arg(f.segments)
+            return FaultText::tr("The light ray stops after %n segments: its arithmetic fails at "
+                                 "pass %1 (%2).",
+                                 nullptr, f.segments)
                 .arg(f.pass)
                 .arg(arithmetic);
     }

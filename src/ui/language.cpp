@@ -76,12 +76,13 @@ LanguageChoice installLanguage(const QString& requested) {
 
     QTranslator* program = nullptr;
     QTranslator* qt = nullptr;
+    // English has a file too: the singular and plural forms of counted texts.
+    program = new QTranslator(QCoreApplication::instance());
+    if (!program->load(QStringLiteral(":/i18n/korvath_%1.qm").arg(choice.language))) {
+        delete program;
+        program = nullptr;
+    }
     if (choice.language != QLatin1String("en")) {
-        program = new QTranslator(QCoreApplication::instance());
-        if (!program->load(QStringLiteral(":/i18n/korvath_%1.qm").arg(choice.language))) {
-            delete program;
-            program = nullptr;
-        }
         qt = new QTranslator(QCoreApplication::instance());
         if (!qt->load(QStringLiteral("qtbase_%1").arg(choice.language),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -89,6 +90,10 @@ LanguageChoice installLanguage(const QString& requested) {
             qt = nullptr;
         }
     }
+    QLocale::setDefault(requested.isEmpty() || choice.language.isEmpty() ||
+                                !choice.warning.isEmpty()
+                            ? QLocale::system()
+                            : QLocale(choice.language));
     replaceTranslator(programTranslator(), program);
     replaceTranslator(qtTranslator(), qt);
     installed() = choice.language;

@@ -26,7 +26,9 @@ struct LanguageChoice {
 
 // Installs the translations of `requested` (empty: the desktop's language)
 // into the application, replacing any installed before. An unknown request
-// gives a warning and English.
+// gives a warning and English. A language asked for by name also brings its
+// number format (German, French and Spanish write a decimal comma); without
+// a request numbers follow the desktop's locale.
 LanguageChoice installLanguage(const QString& requested = QString());
 
 // The language installed last ("en" before any).

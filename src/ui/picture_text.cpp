@@ -49,9 +49,9 @@ QString circleText(PictureDescription::Circle circle) {
 QString rayText(const RayDescription& ray) {
     using Outcome = RayDescription::Outcome;
     if (ray.outcome == Outcome::FallsIntoBody)
-        return PictureText::tr("The light ray falls into the body after %1 steps.").arg(ray.steps);
+        return PictureText::tr("The light ray falls into the body after %n steps.", nullptr, ray.steps);
     if (ray.outcome == Outcome::StopsInPicture)
-        return PictureText::tr("The light ray stops after %1 steps.").arg(ray.steps);
+        return PictureText::tr("The light ray stops after %n steps.", nullptr, ray.steps);
     static const char* const kStraight[] = {
         QT_TRANSLATE_NOOP(
             "PictureText",
@@ -66,18 +66,18 @@ QString rayText(const RayDescription& ray) {
             "PictureText",
             "The light ray passes the body in a straight line and leaves at the bottom edge.")};
     static const char* const kBent[] = {
-        QT_TRANSLATE_NOOP(
+        QT_TRANSLATE_N_NOOP(
             "PictureText",
-            "The light ray passes the body and leaves at the left edge, bent by %1 degrees."),
-        QT_TRANSLATE_NOOP(
+            "The light ray passes the body and leaves at the left edge, bent by %n degrees."),
+        QT_TRANSLATE_N_NOOP(
             "PictureText",
-            "The light ray passes the body and leaves at the right edge, bent by %1 degrees."),
-        QT_TRANSLATE_NOOP(
+            "The light ray passes the body and leaves at the right edge, bent by %n degrees."),
+        QT_TRANSLATE_N_NOOP(
             "PictureText",
-            "The light ray passes the body and leaves at the top edge, bent by %1 degrees."),
-        QT_TRANSLATE_NOOP(
+            "The light ray passes the body and leaves at the top edge, bent by %n degrees."),
+        QT_TRANSLATE_N_NOOP(
             "PictureText",
-            "The light ray passes the body and leaves at the bottom edge, bent by %1 degrees.")};
+            "The light ray passes the body and leaves at the bottom edge, bent by %n degrees.")};
     static const char* const kSwings[] = {
         QT_TRANSLATE_NOOP("PictureText",
                           "The light ray swings round the body and leaves at the left edge."),
@@ -91,7 +91,8 @@ QString rayText(const RayDescription& ray) {
     if (ray.swingsRound()) return translated(kSwings[edge]);
     const long degrees = std::lround(std::abs(ray.turningDegrees));
     if (degrees == 0) return translated(kStraight[edge]);
-    return translated(kBent[edge]).arg(degrees);
+    return QCoreApplication::translate("PictureText", kBent[edge], nullptr,
+                                       static_cast<int>(degrees));
 }
 
 }  // namespace
