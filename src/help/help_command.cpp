@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
@@ -13,7 +15,17 @@
 
 namespace korvath::help {
 
-HelpCommand::HelpCommand(QWidget* mainWindow) : mainWindow_(mainWindow) {
+QString installedDataDir() {
+#ifdef KORVATH_INSTALLED_DATA_DIR
+    return QFile::decodeName(KORVATH_INSTALLED_DATA_DIR);
+#else
+    return QString();
+#endif
+}
+
+HelpCommand::HelpCommand(QWidget* mainWindow)
+    : mainWindow_(mainWindow), folders_{QCoreApplication::applicationDirPath()} {
+    if (const QString installed = installedDataDir(); !installed.isEmpty()) folders_ << installed;
     qApp->installEventFilter(this);
 }
 
@@ -21,11 +33,38 @@ HelpCommand::~HelpCommand() {
     if (qApp) qApp->removeEventFilter(this);
 }
 
+void HelpCommand::setApplicationFolder(const QString& folder) {
+    if (folders_.isEmpty())
+        folders_.append(folder);
+    else
+        folders_.first() = folder;
+}
+
 void HelpCommand::run() {
     if (!splash_) splash_ = new HelpSplash(mainWindow_);
+    placeSplash();
 
-    // The screen size in twips, as single-precision values, rounded half to
-    // even to 32-bit integers; the window goes to (W / 2 - W / 4, H / 4).
+    closedDuringRun_ = false;
+    const QPointer<HelpCommand> alive(this);
+    splash_->exec();  // returns when the window has closed itself, or was closed
+    // The main window may have closed meanwhile (or been deleted, and this
+    // command with it): the program is ending, and no help opens after it.
+    if (!alive || closedDuringRun_ || !mainWindow_->isVisible()) return;
+
+    nameHelpFile();
+    // One press of F1 to the active window, now the main window again,
+    // without waiting for it to be handled.
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != mainWindow_) target = mainWindow_;
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+}
+
+// The screen size in twips, as single-precision values, rounded half to even
+// to 32-bit integers; the window goes to (W / 2 - W / 4, H / 4).
+void HelpCommand::placeSplash() {
     const QScreen* screen = mainWindow_->screen();
     const double perPixel = twipsPerPixel(screen->logicalDotsPerInchX());
     const QRect area = screen->geometry();
@@ -37,41 +76,59 @@ void HelpCommand::run() {
     splash_->setLeftTwips(static_cast<float>(left + area.left() * perPixel));
     const std::int32_t h = checked::toInt32(screenHeight);
     splash_->setTopTwips(static_cast<float>(h / 4 + area.top() * perPixel));
-    splash_->exec();  // returns when the window has unloaded itself, or was closed
-
-    // Joined as they are: a folder at the root gives two separators in a row.
-    const QString folder =
-        applicationFolder_.isNull() ? QCoreApplication::applicationDirPath() : applicationFolder_;
-    helpFile_ = folder + QDir::separator() + kHelpFileName;
-
-    // One press of F1 to the active window, now the main window again,
-    // without waiting for it to be handled.
-    QWidget* target = QApplication::focusWidget();
-    if (!target || target->window() != mainWindow_) target = mainWindow_;
-    QCoreApplication::postEvent(target,
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
-    QCoreApplication::postEvent(target,
-                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
 }
 
-// F1 pressed in the main window opens the help file, once it is named.
+// Only folders that exist are looked in: a program folder whose name could
+// not be read as text comes back empty, and a folder that is gone holds
+// nothing; neither may turn into a name at the root of the file system.
+void HelpCommand::nameHelpFile() {
+    QStringList existing;
+    folderUnnamed_ = false;
+    missingFolders_.clear();
+    for (const QString& folder : std::as_const(folders_)) {
+        if (folder.isEmpty())
+            folderUnnamed_ = true;
+        else if (QFileInfo(folder).isDir())
+            existing << folder;
+        else
+            missingFolders_ << folder;
+    }
+    helpFile_.clear();
+    for (const QString& folder : std::as_const(existing)) {
+        const QString candidate = QDir(folder).filePath(QString::fromLatin1(kHelpFileName));
+        if (QFileInfo(candidate).isFile()) {
+            helpFile_ = candidate;
+            break;
+        }
+    }
+    if (helpFile_.isEmpty() && !existing.isEmpty())
+        helpFile_ = QDir(existing.first()).filePath(QString::fromLatin1(kHelpFileName));
+    named_ = true;
+}
+
+// F1 pressed in the main window opens the help file, once a Help command has
+// named it, and only while the main window is open.
 bool HelpCommand::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_F1 || key->isAutoRepeat()) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != mainWindow_) return false;
-    if (helpFile_.isEmpty()) return false;
+    if (!named_ || !mainWindow_->isVisible()) return false;
     openHelpFile();
     return true;
 }
 
 void HelpCommand::openHelpFile() {
     if (!viewer_) viewer_ = new HelpViewer(mainWindow_);
-    viewer_->showFile(helpFile_);
+    if (helpFile_.isEmpty())
+        viewer_->showFolderUnknown(folderUnnamed_, missingFolders_);
+    else
+        viewer_->showFile(helpFile_);
 }
 
 void HelpCommand::closeWindows() {
+    closedDuringRun_ = true;
     if (viewer_) viewer_->close();
     if (splash_ && splash_->isVisible()) splash_->done(QDialog::Rejected);
 }

@@ -5,13 +5,16 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include "help_splash.hpp"
 #include "help_viewer.hpp"
 
 namespace korvath::help {
 
-inline constexpr const char* kHelpFileName = "vesker.hlp";
+// The folder an installed program keeps its data in, as the build configured
+// it (the compile definition KORVATH_INSTALLED_DATA_DIR); empty when not set.
+QString installedDataDir();
 
 class HelpCommand final : public QObject {
     Q_OBJECT
@@ -20,14 +23,25 @@ class HelpCommand final : public QObject {
     ~HelpCommand() override;
 
     // Shows "HELP" for two ticks of its timer, names the help file and posts
-    // one F1 key press to the main window.
+    // one F1 key press to the main window. When the main window closes while
+    // "HELP" shows, the program is ending: nothing is named or opened.
     void run();
 
-    // The help-file setting: empty until the first Help command.
+    // The help-file setting: empty until the first Help command, and when no
+    // folder to look in exists.
     QString helpFile() const { return helpFile_; }
-    // The folder the Help command names the help file in: the program's own
-    // folder unless set otherwise.
-    void setApplicationFolder(const QString& folder) { applicationFolder_ = folder; }
+
+    // The folders the help file is looked for in, in order: the first that
+    // holds it as a regular file gives the help-file setting; when none does,
+    // the first folder that exists gives it (and the viewer reports the file
+    // missing). By default the program's own folder (where a build puts the
+    // file), then installedDataDir() when the build names one. An empty name
+    // stands for a program folder that could not be named; it is skipped.
+    void setHelpFolders(const QStringList& folders) { folders_ = folders; }
+    QStringList helpFolders() const { return folders_; }
+    // Replaces the first of the folders (the program's own by default).
+    void setApplicationFolder(const QString& folder);
+
     HelpSplash* splash() const { return splash_; }
     HelpViewer* viewer() const { return viewer_; }
     // Closes the viewer and the splash window, with the main window.
@@ -37,13 +51,19 @@ class HelpCommand final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void placeSplash();
+    void nameHelpFile();
     void openHelpFile();
 
     QWidget* mainWindow_;
     QPointer<HelpSplash> splash_;
     QPointer<HelpViewer> viewer_;
+    QStringList folders_;
     QString helpFile_;
-    QString applicationFolder_;
+    bool folderUnnamed_ = false;  // an empty folder name was among the folders
+    QStringList missingFolders_;  // folders looked in that do not exist
+    bool named_ = false;          // a Help command has run to its end
+    bool closedDuringRun_ = false;
 };
 
 }  // namespace korvath::help

@@ -16,7 +16,7 @@ constexpr std::int16_t kTicksShown = 2;
 
 HelpSplash::HelpSplash(QWidget* parent) : QDialog(parent), timer_(new QTimer(this)) {
     setObjectName("helpSplash");
-    setWindowTitle("HELP");
+    setWindowTitle(tr("HELP"));
     setSizeGripEnabled(false);
     const double dpi = logicalDpiX();
     resize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
@@ -26,19 +26,19 @@ HelpSplash::HelpSplash(QWidget* parent) : QDialog(parent), timer_(new QTimer(thi
 }
 
 void HelpSplash::setLeftTwips(float left) {
-    if (!loaded_) load();
+    if (!started_) start();
     move(twipsToPixels(left, logicalDpiX()), y());
 }
 
 void HelpSplash::setTopTwips(float top) {
-    if (!loaded_) load();
+    if (!started_) start();
     move(x(), twipsToPixels(top, logicalDpiX()));
 }
 
-// Load: the tick count starts again and the timer runs from here, so the
-// window closes about 200 ms after it was placed.
-void HelpSplash::load() {
-    loaded_ = true;
+// The tick count starts again and the timer runs from here, so the window
+// closes on the second tick, about 200 ms after it was placed.
+void HelpSplash::start() {
+    started_ = true;
     tickCount_ = 0;
     timer_->start();
 }
@@ -48,10 +48,11 @@ void HelpSplash::tick() {
     if (tickCount_ == kTicksShown) done(Accepted);
 }
 
-// Unload, whatever caused it (the second tick or the close box): the timer stops.
+// Whatever closes the window (the second tick, its close box, the main window
+// closing), the timer stops.
 void HelpSplash::done(int result) {
     timer_->stop();
-    loaded_ = false;
+    started_ = false;
     QDialog::done(result);
 }
 

@@ -16,24 +16,25 @@ class HelpSplash final : public QDialog {
     explicit HelpSplash(QWidget* parent);
 
     // Places the window on the screen, in twips (single precision, as the
-    // screen size is read); placing an unloaded window loads it.
+    // screen size is read). Placing a window that is not counting ticks starts
+    // its count from 0 and its timer.
     void setLeftTwips(float left);
     void setTopTwips(float top);
 
-    bool isLoaded() const { return loaded_; }
+    bool isStarted() const { return started_; }
     std::int16_t tickCount() const { return tickCount_; }
     QTimer* timer() const { return timer_; }
 
-    // Unloads the window (the modal showing then returns).
+    // Closes the window and stops its timer (the modal showing then returns).
     void done(int result) override;
 
   private:
-    void load();
+    void start();
     void tick();
 
     QTimer* timer_;
     std::int16_t tickCount_ = 0;
-    bool loaded_ = false;
+    bool started_ = false;
 };
 
 }  // namespace korvath::help

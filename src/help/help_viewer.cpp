@@ -1,12 +1,135 @@
 #include "help_viewer.hpp"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStringDecoder>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
 
 namespace korvath::help {
+
+namespace {
+
+constexpr QSize kPreferredSize(640, 560);
+
+using Problem = HelpViewer::Problem;
+
+// The help file's bytes, or why there are none.
+struct HelpFileBytes {
+    Problem problem = Problem::None;
+    QByteArray data;
+    QString reason;   // Unreadable: the system's words; NotAFile: what it is
+    qint64 size = 0;  // TooLarge: the size found
+};
+
+HelpFileBytes refused(Problem problem, const QString& reason = QString(), qint64 size = 0) {
+    return {problem, QByteArray(), reason, size};
+}
+
+// Reads at most one byte more than the limit from an open regular file.
+HelpFileBytes readOpened(QFile& file, qint64 statedSize) {
+    HelpFileBytes bytes;
+    bytes.data = file.read(kMaxHelpFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(Problem::Unreadable, file.errorString());
+    if (bytes.data.size() > kMaxHelpFileBytes)
+        return refused(Problem::TooLarge, QString(),
+                       std::max<qint64>(statedSize, bytes.data.size()));
+    if (bytes.data.isEmpty()) return refused(Problem::Empty);
+    return bytes;
+}
+
+#ifdef Q_OS_UNIX
+QString kindOfFile(mode_t mode) {
+    if (S_ISFIFO(mode)) return HelpViewer::tr("a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return HelpViewer::tr("a device");
+    if (S_ISDIR(mode)) return HelpViewer::tr("a folder");
+    if (S_ISSOCK(mode)) return HelpViewer::tr("a socket");
+    return HelpViewer::tr("a special file");
+}
+
+HelpFileBytes checkStat(const struct stat& st) {
+    if (!S_ISREG(st.st_mode)) return refused(Problem::NotAFile, kindOfFile(st.st_mode));
+    if (st.st_size == 0) return refused(Problem::Empty);
+    if (st.st_size > kMaxHelpFileBytes) return refused(Problem::TooLarge, QString(), st.st_size);
+    return {};
+}
+
+// Only a regular file is ever opened, and without waiting: a pipe or a device is
+// recognised from its status and left alone. The file opened is checked again,
+// in case the name was given to something else in between.
+HelpFileBytes readHelpFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return refused(Problem::Unreadable, qt_error_string(errno));
+    if (HelpFileBytes checked = checkStat(st); checked.problem != Problem::None) return checked;
+
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return refused(Problem::Unreadable, qt_error_string(errno));
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return refused(Problem::Unreadable, qt_error_string(error));
+    }
+    if (HelpFileBytes checked = checkStat(st); checked.problem != Problem::None) {
+        ::close(fd);
+        return checked;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return refused(Problem::Unreadable, file.errorString());
+    }
+    return readOpened(file, st.st_size);
+}
+#else
+HelpFileBytes readHelpFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return refused(Problem::Unreadable, HelpViewer::tr("it does not exist"));
+    if (!info.isFile())
+        return refused(Problem::NotAFile, info.isDir() ? HelpViewer::tr("a folder")
+                                                       : HelpViewer::tr("a special file"));
+    if (info.size() == 0) return refused(Problem::Empty);
+    if (info.size() > kMaxHelpFileBytes) return refused(Problem::TooLarge, QString(), info.size());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return refused(Problem::Unreadable, file.errorString());
+    return readOpened(file, info.size());
+}
+#endif
+
+// The text of the page in the encoding its <meta> names, UTF-8 unless it names one.
+QString decodeHtml(const QByteArray& data) {
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(data);
+    if (!decoder.isValid()) decoder = QStringDecoder(QStringDecoder::Utf8);
+    return decoder.decode(data);
+}
+
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(path).toHtmlEscaped();
+}
+
+}  // namespace
 
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
@@ -17,29 +140,155 @@ HelpViewer::HelpViewer(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
-    resize(640, 560);
+    resize(kPreferredSize);
 }
 
+// The file is read again each time: it may have changed.
 void HelpViewer::showFile(const QString& path) {
-    QFile file(path);
-    failed_ = !file.open(QIODevice::ReadOnly);
-    if (failed_) {
-        browser_->clear();
-        browser_->setHtml(tr("<h2>The help could not be opened</h2>"
-                             "<p>The help file <b>%1</b> could not be read: %2.</p>"
-                             "<p>The simulation goes on normally; you can close this window.</p>")
-                              .arg(path.toHtmlEscaped(), file.errorString().toHtmlEscaped()));
-    } else {
-        file.close();
-        // Same file again: reload it anyway, it may have changed.
-        browser_->setSource(QUrl(), QTextDocument::HtmlResource);
-        browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+    const HelpFileBytes bytes = readHelpFile(path);
+    problem_ = bytes.problem;
+    const QString file = shownPath(path);
+    const QLocale locale;
+    switch (problem_) {
+        case Problem::None: {
+            const QFileInfo info(path);
+            browser_->setSearchPaths({info.absolutePath()});
+            browser_->document()->setBaseUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+            setPage(decodeHtml(bytes.data));
+            break;
+        }
+        case Problem::Unreadable:
+            showReport(tr("The help could not be opened"),
+                       tr("The help file <b>%1</b> could not be read: %2.")
+                           .arg(file, bytes.reason.toHtmlEscaped()));
+            break;
+        case Problem::NotAFile:
+            showReport(tr("The help could not be opened"),
+                       tr("The help file <b>%1</b> is %2, not a regular file, so it is not read.")
+                           .arg(file, bytes.reason.toHtmlEscaped()));
+            break;
+        case Problem::Empty:
+            showReport(tr("The help could not be opened"),
+                       tr("The help file <b>%1</b> is empty.").arg(file));
+            break;
+        case Problem::TooLarge:
+            showReport(tr("The help could not be opened"),
+                       tr("The help file <b>%1</b> is %2 long; a help file may be at most %3.")
+                           .arg(file, locale.formattedDataSize(bytes.size),
+                                locale.formattedDataSize(kMaxHelpFileBytes)));
+            break;
+        case Problem::FolderUnknown:  // not a result of reading
+            break;
     }
+    present();
+}
+
+void HelpViewer::showFolderUnknown(bool programFolderUnnamed, const QStringList& missingFolders) {
+    problem_ = Problem::FolderUnknown;
+    QStringList reasons;
+    if (programFolderUnnamed)
+        reasons << tr(
+            "The program could not tell which folder it was started from (the "
+            "folder's name may not be valid text in the system's language settings).");
+    if (!missingFolders.isEmpty()) {
+        QStringList folders;
+        for (const QString& folder : missingFolders)
+            folders << QStringLiteral("<b>%1</b>").arg(shownPath(folder));
+        reasons << tr("These folders do not exist: %1.").arg(folders.join(QStringLiteral(", ")));
+    }
+    reasons << tr("So the help file <b>%1</b> could not be looked for.")
+                   .arg(QString::fromLatin1(kHelpFileName));
+    showReport(tr("The help could not be found"), reasons.join(QLatin1Char(' ')));
+    present();
+}
+
+void HelpViewer::showReport(const QString& title, const QString& reason) {
+    browser_->setSearchPaths({});
+    browser_->document()->setBaseUrl(QUrl());
+    setPage(
+        QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p>")
+            .arg(title, reason, tr("The simulation goes on normally; you can close this window.")));
+}
+
+// The page has no colours of its own: its text and background are the
+// browser's palette. Its links take the application's link colour when the
+// page is read; they follow this window's palette from then on.
+void HelpViewer::setPage(const QString& html) {
+    linkColour_ = QGuiApplication::palette().color(QPalette::Link);
+    browser_->setHtml(html);
+    recolourLinks();
+}
+
+void HelpViewer::recolourLinks() {
+    const QColor colour = palette().color(QPalette::Link);
+    if (colour == linkColour_) return;
+    QTextDocument* document = browser_->document();
+    std::vector<std::pair<int, int>> links;  // position, length
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (format.isAnchor() && !format.anchorHref().isEmpty() &&
+                format.foreground().color() == linkColour_)
+                links.emplace_back(fragment.position(), fragment.length());
+        }
+    }
+    QTextCharFormat recoloured;
+    recoloured.setForeground(colour);
+    QTextCursor cursor(document);
+    for (const auto& [position, length] : links) {
+        cursor.setPosition(position);
+        cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(recoloured);
+    }
+    linkColour_ = colour;
+}
+
+void HelpViewer::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) recolourLinks();
+}
+
+void HelpViewer::present() {
     browser_->verticalScrollBar()->setValue(0);
     browser_->moveCursor(QTextCursor::Start);
+    if (!isVisible()) fitToScreen();
     show();
     raise();
     activateWindow();
+}
+
+// Opens within the available area of the main window's screen: 640 x 560, or
+// less on a smaller screen; centred on the main window the first time, where
+// it was afterwards, and moved inside the area wherever it would cross its edge.
+void HelpViewer::fitToScreen() {
+    QWidget* mainWindow = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* screen = mainWindow ? mainWindow->screen() : this->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+
+    // The frame: this window's own once it has been shown, else the main window's.
+    QMargins frame;
+    if (placed_ && windowHandle())
+        frame = windowHandle()->frameMargins();
+    else if (mainWindow && mainWindow->windowHandle())
+        frame = mainWindow->windowHandle()->frameMargins();
+
+    const QSize room = area.size().shrunkBy(frame).expandedTo(QSize(1, 1));
+    const QSize client = (placed_ ? size() : kPreferredSize).boundedTo(room);
+    resize(client);
+
+    QRect outer(QPoint(0, 0), client.grownBy(frame));
+    if (placed_)
+        outer.moveTopLeft(pos());
+    else
+        outer.moveCenter(mainWindow ? mainWindow->frameGeometry().center() : area.center());
+    outer.moveLeft(
+        std::max(area.left(), std::min(outer.left(), area.x() + area.width() - outer.width())));
+    outer.moveTop(
+        std::max(area.top(), std::min(outer.top(), area.y() + area.height() - outer.height())));
+    move(outer.topLeft());
+    placed_ = true;
 }
 
 }  // namespace korvath::help

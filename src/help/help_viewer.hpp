@@ -1,29 +1,67 @@
 // The program's help viewer: a window that shows the help file, opened at its
-// beginning. A file that cannot be read is reported in the window itself.
+// beginning. The viewer reads the file itself, and only a regular file of a
+// sensible size: a file that is missing, unreadable, empty, too large or not a
+// regular file at all (a pipe, a device, a folder) is reported in the window,
+// and nothing waits on it.
 #pragma once
 
+#include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QTextBrowser;
 
 namespace korvath::help {
 
+inline constexpr const char* kHelpFileName = "vesker.hlp";
+
+// The largest help file the viewer shows. The help is about 17 KB; laying out
+// a page of the largest size takes about 0.2 s, so the window never stalls long.
+inline constexpr qint64 kMaxHelpFileBytes = 1024 * 1024;
+
 class HelpViewer final : public QWidget {
     Q_OBJECT
   public:
+    // What kept the last file from being shown.
+    enum class Problem {
+        None,
+        FolderUnknown,  // there was no folder to look in
+        Unreadable,     // missing, or the system refused to open or read it
+        NotAFile,       // a pipe, a device, a socket or a folder
+        Empty,
+        TooLarge,
+    };
+
     explicit HelpViewer(QWidget* parent);
 
-    // Shows the file (HTML) and brings the window to the front.
+    // Shows the file (HTML) and brings the window to the front. Links relative
+    // to the file (other pages, pictures) are looked up next to it.
     void showFile(const QString& path);
+    // Reports that the help file could not be looked for: there was no folder
+    // to look in, because the program could not name its own folder, or the
+    // folders named do not exist.
+    void showFolderUnknown(bool programFolderUnnamed, const QStringList& missingFolders);
 
     QTextBrowser* browser() const { return browser_; }
-    // True when the last file shown could not be read.
-    bool failed() const { return failed_; }
+    Problem problem() const { return problem_; }
+    // True when the last file shown could not be shown.
+    bool failed() const { return problem_ != Problem::None; }
+
+  protected:
+    void changeEvent(QEvent* event) override;
 
   private:
+    void setPage(const QString& html);
+    void recolourLinks();
+    void showReport(const QString& title, const QString& reason);
+    void present();
+    void fitToScreen();
+
     QTextBrowser* browser_;
-    bool failed_ = false;
+    Problem problem_ = Problem::None;
+    QColor linkColour_;  // the colour the page's links have now
+    bool placed_ = false;
 };
 
 }  // namespace korvath::help
