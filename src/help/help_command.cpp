@@ -11,21 +11,32 @@
 #include "checked.hpp"
 #include "help_splash.hpp"
 #include "help_viewer.hpp"
+#include "korvath_build_info.hpp"
 #include "units.hpp"
 
 namespace korvath::help {
 
 QString installedDataDir() {
-#ifdef KORVATH_INSTALLED_DATA_DIR
-    return QFile::decodeName(KORVATH_INSTALLED_DATA_DIR);
-#else
-    return QString();
-#endif
+    return QFile::decodeName(buildinfo::kInstalledDataDir);
+}
+
+QString helpFileName(const QString& language) {
+    if (language.isEmpty() || language == QLatin1String("en"))
+        return QString::fromLatin1(kHelpFileName);
+    return QStringLiteral("vesker_%1.hlp").arg(language);
 }
 
 HelpCommand::HelpCommand(QWidget* mainWindow)
     : mainWindow_(mainWindow), folders_{QCoreApplication::applicationDirPath()} {
-    if (const QString installed = installedDataDir(); !installed.isEmpty()) folders_ << installed;
+    // Next to the program (the build tree), in the data folder beside the
+    // program's own folder (an installation moved elsewhere), and where the
+    // installation put it.
+    if (const QString programFolder = folders_.first(); !programFolder.isEmpty())
+        folders_ << QDir::cleanPath(programFolder + QLatin1Char('/') +
+                                    QString::fromUtf8(buildinfo::kDataDirFromProgramDir));
+    if (const QString installed = installedDataDir();
+        !installed.isEmpty() && !folders_.contains(installed))
+        folders_ << installed;
     qApp->installEventFilter(this);
 }
 
@@ -94,12 +105,18 @@ void HelpCommand::nameHelpFile() {
             missingFolders_ << folder;
     }
     helpFile_.clear();
-    for (const QString& folder : std::as_const(existing)) {
-        const QString candidate = QDir(folder).filePath(QString::fromLatin1(kHelpFileName));
-        if (QFileInfo(candidate).isFile()) {
-            helpFile_ = candidate;
-            break;
+    // The help in the window's language, else the English one.
+    QStringList names{helpFileName(language_)};
+    if (names.first() != QLatin1String(kHelpFileName)) names << QString::fromLatin1(kHelpFileName);
+    for (const QString& name : std::as_const(names)) {
+        for (const QString& folder : std::as_const(existing)) {
+            const QString candidate = QDir(folder).filePath(name);
+            if (QFileInfo(candidate).isFile()) {
+                helpFile_ = candidate;
+                break;
+            }
         }
+        if (!helpFile_.isEmpty()) break;
     }
     if (helpFile_.isEmpty() && !existing.isEmpty())
         helpFile_ = QDir(existing.first()).filePath(QString::fromLatin1(kHelpFileName));

@@ -12,9 +12,11 @@
 
 namespace korvath::help {
 
-// The folder an installed program keeps its data in, as the build configured
-// it (the compile definition KORVATH_INSTALLED_DATA_DIR); empty when not set.
+// The folder an installed program keeps its data in, as the build configured it.
 QString installedDataDir();
+
+// The help file of a language: "vesker.hlp" in English, "vesker_de.hlp" in German.
+QString helpFileName(const QString& language);
 
 class HelpCommand final : public QObject {
     Q_OBJECT
@@ -35,12 +37,16 @@ class HelpCommand final : public QObject {
     // holds it as a regular file gives the help-file setting; when none does,
     // the first folder that exists gives it (and the viewer reports the file
     // missing). By default the program's own folder (where a build puts the
-    // file), then installedDataDir() when the build names one. An empty name
-    // stands for a program folder that could not be named; it is skipped.
+    // file), the data folder beside it (an installation moved elsewhere), then
+    // installedDataDir(). An empty name stands for a program folder that could
+    // not be named; it is skipped. In each, the help in the window's language
+    // comes before the English one.
     void setHelpFolders(const QStringList& folders) { folders_ = folders; }
     QStringList helpFolders() const { return folders_; }
     // Replaces the first of the folders (the program's own by default).
     void setApplicationFolder(const QString& folder);
+    // The window's language ("en", "de", ...), which chooses the help file.
+    void setLanguage(const QString& language) { language_ = language; }
 
     HelpSplash* splash() const { return splash_; }
     HelpViewer* viewer() const { return viewer_; }
@@ -56,6 +62,7 @@ class HelpCommand final : public QObject {
     void openHelpFile();
 
     QWidget* mainWindow_;
+    QString language_;
     QPointer<HelpSplash> splash_;
     QPointer<HelpViewer> viewer_;
     QStringList folders_;

@@ -12,6 +12,7 @@
 
 #include "button_keys.hpp"
 #include "help_command.hpp"
+#include "language.hpp"
 #include "parameter_bar.hpp"
 #include "picture_text.hpp"
 #include "scene_picture.hpp"
@@ -203,6 +204,7 @@ void MainWindow::bindValues() {
 void MainWindow::buildMenu() {
     menuBar()->setFont(windowFont());
     helpCommand_ = std::make_unique<help::HelpCommand>(this);
+    helpCommand_->setLanguage(currentLanguage());
     exitAction_ = menuBar()->addAction(QCoreApplication::translate("MainWindow", "E&xit"));
     exitAction_->setObjectName("exitAction");
     helpAction_ = menuBar()->addAction(QCoreApplication::translate("MainWindow", "&Help"));

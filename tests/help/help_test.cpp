@@ -301,9 +301,13 @@ using HelpFolders = HelpTest;
 
 TEST_F(HelpFolders, TheFirstFolderHoldingTheFileNamesItElseTheFirstFolderThatExists) {
     const HelpCommand fresh(nullptr);
-    QStringList defaults{QCoreApplication::applicationDirPath()};
-    if (!help::installedDataDir().isEmpty()) defaults << help::installedDataDir();
+    // The program's folder, the data folder beside it, the installed one.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QStringList defaults{programFolder,
+                               QDir::cleanPath(programFolder + "/../share/korvath"),
+                               help::installedDataDir()};
     EXPECT_EQ(fresh.helpFolders(), defaults);
+    EXPECT_FALSE(help::installedDataDir().isEmpty());
 
     HelpFolder build(false), installed;
     const QString gone = build.dir.filePath("gone");

@@ -10,7 +10,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTextBrowser>
+#include <map>
 
+#include "help_command.hpp"
+#include "help_viewer.hpp"
 #include "window_rig.hpp"
 
 namespace korvath {
@@ -81,6 +85,25 @@ TEST_P(InLanguage, AFaultIsWordedInTheLanguage) {
     const QString message = rig.window->faultNotice().lastMessage();
     EXPECT_NE(message, "The body cannot be computed: its radius is 0 m.");
     EXPECT_TRUE(message.contains("0")) << message.toStdString();
+}
+
+TEST_P(InLanguage, TheHelpOpensInTheLanguage) {
+    static const std::map<std::string, QString> kWord{{"de", "Schwarzschild-Radius"},
+                                                      {"fr", "rayon de Schwarzschild"},
+                                                      {"es", "radio de Schwarzschild"},
+                                                      {"ja", "シュワルツシルト半径"}};
+    WindowRig rig;
+    help::HelpCommand& command = rig.window->helpCommand();
+    command.setHelpFolders({QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources")});
+    command.run();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return command.viewer() && command.viewer()->isVisible(); }, 5000));
+    EXPECT_TRUE(command.helpFile().endsWith(QStringLiteral("vesker_%1.hlp").arg(GetParam())))
+        << command.helpFile().toStdString();
+    const QString text = command.viewer()->browser()->toPlainText();
+    EXPECT_TRUE(text.contains(kWord.at(GetParam()))) << text.left(300).toStdString();
+    EXPECT_NE(command.viewer()->windowTitle(), "Korvath simulation Help");
+    command.viewer()->close();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, InLanguage, ::testing::Values("de", "fr", "es", "ja"));
