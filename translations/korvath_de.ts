@@ -641,14 +641,81 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     </message>
 </context>
 <context>
+    <name>korvath::help::HelpSplash</name>
+    <message>
+        <source>HELP</source>
+        <translation>HILFE</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpViewer</name>
     <message>
         <source>Korvath simulation Help</source>
         <translation>Korvath-Simulation – Hilfe</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;The help could not be opened&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.&lt;/p&gt;&lt;p&gt;The simulation goes on normally; you can close this window.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Die Hilfe konnte nicht geöffnet werden&lt;/h2&gt;&lt;p&gt;Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; konnte nicht gelesen werden: %2.&lt;/p&gt;&lt;p&gt;Die Simulation läuft normal weiter; Sie können dieses Fenster schließen.&lt;/p&gt;</translation>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>eine Spezialdatei</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>sie existiert nicht</translation>
+    </message>
+    <message>
+        <source>The help could not be opened</source>
+        <translation>Die Hilfe konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.</source>
+        <translation>Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is %2, not a regular file, so it is not read.</source>
+        <translation>Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; ist %2, keine gewöhnliche Datei; sie wird daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is empty.</source>
+        <translation>Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; ist leer.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is %2 long; a help file may be at most %3.</source>
+        <translation>Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; ist %2 groß; eine Hilfedatei darf höchstens %3 groß sein.</translation>
+    </message>
+    <message>
+        <source>The program could not tell which folder it was started from (the folder&apos;s name may not be valid text in the system&apos;s language settings).</source>
+        <translation>Das Programm konnte nicht feststellen, aus welchem Ordner es gestartet wurde (der Name des Ordners ist in den Spracheinstellungen des Systems womöglich kein gültiger Text).</translation>
+    </message>
+    <message>
+        <source>These folders do not exist: %1.</source>
+        <translation>Diese Ordner existieren nicht: %1.</translation>
+    </message>
+    <message>
+        <source>So the help file &lt;b&gt;%1&lt;/b&gt; could not be looked for.</source>
+        <translation>Daher konnte nach der Hilfedatei &lt;b&gt;%1&lt;/b&gt; nicht gesucht werden.</translation>
+    </message>
+    <message>
+        <source>The help could not be found</source>
+        <translation>Die Hilfe wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The simulation goes on normally; you can close this window.</source>
+        <translation>Die Simulation läuft normal weiter; Sie können dieses Fenster schließen.</translation>
     </message>
 </context>
 <context>

@@ -640,14 +640,81 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
     </message>
 </context>
 <context>
+    <name>korvath::help::HelpSplash</name>
+    <message>
+        <source>HELP</source>
+        <translation>AYUDA</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpViewer</name>
     <message>
         <source>Korvath simulation Help</source>
         <translation>Simulación Korvath – Ayuda</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;The help could not be opened&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.&lt;/p&gt;&lt;p&gt;The simulation goes on normally; you can close this window.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;No se pudo abrir la ayuda&lt;/h2&gt;&lt;p&gt;No se pudo leer el archivo de ayuda &lt;b&gt;%1&lt;/b&gt;: %2.&lt;/p&gt;&lt;p&gt;La simulación sigue con normalidad; puedes cerrar esta ventana.&lt;/p&gt;</translation>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>un archivo especial</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>The help could not be opened</source>
+        <translation>No se pudo abrir la ayuda</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.</source>
+        <translation>No se pudo leer el archivo de ayuda &lt;b&gt;%1&lt;/b&gt;: %2.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is %2, not a regular file, so it is not read.</source>
+        <translation>El archivo de ayuda &lt;b&gt;%1&lt;/b&gt; es %2, no un archivo normal, así que no se lee.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is empty.</source>
+        <translation>El archivo de ayuda &lt;b&gt;%1&lt;/b&gt; está vacío.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is %2 long; a help file may be at most %3.</source>
+        <translation>El archivo de ayuda &lt;b&gt;%1&lt;/b&gt; ocupa %2; un archivo de ayuda puede ocupar como máximo %3.</translation>
+    </message>
+    <message>
+        <source>The program could not tell which folder it was started from (the folder&apos;s name may not be valid text in the system&apos;s language settings).</source>
+        <translation>El programa no pudo saber desde qué carpeta se inició (quizá el nombre de la carpeta no es un texto válido en la configuración de idioma del sistema).</translation>
+    </message>
+    <message>
+        <source>These folders do not exist: %1.</source>
+        <translation>Estas carpetas no existen: %1.</translation>
+    </message>
+    <message>
+        <source>So the help file &lt;b&gt;%1&lt;/b&gt; could not be looked for.</source>
+        <translation>Por eso no se pudo buscar el archivo de ayuda &lt;b&gt;%1&lt;/b&gt;.</translation>
+    </message>
+    <message>
+        <source>The help could not be found</source>
+        <translation>No se encontró la ayuda</translation>
+    </message>
+    <message>
+        <source>The simulation goes on normally; you can close this window.</source>
+        <translation>La simulación sigue con normalidad; puedes cerrar esta ventana.</translation>
     </message>
 </context>
 <context>

@@ -640,14 +640,81 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
 </context>
 <context>
+    <name>korvath::help::HelpSplash</name>
+    <message>
+        <source>HELP</source>
+        <translation>AIDE</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpViewer</name>
     <message>
         <source>Korvath simulation Help</source>
         <translation>Simulation Korvath – Aide</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;The help could not be opened&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.&lt;/p&gt;&lt;p&gt;The simulation goes on normally; you can close this window.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;L’aide n’a pas pu être ouverte&lt;/h2&gt;&lt;p&gt;Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; n’a pas pu être lu&#xa0;: %2.&lt;/p&gt;&lt;p&gt;La simulation continue normalement&#xa0;; vous pouvez fermer cette fenêtre.&lt;/p&gt;</translation>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>un fichier spécial</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>il n’existe pas</translation>
+    </message>
+    <message>
+        <source>The help could not be opened</source>
+        <translation>L’aide n’a pas pu être ouverte</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.</source>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; n’a pas pu être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is %2, not a regular file, so it is not read.</source>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; est %2 et non un fichier ordinaire ; il n’est donc pas lu.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is empty.</source>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; est vide.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is %2 long; a help file may be at most %3.</source>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; fait %2 ; un fichier d’aide ne peut dépasser %3.</translation>
+    </message>
+    <message>
+        <source>The program could not tell which folder it was started from (the folder&apos;s name may not be valid text in the system&apos;s language settings).</source>
+        <translation>Le programme n’a pas pu déterminer depuis quel dossier il a été lancé (le nom du dossier n’est peut-être pas un texte valide dans les réglages de langue du système).</translation>
+    </message>
+    <message>
+        <source>These folders do not exist: %1.</source>
+        <translation>Ces dossiers n’existent pas : %1.</translation>
+    </message>
+    <message>
+        <source>So the help file &lt;b&gt;%1&lt;/b&gt; could not be looked for.</source>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; n’a donc pas pu être recherché.</translation>
+    </message>
+    <message>
+        <source>The help could not be found</source>
+        <translation>L’aide est introuvable</translation>
+    </message>
+    <message>
+        <source>The simulation goes on normally; you can close this window.</source>
+        <translation>La simulation continue normalement ; vous pouvez fermer cette fenêtre.</translation>
     </message>
 </context>
 <context>

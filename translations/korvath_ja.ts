@@ -633,14 +633,81 @@ and a light ray bending towards it. Without options it opens its window.</source
     </message>
 </context>
 <context>
+    <name>korvath::help::HelpSplash</name>
+    <message>
+        <source>HELP</source>
+        <translation>ヘルプ</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpViewer</name>
     <message>
         <source>Korvath simulation Help</source>
         <translation>Korvath シミュレーション ヘルプ</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;The help could not be opened&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.&lt;/p&gt;&lt;p&gt;The simulation goes on normally; you can close this window.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;ヘルプを開けませんでした&lt;/h2&gt;&lt;p&gt;ヘルプファイル &lt;b&gt;%1&lt;/b&gt; を読み込めませんでした：%2。&lt;/p&gt;&lt;p&gt;シミュレーションはそのまま続きます。このウィンドウは閉じてかまいません。&lt;/p&gt;</translation>
+        <source>a named pipe</source>
+        <translation>名前付きパイプ</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>特殊ファイル</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>存在しません</translation>
+    </message>
+    <message>
+        <source>The help could not be opened</source>
+        <translation>ヘルプを開けませんでした</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.</source>
+        <translation>ヘルプファイル &lt;b&gt;%1&lt;/b&gt; を読み込めませんでした：%2。</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is %2, not a regular file, so it is not read.</source>
+        <translation>ヘルプファイル &lt;b&gt;%1&lt;/b&gt; は通常のファイルではなく%2のため、読み込みません。</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is empty.</source>
+        <translation>ヘルプファイル &lt;b&gt;%1&lt;/b&gt; は空です。</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; is %2 long; a help file may be at most %3.</source>
+        <translation>ヘルプファイル &lt;b&gt;%1&lt;/b&gt; の大きさは%2です。ヘルプファイルは最大%3までです。</translation>
+    </message>
+    <message>
+        <source>The program could not tell which folder it was started from (the folder&apos;s name may not be valid text in the system&apos;s language settings).</source>
+        <translation>プログラムを起動したフォルダーを特定できませんでした（フォルダー名がシステムの言語設定で有効な文字列ではない可能性があります）。</translation>
+    </message>
+    <message>
+        <source>These folders do not exist: %1.</source>
+        <translation>次のフォルダーは存在しません：%1。</translation>
+    </message>
+    <message>
+        <source>So the help file &lt;b&gt;%1&lt;/b&gt; could not be looked for.</source>
+        <translation>そのため、ヘルプファイル &lt;b&gt;%1&lt;/b&gt; を探せませんでした。</translation>
+    </message>
+    <message>
+        <source>The help could not be found</source>
+        <translation>ヘルプが見つかりませんでした</translation>
+    </message>
+    <message>
+        <source>The simulation goes on normally; you can close this window.</source>
+        <translation>シミュレーションは通常どおり続きます。このウィンドウは閉じてかまいません。</translation>
     </message>
 </context>
 <context>
