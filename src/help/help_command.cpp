@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -15,6 +16,32 @@
 #include "units.hpp"
 
 namespace korvath::help {
+
+namespace {
+
+// The events by which the user works the main window.
+bool isUserInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
 
 QString installedDataDir() {
     return QFile::decodeName(buildinfo::kInstalledDataDir);
@@ -57,7 +84,19 @@ void HelpCommand::run() {
 
     closedDuringRun_ = false;
     const QPointer<HelpCommand> alive(this);
-    splash_->exec();  // returns when the window has closed itself, or was closed
+    // "HELP" shows in a nested event loop until it closes itself (or is
+    // closed). The main window takes no input meanwhile, as under a modal
+    // window, but unlike a modal window it still hears the window system's
+    // close request: closing the program then ends it, splash and all.
+    splash_->setWindowModality(Qt::NonModal);
+    QEventLoop untilClosed;
+    connect(splash_, &QDialog::finished, &untilClosed, &QEventLoop::quit);
+    connect(splash_, &QObject::destroyed, &untilClosed, &QEventLoop::quit);
+    splash_->show();
+    blockingInput_ = true;
+    if (splash_->isVisible()) untilClosed.exec();
+    if (!alive) return;
+    blockingInput_ = false;
     // The main window may have closed meanwhile (or been deleted, and this
     // command with it): the program is ending, and no help opens after it.
     if (!alive || closedDuringRun_ || !mainWindow_->isVisible()) return;
@@ -126,6 +165,14 @@ void HelpCommand::nameHelpFile() {
 // F1 pressed in the main window opens the help file, once a Help command has
 // named it, and only while the main window is open.
 bool HelpCommand::eventFilter(QObject* watched, QEvent* event) {
+    if (blockingInput_ && isUserInput(event->type())) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == mainWindow_) {
+            // An accepted override keeps a key from triggering any shortcut.
+            if (event->type() == QEvent::ShortcutOverride) event->accept();
+            return true;
+        }
+    }
     if (event->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_F1 || key->isAutoRepeat()) return false;

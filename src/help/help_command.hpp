@@ -63,6 +63,7 @@ class HelpCommand final : public QObject {
 
     QWidget* mainWindow_;
     QString language_;
+    bool blockingInput_ = false;  // while "HELP" shows
     QPointer<HelpSplash> splash_;
     QPointer<HelpViewer> viewer_;
     QStringList folders_;

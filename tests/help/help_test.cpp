@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <qpa/qwindowsysteminterface.h>
+
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QElapsedTimer>
@@ -129,14 +131,18 @@ TEST_F(HelpCommandTest, ShowsHelpForTwoTicksThenNamesTheFileAndPostsF1) {
     QPoint position;
     QSize clientSize;
     QString title;
-    bool wasModal = false;
+    long recomputationsDuringSplash = -1;
     int ticksSeen = -1;
     duringSplash(menu(), 0, [&](HelpSplash& splash) {
         position = splash.pos();
         clientSize = splash.size();
         title = splash.windowTitle();
-        wasModal = QApplication::activeModalWidget() == &splash;
         ticksSeen = splash.tickCount();
+        // The main window takes no input while "HELP" shows.
+        const long before = rig.recomputations();
+        QTest::mouseClick(rig.find<QPushButton>("sunButton"), Qt::LeftButton);
+        QTest::keyClick(rig.find("radiusCoarseBar"), Qt::Key_Right);
+        recomputationsDuringSplash = rig.recomputations() - before;
     });
     QElapsedTimer clock;
     clock.start();
@@ -144,10 +150,11 @@ TEST_F(HelpCommandTest, ShowsHelpForTwoTicksThenNamesTheFileAndPostsF1) {
     const qint64 shownMs = clock.elapsed();
 
     EXPECT_EQ(title, "HELP");
-    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(recomputationsDuringSplash, 0);
     EXPECT_EQ(ticksSeen, 0);
     EXPECT_EQ(clientSize, QSize(312, 206));
-    // (W \ 2 - W \ 4, H \ 4) in twips of the screen, here in pixels.
+    // Half the screen's width less a quarter of it across, a quarter of its
+    // height down, in whole twips (integer division), here in pixels.
     const QRect screen = rig.window->screen()->geometry();
     const int w = screen.width() * 15, h = screen.height() * 15;
     EXPECT_EQ(position, QPoint((w / 2 - w / 4) / 15, (h / 4) / 15) + screen.topLeft());
@@ -244,6 +251,21 @@ TEST_F(ClosingDuringHelp, ClosingTheMainWindowEndsEverythingAndOpensNoHelp) {
     EXPECT_FALSE(anyWindowVisible());
 }
 
+// The close box: the window system's close request reaches the main window
+// even while "HELP" shows, and ends the program.
+TEST_F(ClosingDuringHelp, TheWindowSystemsCloseRequestEndsEverything) {
+    duringSplash(menu(), 1, [this](HelpSplash&) {
+        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            rig.window->windowHandle());
+    });
+    menu().run();
+    EXPECT_FALSE(rig.window->isVisible());
+    EXPECT_FALSE(menu().splash()->isVisible());
+    EXPECT_TRUE(menu().helpFile().isEmpty());
+    EXPECT_FALSE(QTest::qWaitFor([this] { return menu().viewer() != nullptr; }, 500));
+    EXPECT_FALSE(anyWindowVisible());
+}
+
 TEST_F(ClosingDuringHelp, AnF1PostedBeforeTheWindowClosedOpensNoHelp) {
     menu().run();  // F1 is posted, not yet handled
     rig.window->close();
@@ -303,8 +325,7 @@ TEST_F(HelpFolders, TheFirstFolderHoldingTheFileNamesItElseTheFirstFolderThatExi
     const HelpCommand fresh(nullptr);
     // The program's folder, the data folder beside it, the installed one.
     const QString programFolder = QCoreApplication::applicationDirPath();
-    const QStringList defaults{programFolder,
-                               QDir::cleanPath(programFolder + "/../share/korvath"),
+    const QStringList defaults{programFolder, QDir::cleanPath(programFolder + "/../share/korvath"),
                                help::installedDataDir()};
     EXPECT_EQ(fresh.helpFolders(), defaults);
     EXPECT_FALSE(help::installedDataDir().isEmpty());
