@@ -248,10 +248,18 @@ function placeWindow() {
   for (const bar of bars) bar.place();
 }
 
+// The browser's own count of device pixels is exact where it agrees with
+// the CSS size times the device pixel ratio (it may not, when the ratio is
+// emulated).
 function onCanvasResized(entries) {
   const box = entries[0].devicePixelContentBoxSize?.[0];
-  const width = box ? box.inlineSize : Math.round(canvas.clientWidth * devicePixelRatio);
-  const height = box ? box.blockSize : Math.round(canvas.clientHeight * devicePixelRatio);
+  const rect = entries[0].contentRect;
+  let width = Math.round(rect.width * devicePixelRatio);
+  let height = Math.round(rect.height * devicePixelRatio);
+  if (box && Math.abs(box.inlineSize - width) <= 1 && Math.abs(box.blockSize - height) <= 1) {
+    width = box.inlineSize;
+    height = box.blockSize;
+  }
   if (width === canvas.width && height === canvas.height && canvas.dataset.sized) return;
   canvas.width = width;
   canvas.height = height;
