@@ -171,11 +171,15 @@ try {
 
   // A bar from the keyboard: Right +1, Page Down +10, Home, End, Left -1.
   await page.focus('#radiusCoarseBar');
-  for (const [key, value] of [['ArrowRight', 51], ['PageDown', 61], ['Home', 0], ['End', 100], ['ArrowLeft', 99], ['PageUp', 89]]) {
+  const keys = [['ArrowRight', 51], ['PageDown', 61], ['ArrowDown', 62], ['Home', 0], ['End', 100],
+    ['ArrowLeft', 99], ['ArrowUp', 98], ['PageUp', 88], ['ArrowRight', 89]];
+  const reached = [];
+  for (const [key, value] of keys) {
     await page.keyboard.press(key);
+    reached.push(await barValue(page, 'radiusCoarseBar'));
     actions.push(`bar 0 ${value}`);
   }
-  equal(await barValue(page, 'radiusCoarseBar'), 89, 'the coarse radius bar after Right, Page Down, Home, End, Left, Page Up');
+  equal(reached, keys.map(([, value]) => value), 'the coarse radius bar after Right, Page Down, Down, Home, End, Left, Up, Page Up, Right');
   equal(await shown(page), native(actions).texts, 'every value after the keyboard moved the bar');
 
   // A bar dragged with the mouse: nothing changes until the thumb is released.
