@@ -39,6 +39,7 @@ let firstValuesMarked = false;
 const controls = new Map();  // object name -> element
 const fields = [];  // value field elements, by the model's value index
 const bars = [];  // parameter bars, by the model's bar index
+const barWidgets = new Map();  // object name -> ParameterBar
 let canvas, context2d;
 
 main().catch((error) => {
@@ -62,8 +63,16 @@ async function main() {
   }
   document.documentElement.lang = texts.language;
   document.title = texts.title;
-  M = await modulePromise;
   buildWindow();
+  M = await modulePromise;
+  // The model's value fields and bars, by the names the binding gives them.
+  for (let i = 0; i < M.valueCount; ++i) fields.push(controlNamed(M.valueFieldName(i)));
+  for (let i = 0; i < 4; ++i) {
+    const bar = barWidgets.get(M.barName(i));
+    if (!bar) throw new Error(`the layout has no bar ${M.barName(i)}`);
+    bar.index = i;
+    bars.push(bar);
+  }
   start();
 }
 
@@ -84,8 +93,8 @@ function buildWindow() {
   }
   // The desktop window's keyboard focus order.
   layout.focusOrder.forEach((name, i) => controls.get(name).setAttribute('tabindex', String(i + 1)));
-  for (let i = 0; i < M.valueCount; ++i) fields.push(controlNamed(M.valueFieldName(i)));
-  for (let i = 0; i < 4; ++i) bars.push(new ParameterBar(controlNamed(M.barName(i)), i));
+  for (const spec of layout.controls)
+    if (spec.kind === 'bar') barWidgets.set(spec.objectName, new ParameterBar(controls.get(spec.objectName)));
 
   $('startAgain').textContent = texts.page.startAgain;
   $('startAgain').addEventListener('click', () => start());
@@ -245,7 +254,7 @@ function placeWindow() {
       width: `${px(spec.width)}px`, height: `${px(spec.height)}px`, fontSize: pt(spec.fontPoints),
     });
   }
-  for (const bar of bars) bar.place();
+  for (const bar of barWidgets.values()) bar.place();
 }
 
 // The browser's own count of device pixels is exact where it agrees with
@@ -290,9 +299,9 @@ function showPicture() {
 // released; the keyboard works as on the desktop.
 
 class ParameterBar {
-  constructor(element, index) {
+  constructor(element) {
     this.element = element;
-    this.index = index;
+    this.index = -1;  // the model's bar index, once the module is there
     this.min = layout.bar.minimum;
     this.max = layout.bar.maximum;
     this.value = this.min;
@@ -450,6 +459,7 @@ function start() {
   document.body.dataset.state = 'running';
   canvas.focus({preventScroll: true});
   // The first tick shows the body; later ones would do nothing.
+  performance.mark('korvath-timer-started');
   startTimer = setTimeout(() => {
     startTimer = 0;
     act((s) => s.tick());
