@@ -9,8 +9,9 @@
 // and drawing call, the ray's segments among them) must be identical.
 // Exits 77 (skipped) when the page has not been built.
 import {spawnSync} from 'node:child_process';
-import {existsSync, readFileSync, writeFileSync} from 'node:fs';
-import {join} from 'node:path';
+import {copyFileSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {dirname, join} from 'node:path';
 import {pathToFileURL} from 'node:url';
 
 const SKIP = 77;
@@ -27,7 +28,7 @@ if (!pageFolder || !driver) {
   console.error('usage: node digits_test.mjs PAGE_FOLDER NATIVE_DRIVER [--seed N] [--actions N]');
   process.exit(2);
 }
-for (const needed of [join(pageFolder, 'korvath.mjs'), join(pageFolder, 'korvath.wasm'), driver]) {
+for (const needed of [join(pageFolder, 'korvath.js'), join(pageFolder, 'korvath.wasm'), driver]) {
   if (!existsSync(needed)) {
     console.log(`SKIPPED: ${needed} is missing (the web page needs em++ from the Debian package emscripten)`);
     process.exit(SKIP);
@@ -94,7 +95,12 @@ function makeActions(count) {
 
 // What the page's module shows after each action, in the driver's format.
 async function webTrace(actions) {
-  const {default: createKorvath} = await import(pathToFileURL(join(pageFolder, 'korvath.mjs')).href);
+  // The page's module is an ES module in a .js file, which Node.js reads as
+  // one only under the .mjs name.
+  const copy = join(mkdtempSync(join(tmpdir(), 'korvath-digits-')), 'korvath.mjs');
+  copyFileSync(join(pageFolder, 'korvath.js'), copy);
+  const {default: createKorvath} = await import(pathToFileURL(copy).href);
+  rmSync(dirname(copy), {recursive: true, force: true});
   const M = await createKorvath({wasmBinary: readFileSync(join(pageFolder, 'korvath.wasm'))});
   const s = new M.Session();
   s.keepJournal(true);

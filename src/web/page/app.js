@@ -1,9 +1,9 @@
 // Korvath simulation in the browser. The main window is built from the layout
 // the desktop window is built from (layout.json, texts in strings/*.json, both
 // exported from its sources); the simulation is the desktop's model and scene
-// compiled to WebAssembly (korvath.mjs). This module only shows what the
+// compiled to WebAssembly (korvath.js). This module only shows what the
 // simulation holds and passes the user's actions to it.
-import createKorvath from './korvath.mjs';
+import createKorvath from './korvath.js';
 
 const TWIPS_PER_PIXEL = 15;  // at scale 1, as on a 96 dpi screen
 const MENU_HEIGHT = 20;  // CSS pixels at scale 1
