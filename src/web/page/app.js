@@ -53,9 +53,11 @@ main().catch((error) => {
 
 async function main() {
   [layout, texts] = await Promise.all([layoutPromise, englishPromise]);
-  const requested = new URLSearchParams(location.search).get('lang');
-  const language = requested && requested.toLowerCase().split(/[-_]/)[0];
-  if (language && language in layout.decimalSeparators) {
+  // ?lang=de picks a language; without it the browser's, as the desktop
+  // program follows the user's locale.
+  const requested = new URLSearchParams(location.search).get('lang') || navigator.language || 'en';
+  const language = requested.toLowerCase().split(/[-_]/)[0];
+  if (Object.hasOwn(layout.decimalSeparators, language)) {
     separator = layout.decimalSeparators[language];
     // Only English texts may exist yet: any other language falls back to them.
     if (language !== 'en' && layout.languagesWithTexts.includes(language))
