@@ -1,6 +1,7 @@
 // Korvath simulation in the browser. The main window is built from the layout
-// the desktop window is built from (layout.json, texts in strings/*.json, both
-// exported from its sources); the simulation is the desktop's model and scene
+// the desktop window is built from (layout.json and the English texts, which
+// the build puts into index.html, and strings/LANGUAGE.json, all exported from
+// its sources); the simulation is the desktop's model and scene
 // compiled to WebAssembly (korvath.js). This module only shows what the
 // simulation holds and passes the user's actions to it.
 import createKorvath from './korvath.js';
@@ -22,10 +23,19 @@ const fetchJson = async (url) => {
 };
 const escapeHtml = (s) => s.replace(/[&<>"]/g, (c) => `&${{'&': 'amp', '<': 'lt', '>': 'gt', '"': 'quot'}[c]};`);
 
-// Everything starts loading at once.
-const modulePromise = createKorvath();
-const layoutPromise = fetchJson('layout.json');
-const englishPromise = fetchJson('strings/en.json');
+// The module starts at once, with the WebAssembly that index.html has been
+// compiling (compiled here if that failed, say for a server that sends it
+// with another type); the layout and the English texts are in the page.
+const modulePromise = createKorvath({
+  instantiateWasm(imports, receive) {
+    const compiled = (window.korvathWasm || Promise.reject(new Error('not started')))
+      .catch(() => fetch('korvath.wasm').then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+    compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+      .catch((error) => console.error('The simulation could not be started:', error));
+    return {};
+  },
+});
+const embedded = (id) => JSON.parse(document.getElementById(id).textContent);
 
 let M;  // the WebAssembly module
 let layout;
@@ -42,17 +52,9 @@ const bars = [];  // parameter bars, by the model's bar index
 const barWidgets = new Map();  // object name -> ParameterBar
 let canvas, context2d;
 
-main().catch((error) => {
-  console.error(error);
-  document.body.dataset.state = 'failed';
-  const message = texts ? texts.page.loadFailed.replace('%1', error.message) : String(error);
-  $('ended').hidden = false;
-  $('endedText').textContent = message;
-  $('startAgain').hidden = true;
-});
-
 async function main() {
-  [layout, texts] = await Promise.all([layoutPromise, englishPromise]);
+  layout = embedded('layoutData');
+  texts = embedded('englishData');
   // ?lang=de picks a language; without it the browser's, as the desktop
   // program follows the user's locale.
   const requested = new URLSearchParams(location.search).get('lang') || navigator.language || 'en';
@@ -256,7 +258,10 @@ function placeWindow() {
       width: `${px(spec.width)}px`, height: `${px(spec.height)}px`, fontSize: pt(spec.fontPoints),
     });
   }
-  for (const bar of barWidgets.values()) bar.place();
+  for (const [name, bar] of barWidgets) {
+    const spec = layout.controls.find((c) => c.objectName === name);
+    bar.place(px(spec.width), px(spec.height));
+  }
 }
 
 // The browser's own count of device pixels is exact where it agrees with
@@ -332,37 +337,34 @@ class ParameterBar {
     element.addEventListener('wheel', (e) => this.onWheel(e), {passive: false});
   }
 
-  // Sizes after the window was scaled.
-  place() {
-    const side = `${this.element.clientHeight}px`;
-    this.down.style.width = side;
-    this.up.style.width = side;
+  // Sizes after the window was scaled, from the bar's own size in CSS
+  // pixels (computed, not measured: nothing waits for the layout).
+  place(width, height) {
+    const border = scale;
+    const side = Math.max(height - 2 * border, 0);
+    this.down.style.width = `${side}px`;
+    this.up.style.width = `${side}px`;
+    const groove = Math.max(width - 2 * border - 2 * side, 0);
     const range = this.max - this.min;
-    const groove = this.track.clientWidth;
     const page = layout.bar.pageStep;
     this.thumbLength = Math.min(groove, Math.max((groove * page) / (range + page), THUMB_MINIMUM * scale));
     this.thumb.style.width = `${this.thumbLength}px`;
-    this.show(this.dragging ? this.dragging.position : this.positionOf(this.value));
+    this.show(this.dragging ? this.dragging.fraction : this.fractionOf(this.value));
   }
 
-  span() {
-    return Math.max(this.track.clientWidth - this.thumbLength, 1);
+  // Where the thumb stands, as a fraction of its travel.
+  fractionOf(value) {
+    return (value - this.min) / (this.max - this.min);
   }
-  positionOf(value) {
-    return ((value - this.min) / (this.max - this.min)) * this.span();
-  }
-  valueAt(position) {
-    return this.min + Math.round((position / this.span()) * (this.max - this.min));
-  }
-  show(position) {
-    this.thumb.style.left = `${Math.min(Math.max(position, 0), this.span())}px`;
+  show(fraction) {
+    this.thumb.style.left = `calc((100% - ${this.thumbLength}px) * ${Math.min(Math.max(fraction, 0), 1)})`;
   }
 
   // What the simulation holds.
   set(value) {
     this.value = value;
     this.element.setAttribute('aria-valuenow', String(value));
-    if (!this.dragging) this.show(this.positionOf(value));
+    if (!this.dragging) this.show(this.fractionOf(value));
   }
 
   // The user moved the bar to `value`.
@@ -400,7 +402,9 @@ class ParameterBar {
     this.pointerX = e.clientX;
     const {arrowStep, pageStep} = layout.bar;
     if (e.target === this.thumb) {
-      this.dragging = {x: e.clientX, from: this.positionOf(this.value), position: this.positionOf(this.value)};
+      const travel = this.track.getBoundingClientRect().width - this.thumb.getBoundingClientRect().width;
+      const from = this.fractionOf(this.value);
+      this.dragging = {x: e.clientX, from, fraction: from, travel: Math.max(travel, 1)};
     } else if (e.target === this.down || e.target === this.up) {
       const step = e.target === this.down ? -arrowStep : arrowStep;
       this.repeat(() => {
@@ -423,18 +427,19 @@ class ParameterBar {
   onPointerMove(e) {
     this.pointerX = e.clientX;
     if (!this.dragging) return;
-    this.dragging.position = Math.min(Math.max(this.dragging.from + e.clientX - this.dragging.x, 0), this.span());
-    this.show(this.dragging.position);
+    const {from, x, travel} = this.dragging;
+    this.dragging.fraction = Math.min(Math.max(from + (e.clientX - x) / travel, 0), 1);
+    this.show(this.dragging.fraction);
   }
 
   release() {
     clearTimeout(this.timer);
     this.timer = 0;
     if (!this.dragging) return;
-    const {position} = this.dragging;
+    const {fraction} = this.dragging;
     this.dragging = null;
-    this.moveTo(this.valueAt(position));
-    this.show(this.positionOf(this.value));
+    this.moveTo(this.min + Math.round(fraction * (this.max - this.min)));
+    this.show(this.fractionOf(this.value));
   }
 
   repeat(action) {
@@ -579,3 +584,13 @@ function onKey(e) {
     }
   }
 }
+
+// Everything above is defined: start.
+main().catch((error) => {
+  console.error(error);
+  document.body.dataset.state = 'failed';
+  const message = texts ? texts.page.loadFailed.replace('%1', error.message) : String(error);
+  $('ended').hidden = false;
+  $('endedText').textContent = message;
+  $('startAgain').hidden = true;
+});
