@@ -22,16 +22,16 @@ namespace std {
 
 inline to_chars_result to_chars(char* first, char* last, double value, chars_format fmt,
                                 int precision) {
-    const char* spec = "%.*g";
+    const char* format = "%.*g";
     if (fmt == chars_format::scientific)
-        spec = "%.*e";
+        format = "%.*e";
     else if (fmt == chars_format::fixed)
-        spec = "%.*f";
+        format = "%.*f";
     else if (fmt == chars_format::hex)
-        spec = "%.*a";
+        format = "%.*a";
     const ptrdiff_t room = last - first;
     char buf[400];  // the longest fixed double with a small precision fits
-    const int n = snprintf(buf, sizeof buf, spec, precision, value);
+    const int n = snprintf(buf, sizeof buf, format, precision, value);
     if (n < 0 || n >= static_cast<int>(sizeof buf) || n > room)
         return {last, errc::value_too_large};
     char* out = first;

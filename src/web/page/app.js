@@ -88,17 +88,17 @@ function buildWindow() {
   win.setAttribute('aria-label', texts.title);
   buildMenu();
   const client = $('clientArea');
-  for (const spec of layout.controls) {
-    const element = makeControl(spec, texts.controls[spec.objectName] || {});
-    element.id = spec.objectName;
-    element.classList.add('control', spec.kind);
-    controls.set(spec.objectName, element);
+  for (const item of layout.controls) {
+    const element = makeControl(item, texts.controls[item.objectName] || {});
+    element.id = item.objectName;
+    element.classList.add('control', item.kind);
+    controls.set(item.objectName, element);
     client.append(element);
   }
   // The desktop window's keyboard focus order.
   layout.focusOrder.forEach((name, i) => controls.get(name).setAttribute('tabindex', String(i + 1)));
-  for (const spec of layout.controls)
-    if (spec.kind === 'bar') barWidgets.set(spec.objectName, new ParameterBar(controls.get(spec.objectName)));
+  for (const item of layout.controls)
+    if (item.kind === 'bar') barWidgets.set(item.objectName, new ParameterBar(controls.get(item.objectName)));
 
   $('startAgain').textContent = texts.page.startAgain;
   $('startAgain').addEventListener('click', () => start());
@@ -137,18 +137,18 @@ function describe(element, text, host = element) {
   element.setAttribute('aria-describedby', description.id);
 }
 
-function makeControl(spec, t) {
+function makeControl(item, t) {
   let element;
-  switch (spec.kind) {
+  switch (item.kind) {
     case 'button':
       element = document.createElement('button');
       element.type = 'button';
       element.textContent = t.caption;
-      if (spec.objectName === 'earthButton') element.addEventListener('click', () => act((s) => s.clickEarth()));
-      else if (spec.objectName === 'sunButton') element.addEventListener('click', () => act((s) => s.clickSun()));
-      else if (spec.objectName === 'beamButton') element.addEventListener('click', () => act((s) => s.beam()));
-      else if (spec.objectName in BEAM_MOVES)
-        element.addEventListener('click', () => act((s) => s.moveBeam(BEAM_MOVES[spec.objectName])));
+      if (item.objectName === 'earthButton') element.addEventListener('click', () => act((s) => s.clickEarth()));
+      else if (item.objectName === 'sunButton') element.addEventListener('click', () => act((s) => s.clickSun()));
+      else if (item.objectName === 'beamButton') element.addEventListener('click', () => act((s) => s.beam()));
+      else if (item.objectName in BEAM_MOVES)
+        element.addEventListener('click', () => act((s) => s.moveBeam(BEAM_MOVES[item.objectName])));
       break;
     case 'caption':
       element = document.createElement('span');
@@ -163,21 +163,21 @@ function makeControl(spec, t) {
       const text = document.createElement('span');
       text.className = 'text';
       element.append(text);
-      element.id = spec.objectName;
-      element.setAttribute('aria-labelledby', spec.objectName);
+      element.id = item.objectName;
+      element.setAttribute('aria-labelledby', item.objectName);
       describe(element, t.accessibleDescription);
       break;
     }
     case 'bar':
       element = document.createElement('div');
-      element.id = spec.objectName;
+      element.id = item.objectName;
       element.setAttribute('aria-label', t.accessibleName);
       describe(element, t.accessibleDescription);
       break;
     case 'picture': {
       element = document.createElement('div');
       canvas = document.createElement('canvas');
-      canvas.id = `${spec.objectName}Canvas`;
+      canvas.id = `${item.objectName}Canvas`;
       canvas.setAttribute('role', 'img');
       canvas.setAttribute('aria-label', t.accessibleName);
       element.append(canvas);
@@ -188,9 +188,9 @@ function makeControl(spec, t) {
       break;
     }
     default:
-      throw new Error(`unknown kind of control ${spec.kind}`);
+      throw new Error(`unknown kind of control ${item.kind}`);
   }
-  element.dataset.font = String(spec.fontPoints);
+  element.dataset.font = String(item.fontPoints);
   return element;
 }
 
@@ -252,15 +252,15 @@ function placeWindow() {
   const menuHeight = snap(MENU_HEIGHT * scale);
   $('menuBar').style.height = `${menuHeight}px`;
   Object.assign($('clientArea').style, {top: `${menuHeight}px`, width: win.style.width, height: `${snap(h * scale) - menuHeight}px`});
-  for (const spec of layout.controls) {
-    Object.assign(controls.get(spec.objectName).style, {
-      left: `${px(spec.left)}px`, top: `${px(spec.top)}px`,
-      width: `${px(spec.width)}px`, height: `${px(spec.height)}px`, fontSize: pt(spec.fontPoints),
+  for (const item of layout.controls) {
+    Object.assign(controls.get(item.objectName).style, {
+      left: `${px(item.left)}px`, top: `${px(item.top)}px`,
+      width: `${px(item.width)}px`, height: `${px(item.height)}px`, fontSize: pt(item.fontPoints),
     });
   }
   for (const [name, bar] of barWidgets) {
-    const spec = layout.controls.find((c) => c.objectName === name);
-    bar.place(px(spec.width), px(spec.height));
+    const item = layout.controls.find((c) => c.objectName === name);
+    bar.place(px(item.width), px(item.height));
   }
 }
 
@@ -286,8 +286,8 @@ function onCanvasResized(entries) {
 // The scene's drawing area is the picture inside its frame; one scene unit is
 // a twip. Lines are one pixel of the window at scale 1, scaled with it.
 function fitPicture() {
-  const spec = layout.controls.find((c) => c.kind === 'picture');
-  const areaTwips = spec.width - 2 * FRAME * TWIPS_PER_PIXEL;
+  const item = layout.controls.find((c) => c.kind === 'picture');
+  const areaTwips = item.width - 2 * FRAME * TWIPS_PER_PIXEL;
   const lineWidth = Math.max(1, Math.round(scale * (devicePixelRatio || 1)));
   session.setCanvas(canvas.width, canvas.height, canvas.width / areaTwips, lineWidth);
   showPicture();
