@@ -17,7 +17,7 @@ foreach(ts IN LISTS ts_files)
         set(only -pluralonly)
     endif()
     execute_process(COMMAND ${LUPDATE} ${only} -no-obsolete -locations none -source-language en
-                            ${ROOT}/src/ui ${ROOT}/src/help ${ROOT}/src/app -ts ${WORK}/${name}
+                            ${ROOT}/src/ui ${ROOT}/src/help ${ROOT}/src/app ${ROOT}/src/web/tools -ts ${WORK}/${name}
         OUTPUT_VARIABLE updated ERROR_VARIABLE updated RESULT_VARIABLE status)
     # (English counts every text as new before it strips all but the counted
     # ones; a counted text without its forms shows as unfinished below.)

@@ -641,6 +641,29 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>The simulation has ended.</source>
+        <translation>Die Simulation ist beendet.</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Neu starten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The simulation could not be started: %1</source>
+        <translation>Die Simulation konnte nicht gestartet werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpSplash</name>
     <message>
         <source>HELP</source>

@@ -640,6 +640,29 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>The simulation has ended.</source>
+        <translation>La simulación ha terminado.</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The simulation could not be started: %1</source>
+        <translation>No se pudo iniciar la simulación: %1</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpSplash</name>
     <message>
         <source>HELP</source>

@@ -640,6 +640,29 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>The simulation has ended.</source>
+        <translation>La simulation est terminée.</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The simulation could not be started: %1</source>
+        <translation>La simulation n’a pas pu démarrer : %1</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpSplash</name>
     <message>
         <source>HELP</source>

@@ -633,6 +633,29 @@ and a light ray bending towards it. Without options it opens its window.</source
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>The simulation has ended.</source>
+        <translation>シミュレーションを終了しました。</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation>もう一度始める</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The simulation could not be started: %1</source>
+        <translation>シミュレーションを開始できませんでした：%1</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpSplash</name>
     <message>
         <source>HELP</source>

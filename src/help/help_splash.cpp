@@ -7,21 +7,14 @@
 
 namespace korvath::help {
 
-namespace {
-constexpr int kClientWidthTwips = 4680;
-constexpr int kClientHeightTwips = 3090;
-constexpr int kTickMs = 100;
-constexpr std::int16_t kTicksShown = 2;
-}  // namespace
-
 HelpSplash::HelpSplash(QWidget* parent) : QDialog(parent), timer_(new QTimer(this)) {
     setObjectName("helpSplash");
-    setWindowTitle(tr("HELP"));
+    setWindowTitle(tr(kSplashTitle));
     setSizeGripEnabled(false);
     const double dpi = logicalDpiX();
-    resize(twipsToPixels(kClientWidthTwips, dpi), twipsToPixels(kClientHeightTwips, dpi));
+    resize(twipsToPixels(kSplashWidthTwips, dpi), twipsToPixels(kSplashHeightTwips, dpi));
     timer_->setObjectName("splashTimer");
-    timer_->setInterval(kTickMs);
+    timer_->setInterval(kSplashTickMs);
     connect(timer_, &QTimer::timeout, this, &HelpSplash::tick);
 }
 
@@ -45,7 +38,7 @@ void HelpSplash::start() {
 
 void HelpSplash::tick() {
     tickCount_ = checked::add16(tickCount_, 1);
-    if (tickCount_ == kTicksShown) done(Accepted);
+    if (tickCount_ == kSplashTicksShown) done(Accepted);
 }
 
 // Whatever closes the window (the second tick, its close box, the main window

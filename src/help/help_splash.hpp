@@ -4,11 +4,20 @@
 #pragma once
 
 #include <QDialog>
+#include <QtGlobal>
 #include <cstdint>
 
 class QTimer;
 
 namespace korvath::help {
+
+// The small window's client size in twips, its title, and its timer: it
+// closes itself on the second tick of 100 ms.
+inline constexpr int kSplashWidthTwips = 4680;
+inline constexpr int kSplashHeightTwips = 3090;
+inline constexpr const char* kSplashTitle = QT_TRANSLATE_NOOP("korvath::help::HelpSplash", "HELP");
+inline constexpr int kSplashTickMs = 100;
+inline constexpr std::int16_t kSplashTicksShown = 2;
 
 class HelpSplash final : public QDialog {
     Q_OBJECT

@@ -134,7 +134,7 @@ QString shownPath(const QString& path) {
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName("helpViewer");
-    setWindowTitle(tr("Korvath simulation Help"));
+    setWindowTitle(tr(kHelpWindowTitle));
     browser_->setObjectName("helpText");
     browser_->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
@@ -158,21 +158,19 @@ void HelpViewer::showFile(const QString& path) {
             break;
         }
         case Problem::Unreadable:
-            showReport(tr("The help could not be opened"),
-                       tr("The help file <b>%1</b> could not be read: %2.")
-                           .arg(file, bytes.reason.toHtmlEscaped()));
+            showReport(tr(kHelpNotOpened),
+                       tr(kHelpNotRead).arg(file, bytes.reason.toHtmlEscaped()));
             break;
         case Problem::NotAFile:
-            showReport(tr("The help could not be opened"),
+            showReport(tr(kHelpNotOpened),
                        tr("The help file <b>%1</b> is %2, not a regular file, so it is not read.")
                            .arg(file, bytes.reason.toHtmlEscaped()));
             break;
         case Problem::Empty:
-            showReport(tr("The help could not be opened"),
-                       tr("The help file <b>%1</b> is empty.").arg(file));
+            showReport(tr(kHelpNotOpened), tr("The help file <b>%1</b> is empty.").arg(file));
             break;
         case Problem::TooLarge:
-            showReport(tr("The help could not be opened"),
+            showReport(tr(kHelpNotOpened),
                        tr("The help file <b>%1</b> is %2 long; a help file may be at most %3.")
                            .arg(file, locale.formattedDataSize(bytes.size),
                                 locale.formattedDataSize(kMaxHelpFileBytes)));
@@ -205,9 +203,7 @@ void HelpViewer::showFolderUnknown(bool programFolderUnnamed, const QStringList&
 void HelpViewer::showReport(const QString& title, const QString& reason) {
     browser_->setSearchPaths({});
     browser_->document()->setBaseUrl(QUrl());
-    setPage(
-        QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p>")
-            .arg(title, reason, tr("The simulation goes on normally; you can close this window.")));
+    setPage(QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p>").arg(title, reason, tr(kHelpGoesOn)));
 }
 
 // The page has no colours of its own: its text and background are the

@@ -9,12 +9,24 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <QtGlobal>
 
 class QTextBrowser;
 
 namespace korvath::help {
 
 inline constexpr const char* kHelpFileName = "vesker.hlp";
+
+// Texts of the viewer that the browser edition shows as well (in the
+// context of HelpViewer, for tr()).
+inline constexpr const char* kHelpWindowTitle =
+    QT_TRANSLATE_NOOP("korvath::help::HelpViewer", "Korvath simulation Help");
+inline constexpr const char* kHelpNotOpened =
+    QT_TRANSLATE_NOOP("korvath::help::HelpViewer", "The help could not be opened");
+inline constexpr const char* kHelpNotRead = QT_TRANSLATE_NOOP(
+    "korvath::help::HelpViewer", "The help file <b>%1</b> could not be read: %2.");
+inline constexpr const char* kHelpGoesOn = QT_TRANSLATE_NOOP(
+    "korvath::help::HelpViewer", "The simulation goes on normally; you can close this window.");
 
 // The largest help file the viewer shows. The help is about 17 KB; laying out
 // a page of the largest size takes about 0.2 s, so the window never stalls long.

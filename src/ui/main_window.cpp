@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QTimer>
 #include <QWindow>
+#include <map>
 #include <type_traits>
 
 #include "button_keys.hpp"
@@ -58,13 +59,6 @@ QFont windowFont() {
 QString trMain(const char* text) {
     return QCoreApplication::translate("MainWindow", text);
 }
-
-// Scroll-bar range and steps. Before the load handler sets all four to 50,
-// the coarse radius bar stands at 100 and the others at 0.
-constexpr int kBarMinimum = 0;
-constexpr int kBarMaximum = 100;
-constexpr int kBarArrowStep = 1;
-constexpr int kBarPageStep = 10;
 
 QWidget* makeControl(const ControlSpec& item, MainWindowControls& controls, QWidget* parent) {
     return std::visit(
@@ -142,8 +136,10 @@ void MainWindow::buildControls() {
     QWidget* client = clientArea_;
     const double dpi = client->logicalDpiX();
     auto* returnKey = new ReturnPressesButton(this);
+    std::map<std::string_view, QWidget*> madeByName;  // for the focus order below
     for (const ControlSpec& item : mainWindowLayout()) {
         QWidget* w = makeControl(item, controls_, client);
+        madeByName[item.objectName] = w;
         w->setObjectName(QString::fromUtf8(item.objectName.data(), item.objectName.size()));
         w->setGeometry(twipsToPixels(item.left, item.top, item.width, item.height, dpi));
         // Each control gets its font itself: under a style sheet Qt no longer
@@ -160,14 +156,14 @@ void MainWindow::buildControls() {
             w->setAccessibleDescription(trMain(item.accessibleDescription));
     }
 
-    // Keyboard focus order; the picture has the focus when the window opens.
-    const MainWindowControls& c = controls_;
-    const QWidget* order[] = {c.scenePicture,      c.radiusCoarseBar, c.earthButton,
-                              c.massCoarseBar,     c.radiusFineBar,   c.massFineBar,
-                              c.beamUpButton,      c.beamDownButton,  c.beamBigUpButton,
-                              c.beamBigDownButton, c.beamButton,      c.sunButton};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+    // Keyboard focus order, from the layout's list of names and the controls
+    // just made under them.
+    QWidget* previous = nullptr;
+    for (std::string_view name : mainWindowFocusOrder()) {
+        QWidget* next = madeByName.at(name);
+        if (previous) setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void MainWindow::bindValues() {
@@ -205,9 +201,9 @@ void MainWindow::buildMenu() {
     menuBar()->setFont(windowFont());
     helpCommand_ = std::make_unique<help::HelpCommand>(this);
     helpCommand_->setLanguage(currentLanguage());
-    exitAction_ = menuBar()->addAction(QCoreApplication::translate("MainWindow", "E&xit"));
+    exitAction_ = menuBar()->addAction(trMain(kExitCaption));
     exitAction_->setObjectName("exitAction");
-    helpAction_ = menuBar()->addAction(QCoreApplication::translate("MainWindow", "&Help"));
+    helpAction_ = menuBar()->addAction(trMain(kHelpCaption));
     helpAction_->setObjectName("helpAction");
 }
 

@@ -60,10 +60,19 @@ const std::array kLayout = std::to_array<ControlSpec>({
 });
 // clang-format on
 
+constexpr std::array<std::string_view, 12> kFocusOrder{
+    "scenePicture",    "radiusCoarseBar",   "earthButton",  "massCoarseBar",
+    "radiusFineBar",   "massFineBar",       "beamUpButton", "beamDownButton",
+    "beamBigUpButton", "beamBigDownButton", "beamButton",   "sunButton"};
+
 }  // namespace
 
 std::span<const ControlSpec> mainWindowLayout() {
     return kLayout;
+}
+
+std::span<const std::string_view> mainWindowFocusOrder() {
+    return kFocusOrder;
 }
 
 }  // namespace korvath::ui

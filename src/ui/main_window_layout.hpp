@@ -100,4 +100,20 @@ inline constexpr std::string_view kWindowFontFamily = "Arial";
 inline constexpr double kWindowFontPoints = 9;
 inline constexpr int kStartTimerIntervalMs = 100;
 
+// The menu bar's two commands, with their access keys (Alt+X, Alt+H).
+inline constexpr const char* kExitCaption = QT_TRANSLATE_NOOP("MainWindow", "E&xit");
+inline constexpr const char* kHelpCaption = QT_TRANSLATE_NOOP("MainWindow", "&Help");
+
+// The parameter bars' range and steps: an arrow moves 1, the track or Page
+// Up/Down 10. Before the window's load sets all four to the middle, the coarse
+// radius bar stands at its maximum and the others at their minimum.
+inline constexpr int kBarMinimum = 0;
+inline constexpr int kBarMaximum = 100;
+inline constexpr int kBarArrowStep = 1;
+inline constexpr int kBarPageStep = 10;
+
+// Keyboard focus order, by the controls' object names; the first one has the
+// focus when the window opens.
+std::span<const std::string_view> mainWindowFocusOrder();
+
 }  // namespace korvath::ui

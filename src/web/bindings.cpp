@@ -1,0 +1,116 @@
+// What the page's JavaScript sees of the simulation: one Session class with
+// the window's events and what it shows, and the number text of the model.
+// Indices follow the model's enums: ShownValue for value fields, Bar for the
+// parameter bars, BeamMove for the move buttons.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include "number_text.hpp"
+#include "web_session.hpp"
+
+namespace korvath::web {
+
+namespace {
+
+using emscripten::val;
+
+class Session {
+  public:
+    void load() { s_.load(); }
+    void tick() { s_.tick(); }
+    void clickEarth() { s_.clickEarth(); }
+    void clickSun() { s_.clickSun(); }
+    bool moveBar(int bar, int value) { return validBar(bar) && s_.moveBar(toBar(bar), value); }
+    bool moveBeam(int move) {
+        return move >= 0 && move <= 3 && s_.moveBeam(static_cast<BeamMove>(move));
+    }
+    int beam() { return s_.beam(); }
+
+    std::string text(int value) const {
+        return validValue(value) ? s_.text(static_cast<ShownValue>(value)) : std::string();
+    }
+    int barValue(int bar) const { return validBar(bar) ? s_.barValue(toBar(bar)) : 0; }
+    int schwarzschildMark() const { return static_cast<int>(s_.schwarzschildMark()); }
+
+    // Faults since the last call, as objects {kind, arithmetic, value, segments, pass};
+    // kind and arithmetic are the enums' indices.
+    val takeFaults() {
+        val list = val::array();
+        for (const Fault& f : s_.takeFaults()) {
+            val o = val::object();
+            o.set("kind", static_cast<int>(f.kind));
+            o.set("arithmetic", static_cast<int>(f.arithmetic));
+            o.set("value", f.value);
+            o.set("segments", f.segments);
+            o.set("pass", f.pass);
+            list.call<void>("push", o);
+        }
+        return list;
+    }
+
+    // The picture: the canvas's size in device pixels, device pixels per
+    // scene unit and the line width; then its pixels as RGBA bytes (a view
+    // into the module's memory, valid until the next call into it).
+    void setCanvas(int width, int height, double pixelsPerUnit, int lineWidth) {
+        s_.surface().setGeometry(width, height, pixelsPerUnit, lineWidth);
+    }
+    bool takePictureChanged() { return s_.surface().takeChanged(); }
+    val pixels() {
+        const auto& p = s_.surface().pixels();
+        return val(emscripten::typed_memory_view(p.size() * 4,
+                                                 reinterpret_cast<const std::uint8_t*>(p.data())));
+    }
+    void keepJournal(bool on) { s_.surface().keepJournal(on); }
+    std::string takeJournal() { return s_.surface().takeJournal(); }
+
+  private:
+    static bool validBar(int bar) { return bar >= 0 && bar < 4; }
+    static bool validValue(int v) { return v >= 0 && v < kShownValueCount; }
+    static Bar toBar(int bar) { return static_cast<Bar>(bar); }
+
+    WebSession s_;
+};
+
+std::string fieldName(int value) {
+    return value >= 0 && value < kShownValueCount
+               ? std::string(valueFieldName(static_cast<ShownValue>(value)))
+               : std::string();
+}
+
+std::string nameOfBar(int bar) {
+    return bar >= 0 && bar < 4 ? std::string(barName(static_cast<Bar>(bar))) : std::string();
+}
+
+std::string numberTextWith(double value, const std::string& separator) {
+    return numberText(value, separator);
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(korvath) {
+    using namespace emscripten;
+    class_<Session>("Session")
+        .constructor<>()
+        .function("load", &Session::load)
+        .function("tick", &Session::tick)
+        .function("clickEarth", &Session::clickEarth)
+        .function("clickSun", &Session::clickSun)
+        .function("moveBar", &Session::moveBar)
+        .function("moveBeam", &Session::moveBeam)
+        .function("beam", &Session::beam)
+        .function("text", &Session::text)
+        .function("barValue", &Session::barValue)
+        .function("schwarzschildMark", &Session::schwarzschildMark)
+        .function("takeFaults", &Session::takeFaults)
+        .function("setCanvas", &Session::setCanvas)
+        .function("takePictureChanged", &Session::takePictureChanged)
+        .function("pixels", &Session::pixels)
+        .function("keepJournal", &Session::keepJournal)
+        .function("takeJournal", &Session::takeJournal);
+    function("valueFieldName", &fieldName);
+    function("barName", &nameOfBar);
+    function("numberText", &numberTextWith);
+    constant("valueCount", kShownValueCount);
+}
+
+}  // namespace korvath::web

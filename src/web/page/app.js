@@ -1,0 +1,599 @@
+// Korvath simulation in the browser. The main window is built from the layout
+// the desktop window is built from (layout.json and the English texts, which
+// the build puts into index.html, and strings/LANGUAGE.json, all exported from
+// its sources); the simulation is the desktop's model and scene
+// compiled to WebAssembly (korvath.js). This module only shows what the
+// simulation holds and passes the user's actions to it.
+import createKorvath from './korvath.js';
+
+const TWIPS_PER_PIXEL = 15;  // at scale 1, as on a 96 dpi screen
+const MENU_HEIGHT = 20;  // CSS pixels at scale 1
+const FRAME = 2;  // the picture's sunken frame, CSS pixels at scale 1
+const THUMB_MINIMUM = 26;  // a bar's thumb, CSS pixels at scale 1
+const REPEAT_DELAY = 500;  // ms before a held arrow or track repeats
+const REPEAT_INTERVAL = 50;  // ms between repeats
+const WHEEL_STEPS = 3;  // arrow steps per wheel notch
+const BEAM_MOVES = {beamBigUpButton: 0, beamUpButton: 1, beamDownButton: 2, beamBigDownButton: 3};
+
+const $ = (id) => document.getElementById(id);
+const fetchJson = async (url) => {
+  const response = await fetch(url);
+  if (!response.ok) throw new Error(`${url}: ${response.status} ${response.statusText}`);
+  return response.json();
+};
+const escapeHtml = (s) => s.replace(/[&<>"]/g, (c) => `&${{'&': 'amp', '<': 'lt', '>': 'gt', '"': 'quot'}[c]};`);
+
+// The module starts at once, with the WebAssembly that index.html has been
+// compiling (compiled here if that failed, say for a server that sends it
+// with another type); the layout and the English texts are in the page.
+const modulePromise = createKorvath({
+  instantiateWasm(imports, receive) {
+    const compiled = (window.korvathWasm || Promise.reject(new Error('not started')))
+      .catch(() => fetch('korvath.wasm').then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+    compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+      .catch((error) => console.error('The simulation could not be started:', error));
+    return {};
+  },
+});
+const embedded = (id) => JSON.parse(document.getElementById(id).textContent);
+
+let M;  // the WebAssembly module
+let layout;
+let texts;  // the strings of the page's language
+let separator = '.';  // the decimal separator of the page's language
+let session = null;
+let startTimer = 0;
+let scale = 1;
+let helpNamed = false;  // the Help command has run once: F1 opens the help
+let firstValuesMarked = false;
+const controls = new Map();  // object name -> element
+const fields = [];  // value field elements, by the model's value index
+const bars = [];  // parameter bars, by the model's bar index
+const barWidgets = new Map();  // object name -> ParameterBar
+let canvas, context2d;
+
+async function main() {
+  layout = embedded('layoutData');
+  texts = embedded('englishData');
+  // ?lang=de picks a language; without it the browser's, as the desktop
+  // program follows the user's locale.
+  const requested = new URLSearchParams(location.search).get('lang') || navigator.language || 'en';
+  const language = requested.toLowerCase().split(/[-_]/)[0];
+  if (Object.hasOwn(layout.decimalSeparators, language)) {
+    separator = layout.decimalSeparators[language];
+    // Only English texts may exist yet: any other language falls back to them.
+    if (language !== 'en' && layout.languagesWithTexts.includes(language))
+      texts = await fetchJson(`strings/${language}.json`);
+  }
+  document.documentElement.lang = texts.language;
+  document.title = texts.title;
+  buildWindow();
+  M = await modulePromise;
+  // The model's value fields and bars, by the names the binding gives them.
+  for (let i = 0; i < M.valueCount; ++i) fields.push(controlNamed(M.valueFieldName(i)));
+  for (let i = 0; i < 4; ++i) {
+    const bar = barWidgets.get(M.barName(i));
+    if (!bar) throw new Error(`the layout has no bar ${M.barName(i)}`);
+    bar.index = i;
+    bars.push(bar);
+  }
+  start();
+}
+
+// ---------------------------------------------------------------------------
+// The window
+
+function buildWindow() {
+  const win = $('mainWindow');
+  win.setAttribute('aria-label', texts.title);
+  buildMenu();
+  const client = $('clientArea');
+  for (const item of layout.controls) {
+    const element = makeControl(item, texts.controls[item.objectName] || {});
+    element.id = item.objectName;
+    element.classList.add('control', item.kind);
+    controls.set(item.objectName, element);
+    client.append(element);
+  }
+  // The desktop window's keyboard focus order.
+  layout.focusOrder.forEach((name, i) => controls.get(name).setAttribute('tabindex', String(i + 1)));
+  for (const item of layout.controls)
+    if (item.kind === 'bar') barWidgets.set(item.objectName, new ParameterBar(controls.get(item.objectName)));
+
+  $('startAgain').textContent = texts.page.startAgain;
+  $('startAgain').addEventListener('click', () => start());
+  $('helpSplashTitle').textContent = texts.helpSplashTitle;
+  $('helpSplash').setAttribute('aria-label', texts.helpSplashTitle);
+  $('helpViewerTitle').textContent = texts.helpTitle;
+  $('helpViewer').setAttribute('aria-label', texts.helpTitle);
+  $('faultNoticeTitle').textContent = texts.title;
+  $('faultNotice').setAttribute('aria-label', texts.title);
+  $('faultOk').textContent = texts.page.ok;
+  for (const box of document.querySelectorAll('[data-close]')) {
+    box.textContent = '\u00d7';
+    box.setAttribute('aria-label', texts.page.close);
+    box.addEventListener('click', () => box.closest('dialog').close());
+  }
+  document.addEventListener('keydown', onKey);
+  addEventListener('resize', placeWindow);
+  win.hidden = false;  // shown before it is placed: the bars measure themselves
+  placeWindow();
+}
+
+function controlNamed(name) {
+  const element = controls.get(name);
+  if (!element) throw new Error(`the layout has no control ${name}`);
+  return element;
+}
+
+// A description that screen readers read after the name; `host` holds its text.
+function describe(element, text, host = element) {
+  if (!text) return;
+  const description = document.createElement('span');
+  description.id = `${element.id}-description`;
+  description.hidden = true;
+  description.textContent = text;
+  host.append(description);
+  element.setAttribute('aria-describedby', description.id);
+}
+
+function makeControl(item, t) {
+  let element;
+  switch (item.kind) {
+    case 'button':
+      element = document.createElement('button');
+      element.type = 'button';
+      element.textContent = t.caption;
+      if (item.objectName === 'earthButton') element.addEventListener('click', () => act((s) => s.clickEarth()));
+      else if (item.objectName === 'sunButton') element.addEventListener('click', () => act((s) => s.clickSun()));
+      else if (item.objectName === 'beamButton') element.addEventListener('click', () => act((s) => s.beam()));
+      else if (item.objectName in BEAM_MOVES)
+        element.addEventListener('click', () => act((s) => s.moveBeam(BEAM_MOVES[item.objectName])));
+      break;
+    case 'caption':
+      element = document.createElement('span');
+      element.textContent = t.caption;
+      break;
+    case 'value': {
+      // Read as its current text, described by its quantity and unit;
+      // changes are announced.
+      element = document.createElement('output');
+      element.setAttribute('role', 'status');
+      element.setAttribute('aria-live', 'polite');
+      const text = document.createElement('span');
+      text.className = 'text';
+      element.append(text);
+      element.id = item.objectName;
+      element.setAttribute('aria-labelledby', item.objectName);
+      describe(element, t.accessibleDescription);
+      break;
+    }
+    case 'bar':
+      element = document.createElement('div');
+      element.id = item.objectName;
+      element.setAttribute('aria-label', t.accessibleName);
+      describe(element, t.accessibleDescription);
+      break;
+    case 'picture': {
+      element = document.createElement('div');
+      canvas = document.createElement('canvas');
+      canvas.id = `${item.objectName}Canvas`;
+      canvas.setAttribute('role', 'img');
+      canvas.setAttribute('aria-label', t.accessibleName);
+      element.append(canvas);
+      describe(canvas, t.accessibleDescription, element);
+      context2d = canvas.getContext('2d', {alpha: false});
+      // Draw at the canvas's exact size in device pixels.
+      new ResizeObserver(onCanvasResized).observe(canvas, {box: 'device-pixel-content-box'});
+      break;
+    }
+    default:
+      throw new Error(`unknown kind of control ${item.kind}`);
+  }
+  element.dataset.font = String(item.fontPoints);
+  return element;
+}
+
+// "E&xit": the letter after '&' is the mnemonic, underlined; Alt with it runs the command.
+function buildMenu() {
+  const bar = $('menuBar');
+  for (const item of layout.menu) {
+    const caption = texts.menu[item.objectName];
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.id = item.objectName;
+    button.setAttribute('role', 'menuitem');
+    const i = caption.search(/&[^&]/);
+    const plain = caption.replace(/&(.)/g, '$1');
+    button.setAttribute('aria-label', plain);
+    if (i >= 0) {
+      const u = document.createElement('u');
+      u.textContent = caption[i + 1];
+      button.append(caption.slice(0, i).replace(/&&/g, '&'), u, caption.slice(i + 2).replace(/&&/g, '&'));
+      button.dataset.mnemonic = caption[i + 1].toLowerCase();
+      button.setAttribute('aria-keyshortcuts', `Alt+${caption[i + 1].toUpperCase()}`);
+    } else {
+      button.textContent = plain;
+    }
+    button.tabIndex = bar.children.length === 0 ? 0 : -1;
+    button.addEventListener('click', item.objectName === 'exitAction' ? exit : runHelp);
+    bar.append(button);
+  }
+  // Left and Right move between the menu's commands.
+  bar.addEventListener('keydown', (e) => {
+    if (e.key !== 'ArrowLeft' && e.key !== 'ArrowRight') return;
+    const items = [...bar.children];
+    const next = items[(items.indexOf(document.activeElement) + (e.key === 'ArrowRight' ? 1 : items.length - 1)) % items.length];
+    items.forEach((b) => (b.tabIndex = b === next ? 0 : -1));
+    next.focus();
+    e.preventDefault();
+  });
+}
+
+// The window keeps its proportions and fills as much of the viewport as it
+// can; every length is a whole number of device pixels.
+function placeWindow() {
+  const dpr = devicePixelRatio || 1;
+  const snap = (px) => Math.round(px * dpr) / dpr;
+  const w = layout.window.clientWidthTwips / TWIPS_PER_PIXEL;
+  const h = layout.window.clientHeightTwips / TWIPS_PER_PIXEL + MENU_HEIGHT;
+  scale = Math.min(innerWidth / w, innerHeight / h);
+  const px = (twips) => snap((twips / TWIPS_PER_PIXEL) * scale);
+  const pt = (points) => `${((points * 96) / 72) * scale}px`;
+  document.documentElement.style.setProperty('--s', String(scale));
+
+  const win = $('mainWindow');
+  Object.assign(win.style, {
+    left: `${snap((innerWidth - w * scale) / 2)}px`, top: `${snap((innerHeight - h * scale) / 2)}px`,
+    width: `${snap(w * scale)}px`, height: `${snap(h * scale)}px`,
+    fontFamily: `${layout.window.fontFamily}, "Liberation Sans", Helvetica, sans-serif`,
+    fontSize: pt(layout.window.fontPoints),
+  });
+  const menuHeight = snap(MENU_HEIGHT * scale);
+  $('menuBar').style.height = `${menuHeight}px`;
+  Object.assign($('clientArea').style, {top: `${menuHeight}px`, width: win.style.width, height: `${snap(h * scale) - menuHeight}px`});
+  for (const item of layout.controls) {
+    Object.assign(controls.get(item.objectName).style, {
+      left: `${px(item.left)}px`, top: `${px(item.top)}px`,
+      width: `${px(item.width)}px`, height: `${px(item.height)}px`, fontSize: pt(item.fontPoints),
+    });
+  }
+  for (const [name, bar] of barWidgets) {
+    const item = layout.controls.find((c) => c.objectName === name);
+    bar.place(px(item.width), px(item.height));
+  }
+}
+
+// The browser's own count of device pixels is exact where it agrees with
+// the CSS size times the device pixel ratio (it may not, when the ratio is
+// emulated).
+function onCanvasResized(entries) {
+  const box = entries[0].devicePixelContentBoxSize?.[0];
+  const rect = entries[0].contentRect;
+  let width = Math.round(rect.width * devicePixelRatio);
+  let height = Math.round(rect.height * devicePixelRatio);
+  if (box && Math.abs(box.inlineSize - width) <= 1 && Math.abs(box.blockSize - height) <= 1) {
+    width = box.inlineSize;
+    height = box.blockSize;
+  }
+  if (width === canvas.width && height === canvas.height && canvas.dataset.sized) return;
+  canvas.width = width;
+  canvas.height = height;
+  canvas.dataset.sized = '1';
+  if (session) fitPicture();
+}
+
+// The scene's drawing area is the picture inside its frame; one scene unit is
+// a twip. Lines are one pixel of the window at scale 1, scaled with it.
+function fitPicture() {
+  const item = layout.controls.find((c) => c.kind === 'picture');
+  const areaTwips = item.width - 2 * FRAME * TWIPS_PER_PIXEL;
+  const lineWidth = Math.max(1, Math.round(scale * (devicePixelRatio || 1)));
+  session.setCanvas(canvas.width, canvas.height, canvas.width / areaTwips, lineWidth);
+  showPicture();
+}
+
+function showPicture() {
+  if (!canvas.width || !canvas.height) return;
+  const bytes = session.pixels();
+  const image = new ImageData(new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, canvas.width * canvas.height * 4), canvas.width, canvas.height);
+  context2d.putImageData(image, 0, 0);
+}
+
+// ---------------------------------------------------------------------------
+// The parameter bars: a horizontal scroll bar with an arrow at either end.
+// Arrows step by 1, the track by a page; a dragged thumb counts when it is
+// released; the keyboard works as on the desktop.
+
+class ParameterBar {
+  constructor(element) {
+    this.element = element;
+    this.index = -1;  // the model's bar index, once the module is there
+    this.min = layout.bar.minimum;
+    this.max = layout.bar.maximum;
+    this.value = this.min;
+    element.setAttribute('role', 'scrollbar');
+    element.setAttribute('aria-orientation', 'horizontal');
+    element.setAttribute('aria-valuemin', String(this.min));
+    element.setAttribute('aria-valuemax', String(this.max));
+    const part = (name) => {
+      const d = document.createElement('div');
+      d.className = name;
+      d.setAttribute('aria-hidden', 'true');
+      return d;
+    };
+    this.down = part('arrow down');
+    this.track = part('track');
+    this.thumb = part('thumb');
+    this.up = part('arrow up');
+    this.track.append(this.thumb);
+    element.prepend(this.down, this.track, this.up);
+    element.addEventListener('keydown', (e) => this.onKey(e));
+    element.addEventListener('pointerdown', (e) => this.onPointerDown(e));
+    element.addEventListener('pointermove', (e) => this.onPointerMove(e));
+    element.addEventListener('pointerup', () => this.release());
+    element.addEventListener('pointercancel', () => this.release());
+    element.addEventListener('lostpointercapture', () => this.release());
+    element.addEventListener('wheel', (e) => this.onWheel(e), {passive: false});
+  }
+
+  // Sizes after the window was scaled, from the bar's own size in CSS
+  // pixels (computed, not measured: nothing waits for the layout).
+  place(width, height) {
+    const border = scale;
+    const side = Math.max(height - 2 * border, 0);
+    this.down.style.width = `${side}px`;
+    this.up.style.width = `${side}px`;
+    const groove = Math.max(width - 2 * border - 2 * side, 0);
+    const range = this.max - this.min;
+    const page = layout.bar.pageStep;
+    this.thumbLength = Math.min(groove, Math.max((groove * page) / (range + page), THUMB_MINIMUM * scale));
+    this.thumb.style.width = `${this.thumbLength}px`;
+    this.show(this.dragging ? this.dragging.fraction : this.fractionOf(this.value));
+  }
+
+  // Where the thumb stands, as a fraction of its travel.
+  fractionOf(value) {
+    return (value - this.min) / (this.max - this.min);
+  }
+  show(fraction) {
+    this.thumb.style.left = `calc((100% - ${this.thumbLength}px) * ${Math.min(Math.max(fraction, 0), 1)})`;
+  }
+
+  // What the simulation holds.
+  set(value) {
+    this.value = value;
+    this.element.setAttribute('aria-valuenow', String(value));
+    if (!this.dragging) this.show(this.fractionOf(value));
+  }
+
+  // The user moved the bar to `value`.
+  moveTo(value) {
+    const v = Math.min(Math.max(value, this.min), this.max);
+    if (v !== this.value) act((s) => s.moveBar(this.index, v));
+  }
+
+  onKey(e) {
+    if (e.altKey || e.ctrlKey || e.metaKey || e.shiftKey) return;
+    const {arrowStep, pageStep} = layout.bar;
+    const target = {
+      ArrowRight: this.value + arrowStep, ArrowDown: this.value + arrowStep,
+      ArrowLeft: this.value - arrowStep, ArrowUp: this.value - arrowStep,
+      PageDown: this.value + pageStep, PageUp: this.value - pageStep,
+      Home: this.min, End: this.max,
+    }[e.key];
+    if (target === undefined) return;
+    e.preventDefault();
+    this.moveTo(target);
+  }
+
+  onWheel(e) {
+    if (!e.deltaY && !e.deltaX) return;
+    e.preventDefault();
+    const notches = Math.sign(e.deltaY || e.deltaX);
+    this.moveTo(this.value + notches * WHEEL_STEPS * layout.bar.arrowStep);
+  }
+
+  onPointerDown(e) {
+    if (e.button !== 0 || !session) return;
+    e.preventDefault();
+    this.element.focus({preventScroll: true});
+    this.element.setPointerCapture(e.pointerId);
+    this.pointerX = e.clientX;
+    const {arrowStep, pageStep} = layout.bar;
+    if (e.target === this.thumb) {
+      const travel = this.track.getBoundingClientRect().width - this.thumb.getBoundingClientRect().width;
+      const from = this.fractionOf(this.value);
+      this.dragging = {x: e.clientX, from, fraction: from, travel: Math.max(travel, 1)};
+    } else if (e.target === this.down || e.target === this.up) {
+      const step = e.target === this.down ? -arrowStep : arrowStep;
+      this.repeat(() => {
+        this.moveTo(this.value + step);
+        return true;
+      });
+    } else {
+      // A page at a time towards the pointer, until the thumb reaches it.
+      const towards = () => {
+        const thumb = this.thumb.getBoundingClientRect();
+        if (this.pointerX < thumb.left) this.moveTo(this.value - pageStep);
+        else if (this.pointerX > thumb.right) this.moveTo(this.value + pageStep);
+        else return false;
+        return true;
+      };
+      this.repeat(towards);
+    }
+  }
+
+  onPointerMove(e) {
+    this.pointerX = e.clientX;
+    if (!this.dragging) return;
+    const {from, x, travel} = this.dragging;
+    this.dragging.fraction = Math.min(Math.max(from + (e.clientX - x) / travel, 0), 1);
+    this.show(this.dragging.fraction);
+  }
+
+  release() {
+    clearTimeout(this.timer);
+    this.timer = 0;
+    if (!this.dragging) return;
+    const {fraction} = this.dragging;
+    this.dragging = null;
+    this.moveTo(this.min + Math.round(fraction * (this.max - this.min)));
+    this.show(this.fractionOf(this.value));
+  }
+
+  repeat(action) {
+    clearTimeout(this.timer);
+    if (!action()) return;
+    const again = () => {
+      if (action()) this.timer = setTimeout(again, REPEAT_INTERVAL);
+    };
+    this.timer = setTimeout(again, REPEAT_DELAY);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The simulation
+
+function start() {
+  session = new M.Session();
+  helpNamed = false;
+  $('ended').hidden = true;
+  $('mainWindow').hidden = false;
+  if (canvas.dataset.sized) fitPicture();
+  session.load();
+  refresh();
+  document.body.dataset.state = 'running';
+  canvas.focus({preventScroll: true});
+  // The first tick shows the body; later ones would do nothing.
+  performance.mark('korvath-timer-started');
+  startTimer = setTimeout(() => {
+    startTimer = 0;
+    act((s) => s.tick());
+  }, layout.window.startTimerMs);
+}
+
+// Runs one event of the window and shows what changed.
+function act(handler) {
+  if (!session) return;
+  handler(session);
+  refresh();
+}
+
+const localized = (text) => (separator === '.' ? text : text.replaceAll('.', separator));
+
+function refresh() {
+  for (let i = 0; i < fields.length; ++i) {
+    const text = localized(session.text(i));
+    const shown = fields[i].firstChild;
+    if (shown.textContent !== text) shown.textContent = text;
+  }
+  bars.forEach((bar, i) => bar.set(session.barValue(i)));
+  const mark = `mark-${session.schwarzschildMark()}`;
+  for (const name of ['schwarzschildRadiusCaption', 'schwarzschildRadiusValue']) {
+    const element = controls.get(name);
+    if (!element.classList.contains(mark)) {
+      element.classList.remove('mark-0', 'mark-1', 'mark-2');
+      element.classList.add(mark);
+    }
+  }
+  if (session.takePictureChanged()) showPicture();
+  const faults = session.takeFaults();
+  if (faults.length) showFault(faults[faults.length - 1]);
+  if (!firstValuesMarked && session.text(0)) {
+    firstValuesMarked = true;
+    performance.mark('korvath-first-values');
+  }
+}
+
+function showFault(f) {
+  const kind = `${f.kind}/${f.arithmetic}`;
+  const key = Number.isNaN(f.value) ? `${kind}/nan` : Number.isFinite(f.value) ? kind : `${kind}/inf`;
+  const text = (texts.faults[key] || texts.faults[kind] || kind)
+    .replace('{value}', M.numberText(f.value, separator))
+    .replace('{segments}', String(f.segments))
+    .replace('{pass}', String(f.pass));
+  $('faultText').textContent = text;
+  const notice = $('faultNotice');
+  if (!notice.open) notice.show();
+}
+
+// Exit: the simulation ends, its windows close; it can be started again.
+function exit() {
+  if (!session) return;
+  clearTimeout(startTimer);
+  for (const d of document.querySelectorAll('dialog[open]')) d.close();
+  session.delete();
+  session = null;
+  $('mainWindow').hidden = true;
+  $('endedText').textContent = texts.page.ended;
+  $('ended').hidden = false;
+  document.body.dataset.state = 'ended';
+  $('startAgain').focus();
+}
+
+// Help: "HELP" for two ticks of its timer, then the help, as one press of F1.
+function runHelp() {
+  const splash = $('helpSplash');
+  if (!session || splash.open) return;
+  const {clientWidthTwips, clientHeightTwips, tickMs, ticksShown} = layout.helpSplash;
+  Object.assign(splash.style, {
+    left: `${Math.floor(innerWidth / 2) - Math.floor(innerWidth / 4)}px`, top: `${Math.floor(innerHeight / 4)}px`,
+    width: `${(clientWidthTwips / TWIPS_PER_PIXEL) * scale}px`, height: `${(clientHeightTwips / TWIPS_PER_PIXEL) * scale}px`,
+  });
+  let ticks = 0;
+  const timer = setInterval(() => {
+    if (++ticks === ticksShown) splash.close();
+  }, tickMs);
+  splash.addEventListener('close', () => {
+    clearInterval(timer);
+    if (!session) return;
+    helpNamed = true;
+    openHelp();
+  }, {once: true});
+  splash.showModal();
+}
+
+async function openHelp() {
+  const viewer = $('helpViewer');
+  const frame = $('helpText');
+  if (!viewer.open) viewer.show();
+  frame.focus();
+  // The help in the window's language, as on the desktop: vesker_de.hlp and
+  // so on, the English vesker.hlp otherwise.
+  const file = texts.language === 'en' ? 'vesker.hlp' : `vesker_${texts.language}.hlp`;
+  try {
+    const response = await fetch(file, {cache: 'no-cache'});
+    if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
+    frame.srcdoc = await response.text();
+  } catch (error) {
+    frame.srcdoc = texts.helpFailed.replace('%1', file).replace('%2', escapeHtml(error.message));
+  }
+  frame.title = texts.helpTitle;
+}
+
+function onKey(e) {
+  if (document.body.dataset.state !== 'running') return;
+  if (e.key === 'F1') {
+    e.preventDefault();
+    if (helpNamed && !document.querySelector('dialog[open]:modal')) openHelp();
+    return;
+  }
+  if (e.altKey && !e.ctrlKey && !e.metaKey && e.key.length === 1) {
+    const item = document.querySelector(`#menuBar [data-mnemonic="${CSS.escape(e.key.toLowerCase())}"]`);
+    if (item) {
+      e.preventDefault();
+      item.click();
+    }
+  }
+}
+
+// Everything above is defined: start.
+main().catch((error) => {
+  console.error(error);
+  document.body.dataset.state = 'failed';
+  const message = texts ? texts.page.loadFailed.replace('%1', error.message) : String(error);
+  $('ended').hidden = false;
+  $('endedText').textContent = message;
+  $('startAgain').hidden = true;
+});

@@ -1,0 +1,232 @@
+// Writes the main window's layout and texts for the web page, from the same
+// table and the same translations the desktop window is built from:
+//
+//   korvath_layout_export OUTPUT_FOLDER
+//
+// OUTPUT_FOLDER/layout.json holds every control (object name, kind, twips
+// geometry, font size, English caption, accessible name and description), the
+// window (title, client size, font, start timer), the menu captions, the
+// "HELP" window, the parameter bars' range and steps, the keyboard focus
+// order, the languages with their decimal separators, and which languages
+// have texts. OUTPUT_FOLDER/strings/LANGUAGE.json holds every text of the
+// window, the help, the fault messages and the page itself in one language:
+// every language the window speaks, from the translations built into it.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <cmath>
+#include <iostream>
+#include <limits>
+#include <type_traits>
+#include <variant>
+
+#include "fault_text.hpp"
+#include "help_splash.hpp"
+#include "help_viewer.hpp"
+#include "language.hpp"
+#include "main_window.hpp"
+#include "main_window_layout.hpp"
+#include "number_display.hpp"
+
+namespace {
+
+using namespace korvath;
+using namespace korvath::ui;
+
+// The languages the program is translated into, English first: each gets the
+// decimal separator its locale uses on the desktop.
+const char* const kLanguages[] = {"en", "de", "fr", "es", "ja"};
+
+// Texts the page shows that the desktop window does not have.
+// clang-format off
+const char* const kPageTexts[][2] = {
+    {"ended", QT_TRANSLATE_NOOP("WebPage", "The simulation has ended.")},
+    {"startAgain", QT_TRANSLATE_NOOP("WebPage", "Start again")},
+    {"close", QT_TRANSLATE_NOOP("WebPage", "Close")},
+    {"ok", QT_TRANSLATE_NOOP("WebPage", "OK")},
+    {"loadFailed", QT_TRANSLATE_NOOP("WebPage", "The simulation could not be started: %1")},
+};
+// clang-format on
+
+QString trMain(const char* text) {
+    return *text ? QCoreApplication::translate("MainWindow", text) : QString();
+}
+
+// The type a pointer to member points to.
+template <class Member>
+struct MemberOf;
+template <class Class, class T>
+struct MemberOf<T Class::*> {
+    using type = T;
+};
+
+// The kind of control a layout entry makes, from the member it fills.
+QString kindOf(const ControlSlot& slot) {
+    return std::visit(
+        [](auto member) -> QString {
+            using Widget = std::remove_pointer_t<typename MemberOf<decltype(member)>::type>;
+            if constexpr (std::is_same_v<Widget, QPushButton>) return "button";
+            if constexpr (std::is_same_v<Widget, ParameterBar>) return "bar";
+            if constexpr (std::is_same_v<Widget, QLabel>) return "caption";
+            if constexpr (std::is_same_v<Widget, ValueField>) return "value";
+            if constexpr (std::is_same_v<Widget, ScenePicture>) return "picture";
+            return "unknown";
+        },
+        slot);
+}
+
+QString name(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Fault messages as templates: {value}, {segments} and {pass} stand for the
+// fault's numbers. Keys are "kind/arithmetic" with the enums' indices, and
+// "kind/arithmetic/nan" and ".../inf" for a value that is not finite.
+QJsonObject faultTemplates() {
+    constexpr double kValue = 1.2345678901234567e300;
+    constexpr int kSegments = 987654321;
+    constexpr int kPass = 876543210;
+    const struct {
+        const char* suffix;
+        double value;
+    } values[] = {{"", kValue},
+                  {"/nan", std::numeric_limits<double>::quiet_NaN()},
+                  {"/inf", std::numeric_limits<double>::infinity()}};
+    QJsonObject out;
+    for (int kind = 0; kind <= static_cast<int>(Fault::Kind::RayArithmetic); ++kind)
+        for (int arithmetic = 0; arithmetic <= static_cast<int>(ArithmeticFault::InvalidOperation);
+             ++arithmetic)
+            for (const auto& v : values) {
+                const Fault f{static_cast<Fault::Kind>(kind),
+                              static_cast<ArithmeticFault>(arithmetic), v.value, kSegments, kPass};
+                QString text = faultText(f);
+                text.replace(localizedNumber(kValue), "{value}");
+                text.replace(QString::number(kSegments), "{segments}");
+                text.replace(QString::number(kPass), "{pass}");
+                out.insert(QString("%1/%2%3").arg(kind).arg(arithmetic).arg(v.suffix), text);
+            }
+    return out;
+}
+
+// Every text in the language whose translator is installed (none: English).
+QJsonObject strings(const QString& language) {
+    QLocale::setDefault(QLocale(language));
+    QJsonObject controls;
+    for (const ControlSpec& item : mainWindowLayout()) {
+        QJsonObject c;
+        if (*item.caption) c.insert("caption", trMain(item.caption));
+        if (*item.accessibleName) c.insert("accessibleName", trMain(item.accessibleName));
+        if (*item.accessibleDescription)
+            c.insert("accessibleDescription", trMain(item.accessibleDescription));
+        controls.insert(name(item.objectName), c);
+    }
+    QJsonObject menu{{"exitAction", trMain(kExitCaption)}, {"helpAction", trMain(kHelpCaption)}};
+    QJsonObject page;
+    for (const auto& [key, text] : kPageTexts)
+        page.insert(key, QCoreApplication::translate("WebPage", text));
+    return QJsonObject{
+        {"language", language},
+        {"title", trMain(kMainWindowTitle)},
+        {"controls", controls},
+        {"menu", menu},
+        {"helpTitle", help::HelpViewer::tr(help::kHelpWindowTitle)},
+        {"helpSplashTitle", help::HelpSplash::tr(help::kSplashTitle)},
+        {"helpFailed", QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p>")
+                           .arg(help::HelpViewer::tr(help::kHelpNotOpened),
+                                help::HelpViewer::tr(help::kHelpNotRead),
+                                help::HelpViewer::tr(help::kHelpGoesOn))},
+        {"faults", faultTemplates()},
+        {"page", page},
+    };
+}
+
+bool writeJson(const QString& path, const QJsonObject& object) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::cerr << "cannot write " << path.toStdString() << ": "
+                  << file.errorString().toStdString() << '\n';
+        return false;
+    }
+    file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    return file.flush();
+}
+
+QJsonObject layout(const QStringList& languagesWithTexts) {
+    QJsonArray controls;
+    for (const ControlSpec& item : mainWindowLayout()) {
+        QJsonObject c{{"objectName", name(item.objectName)},
+                      {"kind", kindOf(item.slot)},
+                      {"left", item.left},
+                      {"top", item.top},
+                      {"width", item.width},
+                      {"height", item.height},
+                      {"fontPoints", item.fontPoints > 0 ? item.fontPoints : kWindowFontPoints},
+                      {"caption", trMain(item.caption)},
+                      {"accessibleName", trMain(item.accessibleName)},
+                      {"accessibleDescription", trMain(item.accessibleDescription)}};
+        controls.append(c);
+    }
+    QJsonObject separators;
+    for (const char* language : kLanguages)
+        separators.insert(language, QLocale(language).decimalPoint());
+    QJsonArray focus;
+    for (std::string_view n : mainWindowFocusOrder())
+        focus.append(name(n));
+    return QJsonObject{
+        {"window", QJsonObject{{"objectName", "mainWindow"},
+                               {"title", trMain(kMainWindowTitle)},
+                               {"clientWidthTwips", kClientWidthTwips},
+                               {"clientHeightTwips", kClientHeightTwips},
+                               {"fontFamily", name(kWindowFontFamily)},
+                               {"fontPoints", kWindowFontPoints},
+                               {"startTimerMs", kStartTimerIntervalMs}}},
+        {"menu",
+         QJsonArray{QJsonObject{{"objectName", "exitAction"}, {"caption", trMain(kExitCaption)}},
+                    QJsonObject{{"objectName", "helpAction"}, {"caption", trMain(kHelpCaption)}}}},
+        {"helpSplash", QJsonObject{{"objectName", "helpSplash"},
+                                   {"title", QString::fromLatin1(help::kSplashTitle)},
+                                   {"clientWidthTwips", help::kSplashWidthTwips},
+                                   {"clientHeightTwips", help::kSplashHeightTwips},
+                                   {"tickMs", help::kSplashTickMs},
+                                   {"ticksShown", help::kSplashTicksShown}}},
+        {"bar", QJsonObject{{"minimum", kBarMinimum},
+                            {"maximum", kBarMaximum},
+                            {"arrowStep", kBarArrowStep},
+                            {"pageStep", kBarPageStep}}},
+        {"focusOrder", focus},
+        {"controls", controls},
+        {"decimalSeparators", separators},
+        {"languagesWithTexts", QJsonArray::fromStringList(languagesWithTexts)},
+    };
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first().startsWith('-')) {
+        std::cerr << "usage: korvath_layout_export OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const QDir out(args.first());
+    if (!out.mkpath("strings")) {
+        std::cerr << "cannot create " << out.filePath("strings").toStdString() << '\n';
+        return 1;
+    }
+
+    // Every language the window speaks, from the translations built into it.
+    QStringList languages;
+    for (const QString& language : availableLanguages()) {
+        installLanguage(language);
+        if (!writeJson(out.filePath("strings/" + language + ".json"), strings(language))) return 1;
+        languages.append(language);
+    }
+    installLanguage(QStringLiteral("en"));
+    QLocale::setDefault(QLocale::c());
+    return writeJson(out.filePath("layout.json"), layout(languages)) ? 0 : 1;
+}

@@ -1,0 +1,43 @@
+// Takes docs/web.png: the page in headless Chromium after Beam, with the
+// Earth made 2^29 times heavier, as the desktop's screenshot shows it.
+//
+//   node src/web/tools/screenshot.mjs PAGE_FOLDER OUTPUT.png [WIDTH HEIGHT SCALE]
+//
+// Needs the npm packages of tests/web (tests/web/install.sh).
+import {mkdtempSync, rmSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {dirname, join} from 'node:path';
+import {fileURLToPath} from 'node:url';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const [pageFolder, output, width = '1000', height = '600', scale = '1'] = process.argv.slice(2);
+if (!pageFolder || !output) {
+  console.error('usage: node screenshot.mjs PAGE_FOLDER OUTPUT.png [WIDTH HEIGHT SCALE]');
+  process.exit(2);
+}
+const puppeteer = (await import(join(here, '../../../tests/web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js'))).default;
+const {serve, addressOf} = await import(join(here, 'serve.mjs'));
+
+const server = await serve(pageFolder);
+const profile = mkdtempSync(join(tmpdir(), 'korvath-shot-'));
+const browser = await puppeteer.launch({
+  executablePath: process.env.KORVATH_CHROMIUM || '/usr/bin/chromium',
+  headless: false,
+  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
+});
+try {
+  const page = await browser.newPage();
+  await page.setViewport({width: Number(width), height: Number(height), deviceScaleFactor: Number(scale)});
+  await page.goto(addressOf(server));
+  await page.waitForFunction(() => document.querySelector('#radiusValue .text')?.textContent === '6378000');
+  await page.focus('#massCoarseBar');
+  for (let i = 0; i < 29; ++i) await page.keyboard.press('ArrowRight');
+  await page.click('#beamButton');
+  await page.screenshot({path: output});
+  console.log(`${output}: ${width} x ${height} at ${scale}x`);
+} finally {
+  await browser.close();
+  server.close();
+  rmSync(profile, {recursive: true, force: true});
+}

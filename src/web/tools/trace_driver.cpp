@@ -1,0 +1,100 @@
+// Runs a session of the web page's simulation natively and prints what the
+// window would show after each action, in the same form as the WebAssembly
+// build's trace (tests/web/digits_test.mjs), so the two can be compared
+// character by character.
+//
+// Reads one action a line from standard input:
+//   load | tick | earth | sun | bar <index 0-3> <value> | move <index 0-3> | beam
+// and prints for each:
+//   > <the action>
+//   = <value texts joined by '|'> ; <four bar positions> ; <Schwarzschild mark>
+//   ! <fault kind> <arithmetic fault> <value> <segments> <pass>   (one per fault)
+//   <every drawing call, one a line>
+//
+// With --pow-variant it only prints how the C library computes pow here:
+// "fma" (with fused multiply-add, as the web page does) or "plain".
+#include <cmath>
+#include <cstring>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "number_text.hpp"
+#include "web_session.hpp"
+
+namespace {
+
+using korvath::Bar;
+using korvath::BeamMove;
+using korvath::ShownValue;
+using korvath::web::WebSession;
+
+void printState(WebSession& s, std::ostream& out) {
+    out << '=';
+    for (int i = 0; i < korvath::kShownValueCount; ++i)
+        out << (i ? "|" : " ") << s.text(static_cast<ShownValue>(i));
+    out << " ;";
+    for (Bar b : korvath::kAllBars)
+        out << ' ' << s.barValue(b);
+    out << " ; " << static_cast<int>(s.schwarzschildMark()) << '\n';
+    for (const korvath::Fault& f : s.takeFaults())
+        out << "! " << static_cast<int>(f.kind) << ' ' << static_cast<int>(f.arithmetic) << ' '
+            << korvath::numberText(f.value) << ' ' << f.segments << ' ' << f.pass << '\n';
+    out << s.surface().takeJournal();
+}
+
+bool run(WebSession& s, const std::string& line) {
+    std::istringstream in(line);
+    std::string action;
+    in >> action;
+    int a = 0, b = 0;
+    if (action == "load")
+        s.load();
+    else if (action == "tick")
+        s.tick();
+    else if (action == "earth")
+        s.clickEarth();
+    else if (action == "sun")
+        s.clickSun();
+    else if (action == "bar" && in >> a >> b && a >= 0 && a < 4)
+        s.moveBar(static_cast<Bar>(a), b);
+    else if (action == "move" && in >> a && a >= 0 && a < 4)
+        s.moveBeam(static_cast<BeamMove>(a));
+    else if (action == "beam")
+        s.beam();
+    else
+        return false;
+    return true;
+}
+
+// A cube that the C library's two ways of computing pow round differently.
+bool libraryPowUsesFma() {
+    volatile double x = 0x1.0da24e08451a8p-2;
+    return std::pow(x, 3.0) == 0x1.2b1e78f2d6339p-6;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "--pow-variant") == 0) {
+        std::cout << (libraryPowUsesFma() ? "fma" : "plain") << '\n';
+        return 0;
+    }
+    WebSession session;
+    session.surface().keepJournal(true);
+    std::ostringstream out;
+    std::string line;
+    int lineNumber = 0;
+    while (std::getline(std::cin, line)) {
+        ++lineNumber;
+        if (line.empty()) continue;
+        out << "> " << line << '\n';
+        if (!run(session, line)) {
+            std::cerr << "line " << lineNumber << ": unknown action: " << line << '\n';
+            return 2;
+        }
+        printState(session, out);
+    }
+    std::cout << out.str();
+    return 0;
+}

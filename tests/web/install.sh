@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what the web page's build and checks need: Emscripten (em++) and
+# Chromium from Debian, Node.js with npm when the machine has none, and the
+# pinned npm packages of tests/web (puppeteer-core) with npm ci. Run by
+# scripts/test and scripts/web; safe to run again.
+set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/common.sh"
+
+packages=(emscripten)
+[ "${1:-}" = "--build-only" ] || packages+=(chromium)
+# A machine may have Node.js and npm from elsewhere than Debian (then
+# Debian's npm package would conflict with it): only missing ones are installed.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
+ensure_packages "${packages[@]}"
+
+[ "${1:-}" = "--build-only" ] && exit 0
+# npm ci again only when the lock file changed since the last install.
+cd "$ROOT/tests/web"
+stamp=node_modules/.korvath-lock
+if ! cmp -s package-lock.json "$stamp" 2>/dev/null; then
+    echo "Installing the npm packages of tests/web (npm ci)"
+    npm ci --no-audit --no-fund --loglevel=error
+    cp package-lock.json "$stamp"
+fi

@@ -1,0 +1,120 @@
+// The page's drawing surface: aliased figures at any scale and line width, a
+// black box that erases the yellow one drawn at the same corners, closed
+// circles, and a repaint at a new size from the figures since the last clear.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "raster_surface.hpp"
+#include "scene.hpp"
+#include "web_session.hpp"
+
+namespace korvath::web {
+namespace {
+
+constexpr std::uint32_t kOpaqueBlack = 0xFF000000u;
+constexpr std::uint32_t kYellow = 0xFF00FFFFu;  // red and green bytes full
+
+std::uint32_t at(const RasterSurface& s, int x, int y) {
+    return s
+        .pixels()[static_cast<size_t>(y) * static_cast<size_t>(s.width()) + static_cast<size_t>(x)];
+}
+
+int count(const RasterSurface& s, std::uint32_t pixel) {
+    int n = 0;
+    for (std::uint32_t p : s.pixels())
+        n += p == pixel;
+    return n;
+}
+
+struct Geometry {
+    int width, height;
+    double pixelsPerUnit;
+    int lineWidth;
+};
+
+// The window at scale 1, 1.5 and 2.3 on screens of device pixel ratio 1 and 2.
+const Geometry kGeometries[] = {{557, 413, 1.0 / 15, 1},
+                                {836, 620, 1.5 / 15, 2},
+                                {1114, 826, 2.0 / 15, 2},
+                                {2562, 1900, 4.6 / 15, 5}};
+
+TEST(RasterSurface, BlackMarkerErasesTheYellowOneExactly) {
+    for (const Geometry& g : kGeometries) {
+        RasterSurface s;
+        s.setGeometry(g.width, g.height, g.pixelsPerUnit, g.lineWidth);
+        s.clear();
+        for (float y : {50.f, 1500.f, 3333.f, 6150.f}) {
+            s.box(8100, y, 8200, y + 100, colors::kPaletteYellow);
+            EXPECT_GT(count(s, kYellow), 0) << "the marker at " << y << " is drawn";
+            s.box(8100, y, 8200, y + 100, colors::kBlack);
+            EXPECT_EQ(count(s, kYellow), 0) << "scale " << g.pixelsPerUnit << ", marker at " << y;
+        }
+    }
+}
+
+TEST(RasterSurface, CirclesAreClosedRingsOfTheLineWidth) {
+    for (const Geometry& g : kGeometries) {
+        RasterSurface s;
+        s.setGeometry(g.width, g.height, g.pixelsPerUnit, g.lineWidth);
+        s.clear();
+        s.setFillStyle(FillStyle::Transparent);
+        s.circle(3000, 3000, 2500, rgb(200, 0, 0));
+        const std::uint32_t red = 0xFF0000C8u;
+        const double cx = 3000 * g.pixelsPerUnit, cy = 3000 * g.pixelsPerUnit;
+        const double r = 2500 * g.pixelsPerUnit;
+        // Every point of the ideal circle has a painted pixel within half a line width.
+        for (int i = 0; i < 3600; ++i) {
+            const double a = i * std::numbers::pi / 1800;
+            const int px = static_cast<int>(std::floor(cx + r * std::cos(a)));
+            const int py = static_cast<int>(std::floor(cy + r * std::sin(a)));
+            bool found = false;
+            for (int dy = -1; dy <= 1 && !found; ++dy)
+                for (int dx = -1; dx <= 1 && !found; ++dx)
+                    found = at(s, px + dx, py + dy) == red;
+            ASSERT_TRUE(found) << "gap at angle " << i / 10.0 << " deg, scale " << g.pixelsPerUnit;
+        }
+        // The ring is as wide as a line: its area is about 2 pi r w.
+        const double expected = 2 * std::numbers::pi * r * g.lineWidth;
+        EXPECT_NEAR(count(s, red), expected, expected * 0.1) << "scale " << g.pixelsPerUnit;
+        // Inside and outside stay black.
+        EXPECT_EQ(at(s, static_cast<int>(cx), static_cast<int>(cy)), kOpaqueBlack);
+    }
+}
+
+TEST(RasterSurface, FilledCircleAndLinesAreAliased) {
+    RasterSurface s;
+    s.setGeometry(557, 413, 1.0 / 15, 1);
+    s.clear();
+    s.setFillColor(rgb(0, 0, 255));
+    s.setFillStyle(FillStyle::Solid);
+    s.circle(3000, 3000, 1000, std::nullopt);
+    s.line(0, 100, 8000, 100, colors::kPaletteBrightWhite);
+    for (std::uint32_t p : s.pixels())
+        ASSERT_TRUE(p == kOpaqueBlack || p == 0xFFFF0000u || p == 0xFFFFFFFFu)
+            << std::hex << p << ": a blended colour";
+    EXPECT_EQ(at(s, 200, 200), 0xFFFF0000u);  // the body's centre is blue
+    EXPECT_EQ(at(s, 100, 6), 0xFFFFFFFFu);    // the line at y = 100 units
+    EXPECT_EQ(at(s, 100, 7), kOpaqueBlack);
+}
+
+TEST(RasterSurface, ANewSizeRepaintsWhatWasDrawnSinceTheLastClear) {
+    WebSession session;
+    session.surface().setGeometry(557, 413, 1.0 / 15, 1);
+    session.load();
+    session.tick();
+    session.beam();
+    RasterSurface& s = session.surface();
+    const int white = count(s, 0xFFFFFFFFu);
+    ASSERT_GT(white, 400) << "the ray is drawn";
+    s.setGeometry(1114, 826, 2.0 / 15, 2);
+    EXPECT_GT(count(s, 0xFFFFFFFFu), 3 * white) << "the ray is repainted, twice as long and wide";
+    EXPECT_EQ(at(s, 450, 400), 0xFFFF0000u) << "the body is repainted at its new place";
+    // A new scene replaces everything: after a preset the ray is gone.
+    session.clickEarth();
+    EXPECT_EQ(count(s, 0xFFFFFFFFu), 0);
+}
+
+}  // namespace
+}  // namespace korvath::web
