@@ -3,46 +3,15 @@
 #include <QPaintEvent>
 #include <algorithm>
 
-#if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
-#endif
-
+#include "painter_surface.hpp"
 #include "twips.hpp"
+#include "vector_registers.hpp"
 
 namespace korvath::ui {
 
 namespace {
 
 constexpr QRgb kBackground = qRgb(0, 0, 0);
-constexpr Color kForeground = 0;  // outlines drawn without a colour of their own
-
-QColor toQColor(Color c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
-
-// Qt's raster engine draws some figures (ellipse outlines above all) with AVX
-// code that returns with the upper halves of the vector registers still in
-// use. The model's arithmetic that runs next is plain SSE and then pays a
-// transition penalty on every instruction: the Schwarzschild search after a
-// drawn scene ran up to three times slower. Clearing that state after each
-// figure costs about a cycle, and nothing on a processor without AVX.
-#if defined(__x86_64__) || defined(__i386__)
-__attribute__((target("avx"))) void zeroUpperHalves() {
-    _mm256_zeroupper();
-}
-
-bool processorHasAvx() {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx");
-}
-
-void leaveVectorRegistersClean() {
-    static const bool hasAvx = processorHasAvx();
-    if (hasAvx) zeroUpperHalves();
-}
-#else
-void leaveVectorRegistersClean() {}
-#endif
 
 }  // namespace
 
@@ -80,39 +49,26 @@ void ScenePicture::fitImage() {
 
 // One painter stays open across drawing calls (a traced ray is hundreds of
 // lines); it is closed before the image is shown or read.
-QPainter& ScenePicture::painter() {
-    if (!painter_) {
+PainterSurface& ScenePicture::surface() {
+    if (!surface_) {
         fitImage();
         painter_ = std::make_unique<QPainter>(&image_);
-        // Crisp one-pixel figures: a black box must cover exactly the pixels
-        // of the yellow box drawn at the same corners.
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->scale(sceneToPixels(), sceneToPixels());
-        applyFill();
+        // One device-independent pixel wide, rounded to whole device pixels:
+        // an aliased line 1.25 pixels wide would come out 1 or 2 pixels wide
+        // depending on where it falls, and every line must look alike.
+        const double lineWidth = std::max(1, qRound(devicePixelRatioF()));
+        surface_ = std::make_unique<PainterSurface>(*painter_, QSizeF(contentsRect().size()),
+                                                    logicalDpiX(), lineWidth);
+        surface_->setFillColor(fillColor_);
+        surface_->setFillStyle(fillStyle_);
         update();
     }
-    return *painter_;
+    return *surface_;
 }
 
 void ScenePicture::finishPainting() {
+    surface_.reset();
     painter_.reset();
-}
-
-void ScenePicture::setOutline(Color color) {
-    // One device-independent pixel wide, rounded to whole device pixels:
-    // an aliased line 1.25 pixels wide would come out 1 or 2 pixels wide
-    // depending on where it falls, and every line must look alike.
-    QPen pen(toQColor(color), std::max(1, qRound(devicePixelRatioF())));
-    pen.setCosmetic(true);
-    painter().setPen(pen);
-}
-
-void ScenePicture::applyFill() {
-    if (!painter_) return;
-    if (fillStyle_ == FillStyle::Solid)
-        painter_->setBrush(toQColor(fillColor_));
-    else
-        painter_->setBrush(Qt::NoBrush);
 }
 
 void ScenePicture::clear() {
@@ -125,29 +81,26 @@ void ScenePicture::clear() {
 
 void ScenePicture::setFillColor(Color color) {
     fillColor_ = color;
-    applyFill();
+    if (surface_) surface_->setFillColor(color);
 }
 
 void ScenePicture::setFillStyle(FillStyle style) {
     fillStyle_ = style;
-    applyFill();
+    if (surface_) surface_->setFillStyle(style);
 }
 
 void ScenePicture::circle(float x, float y, float radius, std::optional<Color> outline) {
-    setOutline(outline.value_or(kForeground));
-    painter().drawEllipse(QPointF(x, y), radius, radius);
+    surface().circle(x, y, radius, outline);
     leaveVectorRegistersClean();
 }
 
 void ScenePicture::line(float x1, float y1, float x2, float y2, Color color) {
-    setOutline(color);
-    painter().drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    surface().line(x1, y1, x2, y2, color);
     leaveVectorRegistersClean();
 }
 
 void ScenePicture::box(float x1, float y1, float x2, float y2, Color color) {
-    setOutline(color);
-    painter().drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+    surface().box(x1, y1, x2, y2, color);
     leaveVectorRegistersClean();
 }
 

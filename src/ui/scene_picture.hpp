@@ -14,6 +14,8 @@
 
 namespace korvath::ui {
 
+class PainterSurface;
+
 class ScenePicture final : public QFrame, public Surface {
     Q_OBJECT
   public:
@@ -37,15 +39,14 @@ class ScenePicture final : public QFrame, public Surface {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    QPainter& painter();
+    PainterSurface& surface();
     void finishPainting();
     void fitImage();
-    void setOutline(Color color);
-    void applyFill();
     double sceneToPixels() const;
 
     QImage image_;
     std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<PainterSurface> surface_;  // draws with painter_
     Color fillColor_ = 0;
     FillStyle fillStyle_ = FillStyle::Transparent;
 };
