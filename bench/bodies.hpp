@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bodies the benchmarks recompute: the two presets and the two bodies
 // whose Schwarzschild search is the longest the parameter bars can reach
 // (coarse bars at 0 or 100, fine bars at 100).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of a recomputation alone: density, the Schwarzschild search
 // and the four curvature samples, with no label written and nothing drawn.
 // It is the floor that BM_ComputeAndDraw compares with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a whole process: from spawning the program to its first drawn
 // scene. The probe (startup_probe.cpp) is the program stopped at that moment;
 // it reports on a pipe, and the time from just before posix_spawn to reading

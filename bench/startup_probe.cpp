@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as it starts, stopped at its first drawn scene: it opens the
 // main window like the real program does and, right after the first timer
 // tick has computed and drawn the body, writes one line and exits.

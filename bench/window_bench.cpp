@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recomputation and the Beam press on the real window: Qt labels and the
 // ScenePicture drawing surface, headless on the offscreen platform.
 //

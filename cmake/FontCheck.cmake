@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window is laid out for Arial: captions and values are sized for its
 # widths. Fontconfig answers a request for Arial with the closest face it has;
 # Liberation Sans has Arial's widths, most other faces (DejaVu Sans among

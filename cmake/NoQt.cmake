@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The model and the scene are plain C++: they must neither link nor include Qt.
 # korvath_require_no_qt(target) fails the configuration if the target, or any
 # target it links, names a Qt library; tests/check_no_qt.cmake checks the

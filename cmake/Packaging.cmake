@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of the installed program: cpack -G DEB in the build folder.
 #
 # The package holds exactly what cmake --install puts under the configured

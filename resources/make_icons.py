@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Regenerate the desktop icons of Korvath simulation from korvath.xpm.
 
 Writes, next to this script:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks what lands where and
 # that the desktop entry and the AppStream metadata validate; then builds the
 # Debian package and checks its contents, its fields and what lintian says.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source of the model or the scene includes a Qt header or uses Qt's macros.
 file(GLOB_RECURSE sources ${ROOT}/src/model/* ${ROOT}/src/scene/*)
 set(offenders "")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed and size of the web page in headless Chromium.
 //
 //   node bench/web/bench.mjs PAGE_FOLDER [--loads N] [--runs N]

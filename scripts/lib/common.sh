@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts: the repository root and the Debian packages they need.
 # shellcheck shell=bash
 

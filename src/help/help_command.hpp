@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help command of the main window's menu bar, and the F1 key that opens
 // the help file once the Help command has named it.
 #pragma once

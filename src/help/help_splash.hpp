@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // helpSplash, the small "HELP" window the Help command shows for a moment before
 // it opens the help file. It closes itself on the second tick of its own
 // 100 ms timer, or earlier by its close box.

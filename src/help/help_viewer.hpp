@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's help viewer: a window that shows the help file, opened at its
 // beginning. The viewer reads the file itself, and only a regular file of a
 // sensible size: a file that is missing, unreadable, empty, too large or not a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quantities derived from a body's radius and mass: density, the
 // Schwarzschild radius found by a stepwise search, and the curvature of space
 // with its radius of curvature at 1, 1.5, 2 and 2.5 body radii.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arithmetic that stops on a fault instead of producing infinities or NaNs.
 //
 // Every floating-point step is tested for invalid operation, division by zero

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours as 32-bit values red + 256 * green + 65536 * blue.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What went wrong when a body or a light ray cannot be computed: a kind with
 // the values that explain it. The window words it for the user.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port: shows a fault to the user without blocking the program.
 #pragma once
 

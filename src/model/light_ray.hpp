@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The light ray: from the beam start towards the left in steps of 50 scene
 // units, bent at each pass towards the body by an amount that follows the
 // curvature 2GM/(c^2 d^3) at the ray's distance. Pure: it returns the path,

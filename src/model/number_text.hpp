@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one conversion of numbers to the text the window shows.
 //
 // Nothing here reads the C library's locale (setlocale, which Qt calls from

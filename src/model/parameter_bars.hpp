@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port: the four parameter bars, a coarse and a fine one for the radius and
 // for the mass.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's coordinates, shared by the drawing and the light ray: scene
 // units with x to the right and y downward, origin at the top-left of the
 // drawing area. The body is always drawn 1000 units in radius around a fixed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port: what the controller asks the scene to draw.
 #pragma once
 

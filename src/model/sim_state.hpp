@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the simulation: the body, the bases of the parameter bars, the
 // start flag, and the beam start with the place its marker was last drawn.
 // One instance, owned by the controller.

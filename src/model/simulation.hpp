@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controller of the main window: it owns the simulation state and runs
 // the handlers of the window's events (load, first timer tick, the two
 // presets, the four parameter bars, the four beam moves and Beam), with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen and layout positions, and the scene's coordinates, are twips: 1440
 // to the inch, so 15 to a pixel at 96 dpi. Conversions follow the screen's
 // logical dpi.

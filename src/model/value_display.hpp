@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port: where the model shows its values. The window implements it with
 // labels; the tests keep the texts in memory.
 #pragma once

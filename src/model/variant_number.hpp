@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole number that carries its integer kind: 16-bit or 32-bit signed, or
 // empty before it is first set. The beam start and the marker's x position
 // are such numbers: adding or subtracting a step keeps the 16-bit kind while

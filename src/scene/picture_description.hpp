@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the picture shows, in terms a sentence can be made of: how large the
 // Schwarzschild circle is against the body, where the beam starts, and where
 // the traced light ray went. The window words it for screen readers.

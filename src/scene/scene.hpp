@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene on the drawing surface: the body as a blue disc, three red rings
 // at 1.5, 2 and 2.5 body radii, the yellow Schwarzschild circle on the same
 // scale, the yellow box that marks the beam start, and the light ray. It only

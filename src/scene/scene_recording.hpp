@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scene view that passes every drawing on and keeps the calls since the
 // last cleared scene, so that the same picture can be drawn again on another
 // surface (a file, say) by the same drawing code.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface the scene draws on, in scene units: x to the right,
 // y downward, origin at the top-left of the drawing area.
 #pragma once

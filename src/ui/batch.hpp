@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values and pictures without a window on screen: a main window that is never
 // shown is brought into the state a user would reach with its controls, and
 // its fields or its picture are written out.

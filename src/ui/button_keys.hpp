@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Return and Enter press the push button that has the focus, as Space does.
 // Qt's push buttons answer Return only in dialogs; in the main window a user
 // who tabs to "Beam" and presses Return expects the beam.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows a fault in a small window that does not block the program: the user
 // reads it, closes it or leaves it open, and goes on working.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sentence that tells the user what a fault means, in the window's language.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's language: English, the source text, or one of the languages
 // the program is translated into, from the desktop's settings or chosen on the
 // command line.

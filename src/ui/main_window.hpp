@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its fixed layout, the binding of every control event to
 // its handler, and the Qt side of the value fields, bars and picture.
 #pragma once

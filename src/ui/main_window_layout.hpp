@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed layout of the main window: every control with its kind, caption,
 // place and size in twips (1440 to the inch), its font where it has one of its
 // own, and what a screen reader says of it. Building the window fills a

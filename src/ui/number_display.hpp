@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the window shows them: the model's digits with the user's
 // decimal separator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's surface on any Qt paint device through a QPainter: scene units
 // are twips scaled to the device's pixels, figures are one-pixel aliased
 // lines, so that a black box covers a yellow one drawn at the same corners.

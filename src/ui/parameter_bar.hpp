@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A horizontal parameter scroll bar that answers the keyboard as desktop
 // scroll bars do: Right and Down one step up, Left and Up one step down,
 // Page Down and Page Up a page either way, Home and End to the ends.

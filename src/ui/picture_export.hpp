@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture as a file: a vector drawing (SVG) made by the same drawing calls
 // as the screen, and a PNG at the screen's resolution.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture's description as a sentence in the window's language, for the
 // screen reader.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model's view of the window's value fields and parameter bars, on Qt widgets.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // scenePicture: the drawing surface of the scene. It draws into a retained image
 // at the screen's device pixel ratio and paints itself from that image, so
 // what was drawn survives the window being covered, minimized or resized.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window is laid out for a scale of at least 1: below it the 9 pt text
 // and the scene's one-pixel lines become unreadable, so a smaller
 // QT_SCALE_FACTOR is refused.

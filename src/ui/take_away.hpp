@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's commands for taking values and the picture away: every value
 // field selectable and copyable, "Copy all values" (Ctrl+Shift+C and the value
 // column's context menu), and on the picture "Copy picture" (Ctrl+C while it

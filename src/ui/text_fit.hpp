@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping a label's whole text visible in its fixed place. The layout sizes
 // every text for Arial 9 pt; a desktop without a face of Arial's widths, or a
 // style sheet, can make a text wider than its place. Rather than cut the last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A control's place and size in twips, as pixels at the screen's logical dpi.
 #pragma once
 

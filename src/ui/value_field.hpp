@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A read-only field that shows one value: plain text in a sunken one-pixel
 // frame, left-aligned and vertically centred, never taking the focus.
 // No character is ever hidden without a mark: a value wider than the field

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every value the window shows as a table to take away: quantity, value and
 // unit, one row each, in the window's language and number format, with the
 // bar positions and the beam start.

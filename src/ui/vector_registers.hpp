@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leaves the processor's vector registers in the clean state after Qt has
 // drawn a figure.
 //

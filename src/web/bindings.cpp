@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the page's JavaScript sees of the simulation: one Session class with
 // the window's events and what it shows, and the number text of the model.
 // Indices follow the model's enums: ShownValue for value fields, Bar for the

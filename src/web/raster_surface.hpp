@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's drawing surface in the browser: it paints every figure into an
 // RGBA pixel buffer at the canvas's device resolution, which the page copies
 // to its canvas. Figures are aliased: a pixel is either the figure's colour or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the simulation behind the web page: the model and the scene with
 // in-memory versions of the window's value fields, parameter bars, picture and
 // fault notice. The page reads what they hold after each event; the native

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-memory stand-ins for the window: labels, bars, a fault reporter and a
 // surface that records every drawing operation.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Set-up shared by the headless runs of the window (tests, benchmarks): the
 // offscreen platform unless another one is chosen, and quiet about two Qt
 // warnings that say nothing about the program (the offscreen platform cannot

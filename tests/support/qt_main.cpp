@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the widget tests inside one QApplication, headless unless a platform is chosen.
 #include <gtest/gtest.h>
 

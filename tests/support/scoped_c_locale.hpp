@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sets the C library's locale for one test and puts the previous one back
 // when it goes out of scope, also when an assertion ends the test early.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the widget tests: a shown main window and its controls by name,
 // and the fixtures built on it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values and pictures made without a window on screen agree with what the
 // window itself shows after the same actions by a user.
 #include "batch.hpp"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs cmake/FontCheck.cmake twice: with a fontconfig set-up that holds only
 # the DejaVu faces it must warn and name fonts-liberation; with the machine's
 # own set-up it must warn exactly when fc-match does not answer Arial with

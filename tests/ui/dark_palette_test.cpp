@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Schwarzschild radius and its caption stay readable on a dark desktop,
 // and look exactly as before on a light one.
 #include <gtest/gtest.h>

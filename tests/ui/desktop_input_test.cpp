@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse wheel and the Return key as on other desktop programs: one notch
 // moves a bar one step, Return presses the focused button.
 #include <gtest/gtest.h>

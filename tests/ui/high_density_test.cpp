@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a high-density screen: run with QT_SCALE_FACTOR=2 (ctest does).
 #include <gtest/gtest.h>
 

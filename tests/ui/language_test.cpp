@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window in each of its languages: every text translated, nothing
 // clipped, faults worded in the language, and the language chosen from the
 // desktop or the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every line of the scene is the same whole number of device pixels wide,
 // round(device pixel ratio): ctest runs this at scales 1.25 and 1.5 too.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window under the desktop's locale: the digits and notation of every
 // value are those of the C locale, only the decimal separator is the user's,
 // and whole numbers are never grouped. The ctest entries locale_* run this

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long seeded session of everything a user can do, on the real window, with
 // the whole state checked after every event against an independent
 // recomputation.

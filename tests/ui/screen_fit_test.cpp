@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every part of the window can be reached on any screen: on a screen smaller
 // than the window (ctest runs SmallScreen.* on a 640 x 480 screen and on a
 // 1920 x 1080 screen at scale 2, named in KORVATH_TEST_SCREEN) it opens inside

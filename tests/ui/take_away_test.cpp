@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values and pictures taken away from the window: the clipboard, the value
 // column's context menu, the picture's commands and saving to a file.
 #include "take_away.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // No character of a value or a caption is ever hidden without a mark: not
 // where "Arial" is a wider face than Liberation Sans, not under a style sheet.
 #include <gtest/gtest.h>

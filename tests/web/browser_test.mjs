@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web page in headless Chromium, as a person uses it: the first values,
 // a bar from the keyboard and one dragged with the mouse, a preset by touch,
 // Beam with the ray's pixels where the native build puts them, the help,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WebAssembly build computes exactly what the native build computes.
 //
 //   node digits_test.mjs PAGE_FOLDER NATIVE_DRIVER [--seed N] [--actions N]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export tool writes the page's texts from the translations built into
 // the program: every language the window speaks comes out in
 // strings/LANGUAGE.json with the same keys as English, its texts those of the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the web page's build and checks need: Emscripten (em++) and
 # Chromium from Debian, Node.js with npm when the machine has none, and the
 # pinned npm packages of tests/web (puppeteer-core) with npm ci. Run by

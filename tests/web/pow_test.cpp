@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WebAssembly build's pow (src/web/compat/pow.cpp, here under another
 // name) returns what the C library's pow returns, bit for bit, on seeded
 // random arguments: cubes and squares over the whole range, integer and real

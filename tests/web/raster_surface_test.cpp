@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's drawing surface: aliased figures at any scale and line width, a
 // black box that erases the yellow one drawn at the same corners, closed
 // circles, and a repaint at a new size from the figures since the last clear.

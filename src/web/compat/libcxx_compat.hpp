@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two pieces of C++20's library that the C++ library of the Debian
 // Emscripten toolchain (libc++ before version 14) lacks:
 // - std::to_chars for double with a format and a precision. It formats with

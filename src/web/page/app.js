@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Korvath simulation in the browser. The main window is built from the layout
 // the desktop window is built from (layout.json and the English texts, which
 // the build puts into index.html, and strings/LANGUAGE.json, all exported from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the main window's layout and texts for the web page, from the same
 // table and the same translations the desktop window is built from:
 //

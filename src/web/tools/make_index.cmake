@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the page's index.html from its template: the window title, the
 # exported layout and the English texts go into it, so that the page has them
 # without fetching them.

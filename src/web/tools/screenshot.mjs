@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes docs/web.png: the page in headless Chromium after Beam, with the
 // Earth made 2^29 times heavier, as the desktop's screenshot shows it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small static file server for the built page, on 127.0.0.1 only.
 //
 //   node serve.mjs FOLDER [PORT]     (PORT 0 or none: any free port)

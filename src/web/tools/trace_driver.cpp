@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a session of the web page's simulation natively and prints what the
 // window would show after each action, in the same form as the WebAssembly
 // build's trace (tests/web/digits_test.mjs), so the two can be compared
