@@ -16,6 +16,21 @@
 
 namespace korvath::testing {
 
+// The twelve wide value fields of the results: radius, mass, density, the
+// Schwarzschild radius and the eight curvature values.
+inline constexpr const char* kResultFields[] = {"radiusValue",
+                                                "massValue",
+                                                "densityValue",
+                                                "schwarzschildRadiusValue",
+                                                "curvatureAt1RadiusValue",
+                                                "radiusOfCurvatureAt1RadiusValue",
+                                                "curvatureAt1_5RadiiValue",
+                                                "radiusOfCurvatureAt1_5RadiiValue",
+                                                "curvatureAt2RadiiValue",
+                                                "radiusOfCurvatureAt2RadiiValue",
+                                                "curvatureAt2_5RadiiValue",
+                                                "radiusOfCurvatureAt2_5RadiiValue"};
+
 struct WindowRig {
     std::unique_ptr<ui::MainWindow> window = std::make_unique<ui::MainWindow>();
 

@@ -24,19 +24,6 @@ using testing::WindowRig;
 class MainWindowShown : public testing::ShownWindow {};
 class MainWindowStarted : public testing::StartedWindow {};
 
-const char* const kValueFields[] = {"radiusValue",
-                                    "massValue",
-                                    "densityValue",
-                                    "schwarzschildRadiusValue",
-                                    "curvatureAt1RadiusValue",
-                                    "radiusOfCurvatureAt1RadiusValue",
-                                    "curvatureAt1_5RadiiValue",
-                                    "radiusOfCurvatureAt1_5RadiiValue",
-                                    "curvatureAt2RadiiValue",
-                                    "radiusOfCurvatureAt2RadiiValue",
-                                    "curvatureAt2_5RadiiValue",
-                                    "radiusOfCurvatureAt2_5RadiiValue"};
-
 // Pairs of controls whose frames share a one-pixel edge by design: the
 // stacked beam buttons, and Beam beside them.
 bool overlapIsIntended(const QWidget* a, const QWidget* b) {
@@ -150,7 +137,7 @@ TEST_F(MainWindowShown, TabOrderStartsAtThePictureWhichHasTheFocus) {
     const long before = rig.recomputations();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(rig.recomputations(), before + 1);
-    for (const char* name : kValueFields)
+    for (const char* name : testing::kResultFields)
         EXPECT_FALSE(rig.find(name)->focusPolicy() & Qt::TabFocus) << name;
 }
 
@@ -183,7 +170,7 @@ TEST_F(MainWindowShown, ScrollBarsHaveTheirRangeStepsAndTrackOnlyTheReleasedThum
 
 TEST_F(MainWindowShown, BeforeTheFirstTickOnlyTheBarValuesAndTheBeamStartShow) {
     if (rig.window->simulation().state().ready) GTEST_SKIP() << "the first tick came too early";
-    for (const char* name : kValueFields)
+    for (const char* name : testing::kResultFields)
         EXPECT_EQ(rig.text(name), "") << name;
     for (const char* name :
          {"radiusCoarseValue", "radiusFineValue", "massCoarseValue", "massFineValue"})

@@ -26,18 +26,6 @@ using ui::ValueField;
 // The widest texts the bars produce, and the value fields that show them.
 const char* const kWidestValues[] = {"8.88888888888888E+88", "0.000123456789012345",
                                      "-1.23456789012345E-100", "6.30206710256463E+39"};
-const char* const kWideFields[] = {"radiusValue",
-                                   "massValue",
-                                   "densityValue",
-                                   "schwarzschildRadiusValue",
-                                   "curvatureAt1RadiusValue",
-                                   "radiusOfCurvatureAt1RadiusValue",
-                                   "curvatureAt1_5RadiiValue",
-                                   "radiusOfCurvatureAt1_5RadiiValue",
-                                   "curvatureAt2RadiiValue",
-                                   "radiusOfCurvatureAt2RadiiValue",
-                                   "curvatureAt2_5RadiiValue",
-                                   "radiusOfCurvatureAt2_5RadiiValue"};
 // The small fields and the widest values they show.
 const std::pair<const char*, const char*> kSmallFields[] = {{"radiusCoarseValue", "100"},
                                                             {"radiusFineValue", "100"},
@@ -84,7 +72,7 @@ int expectEveryTextFits(WindowRig& rig) {
         EXPECT_GE(field->font().pointSizeF(), ui::kSmallestFontPoints);
         shrunk += field->font().pointSizeF() < 9.0;
     };
-    for (const char* name : kWideFields)
+    for (const char* name : testing::kResultFields)
         for (const char* value : kWidestValues)
             check(name, value);
     for (auto [name, value] : kSmallFields)
