@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <clocale>
 
 #include "headless.hpp"
 #include "korvath_build_info.hpp"
@@ -10,6 +11,10 @@
 int main(int argc, char** argv) {
     korvath::testing::prepareHeadlessRun();
     QApplication app(argc, argv);
+    // QApplication takes the C library's locale from the environment; the
+    // benchmark library prints its figures with printf, which would then
+    // write decimal commas under a German or French locale.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QString::fromUtf8(korvath::buildinfo::kDisplayName));
     QApplication::setApplicationVersion(QString::fromUtf8(korvath::buildinfo::kDisplayVersion));
 

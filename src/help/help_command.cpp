@@ -14,7 +14,7 @@
 #include "help_splash.hpp"
 #include "help_viewer.hpp"
 #include "korvath_build_info.hpp"
-#include "units.hpp"
+#include "twips.hpp"
 
 namespace korvath::help {
 
@@ -65,7 +65,6 @@ HelpCommand::HelpCommand(QWidget* mainWindow)
     if (const QString installed = installedDataDir();
         !installed.isEmpty() && !folders_.contains(installed))
         folders_ << installed;
-    qApp->installEventFilter(this);
 }
 
 HelpCommand::~HelpCommand() {
@@ -117,7 +116,7 @@ void HelpCommand::run() {
 // to 32-bit integers; the window goes to (W / 2 - W / 4, H / 4).
 void HelpCommand::placeSplash() {
     const QScreen* screen = mainWindow_->screen();
-    const double perPixel = twipsPerPixel(screen->logicalDotsPerInchX());
+    const double perPixel = ui::twipsPerPixel(screen->logicalDotsPerInchX());
     const QRect area = screen->geometry();
     const auto screenWidth = static_cast<float>(area.width() * perPixel);
     const auto screenHeight = static_cast<float>(area.height() * perPixel);

@@ -54,7 +54,9 @@ class HelpCommand final : public QObject {
     // Closes the viewer and the splash window, with the main window.
     void closeWindows();
 
-  protected:
+    // Installed on the application by the main window: F1 in the main window
+    // opens the help once a Help command has named it; while "HELP" shows,
+    // the main window's input is held back.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

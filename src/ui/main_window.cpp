@@ -2,6 +2,7 @@
 #include "main_window.hpp"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
@@ -202,6 +203,8 @@ void MainWindow::buildMenu() {
     menuBar()->setFont(windowFont());
     helpCommand_ = std::make_unique<help::HelpCommand>(this);
     helpCommand_->setLanguage(currentLanguage());
+    // F1 anywhere in the window reaches the Help command.
+    qApp->installEventFilter(helpCommand_.get());
     exitAction_ = menuBar()->addAction(trMain(kExitCaption));
     exitAction_->setObjectName("exitAction");
     helpAction_ = menuBar()->addAction(trMain(kHelpCaption));

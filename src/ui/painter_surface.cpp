@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "painter_surface.hpp"
 
-#include "units.hpp"
+#include "twips.hpp"
 
 namespace korvath::ui {
 

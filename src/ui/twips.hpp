@@ -1,18 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A control's place and size in twips, as pixels at the screen's logical dpi.
+// The windows' layout unit: twips, 1440 to the inch, so 15 to a pixel at
+// 96 dpi. Places and sizes convert to pixels at the screen's logical dpi.
+// (Header only; the help command's small window uses it too.)
 #pragma once
 
 #include <QRect>
-
-#include "units.hpp"
+#include <cmath>
 
 namespace korvath::ui {
 
-using korvath::twipsToPixels;
+inline constexpr double kTwipsPerInch = 1440.0;
 
+inline int twipsToPixels(double twips, double dpi) {
+    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
+}
+
+inline double twipsPerPixel(double dpi) {
+    return kTwipsPerInch / dpi;
+}
+
+// A control's place and size in twips, as pixels.
 inline QRect twipsToPixels(int left, int top, int width, int height, double dpi) {
-    return {korvath::twipsToPixels(left, dpi), korvath::twipsToPixels(top, dpi),
-            korvath::twipsToPixels(width, dpi), korvath::twipsToPixels(height, dpi)};
+    return {twipsToPixels(left, dpi), twipsToPixels(top, dpi), twipsToPixels(width, dpi),
+            twipsToPixels(height, dpi)};
 }
 
 }  // namespace korvath::ui

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "fakes.hpp"
@@ -16,6 +17,13 @@ namespace {
 
 using testing::Rig;
 using Ops = std::vector<std::string>;
+
+// A number text of the model, read back without any locale.
+double numberOf(const std::string& text) {
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
 
 TEST(SceneDrawing, FirstRecomputationDrawsTheSceneThenTheMarker) {
     Rig rig;
@@ -85,7 +93,7 @@ TEST(SceneDrawing, BodyInsideItsSchwarzschildRadiusGetsACircleBeyondTheRings) {
     rig.state.mass = 1.5e27;  // rs about 2.2 m: a circle of about 2200 units
     ASSERT_FALSE(rig.sim.computeAndDraw());
     const int drawn =
-        schwarzschildDrawingRadius(std::stod(rig.text(ShownValue::SchwarzschildRadius)), 1);
+        schwarzschildDrawingRadius(numberOf(rig.text(ShownValue::SchwarzschildRadius)), 1);
     EXPECT_GT(drawn, 2000);
     EXPECT_EQ(rig.surface.only("circle").back(),
               "circle 3000 3000 " + std::to_string(drawn) + " 65535");
