@@ -1,32 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene_recording.hpp"
 
+#include <utility>
+
 namespace korvath {
 
 void SceneRecording::drawScene(double radius, double schwarzschildRadius) {
     scene_.drawScene(radius, schwarzschildRadius);
     calls_.clear();  // a new scene covers everything drawn before
-    calls_.push_back(Scene{radius, schwarzschildRadius});
+    Call call;
+    call.radius = radius;
+    call.schwarzschildRadius = schwarzschildRadius;
+    calls_.push_back(std::move(call));
 }
 
 void SceneRecording::drawBeamMarker(const MarkerPlace& previous, const MarkerPlace& current) {
     scene_.drawBeamMarker(previous, current);
-    calls_.push_back(Marker{previous, current});
+    Call call;
+    call.kind = Call::Kind::Marker;
+    call.previous = previous;
+    call.current = current;
+    calls_.push_back(std::move(call));
 }
 
 void SceneRecording::drawRay(const RayPath& path) {
     scene_.drawRay(path);
-    calls_.push_back(path);
+    Call call;
+    call.kind = Call::Kind::Ray;
+    call.ray = path;
+    calls_.push_back(std::move(call));
 }
 
 void SceneRecording::replay(SceneView& view) const {
     for (const Call& call : calls_) {
-        if (const auto* s = std::get_if<Scene>(&call))
-            view.drawScene(s->radius, s->schwarzschildRadius);
-        else if (const auto* m = std::get_if<Marker>(&call))
-            view.drawBeamMarker(m->previous, m->current);
-        else
-            view.drawRay(std::get<RayPath>(call));
+        switch (call.kind) {
+            case Call::Kind::Scene:
+                view.drawScene(call.radius, call.schwarzschildRadius);
+                break;
+            case Call::Kind::Marker:
+                view.drawBeamMarker(call.previous, call.current);
+                break;
+            case Call::Kind::Ray:
+                view.drawRay(call.ray);
+                break;
+        }
     }
 }
 

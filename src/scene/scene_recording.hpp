@@ -4,7 +4,6 @@
 // surface (a file, say) by the same drawing code.
 #pragma once
 
-#include <variant>
 #include <vector>
 
 #include "scene_view.hpp"
@@ -24,13 +23,15 @@ class SceneRecording final : public SceneView {
     bool empty() const { return calls_.empty(); }
 
   private:
-    struct Scene {
-        double radius, schwarzschildRadius;
-    };
-    struct Marker {
+    // One drawing call with its arguments (only those of its kind are set).
+    struct Call {
+        enum class Kind { Scene, Marker, Ray };
+        Kind kind = Kind::Scene;
+        double radius = 0;
+        double schwarzschildRadius = 0;
         MarkerPlace previous, current;
+        RayPath ray;
     };
-    using Call = std::variant<Scene, Marker, RayPath>;
 
     SceneView& scene_;
     std::vector<Call> calls_;
