@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text_fit.hpp"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -41,6 +43,7 @@ FontFit fitLabelFont(const QLabel& label, const QFont& normal, const QString& te
 }
 
 void FontShrinker::remember(const QLabel& label) {
+    surelyFitsWidth_ = -1;
     normal_ = label.font();
     normalInherited_ = !label.testAttribute(Qt::WA_SetFont);
     known_ = true;
@@ -60,9 +63,30 @@ void FontShrinker::setFont(QLabel& label, const QFont* font) {
     adjusting_ = false;
 }
 
+bool FontShrinker::numberSurelyFits(const QLabel& label, const QString& text) {
+    static const QString kNumberCharacters = QStringLiteral("0123456789.,+-E");
+    const int width = label.contentsRect().width();
+    if (width != surelyFitsWidth_) {
+        const QFontMetricsF metrics(normal_, &label);
+        for (qsizetype i = 0; i < kNumberCharacters.size(); ++i)
+            advances_[static_cast<size_t>(i)] = metrics.horizontalAdvance(kNumberCharacters[i]);
+        room_ = labelTextWidth(label, normal_);
+        surelyFitsWidth_ = width;
+    }
+    double needed = 0;
+    for (QChar c : text) {
+        const qsizetype i = kNumberCharacters.indexOf(c);
+        if (i < 0) return false;
+        needed += advances_[static_cast<size_t>(i)];
+    }
+    // A margin for the rounding of a laid-out line.
+    return needed * 1.02 + 1 <= room_;
+}
+
 bool FontShrinker::apply(QLabel& label, const QString& text) {
     if (!known_) remember(label);
-    if (!shrunk_ && textFits(label, normal_, text)) return true;  // the usual case, measured once
+    // The usual cases: a number that surely fits, or a text measured once.
+    if (!shrunk_ && (numberSurelyFits(label, text) || textFits(label, normal_, text))) return true;
     const FontFit fit = fitLabelFont(label, normal_, text);
     const bool normal = fit.fits && fit.font == normal_;
     if (normal) {

@@ -8,6 +8,8 @@
 // to the screen reader.
 #pragma once
 
+#include <array>
+
 #include <QFont>
 #include <QObject>
 #include <QPointer>
@@ -52,8 +54,19 @@ class FontShrinker {
   private:
     void remember(const QLabel& label);
     void setFont(QLabel& label, const QFont* font);
+    // Whether a number's text certainly fits at the normal size, without
+    // laying it out: it holds only the characters numbers are written with,
+    // and even that many of the widest of them would fit. (A recomputation
+    // writes seventeen fields; laying each text out would cost more than the
+    // rest of showing it.)
+    bool numberSurelyFits(const QLabel& label, const QString& text);
 
     bool known_ = false;
+    // For numberSurelyFits, at the normal font and the width it was taken at:
+    // the advance of each character of a number, and the room for the text.
+    int surelyFitsWidth_ = -1;
+    std::array<double, 15> advances_{};
+    double room_ = 0;
     QFont normal_;
     bool normalInherited_ = true;  // the normal font came from the parent
     bool shrunk_ = false;
