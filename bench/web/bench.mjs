@@ -10,8 +10,7 @@
 //   0/0: 9042 search steps) and one press of Beam with the Earth, each timed
 //   in the page around the key or click event, value fields and canvas
 //   included, median of N runs.
-import {existsSync, mkdtempSync, readFileSync, rmSync} from 'node:fs';
-import {tmpdir} from 'node:os';
+import {existsSync, readFileSync, rmSync} from 'node:fs';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {gzipSync} from 'node:zlib';
@@ -29,16 +28,11 @@ if (!pageFolder || !existsSync(join(pageFolder, 'korvath.wasm'))) {
 }
 const puppeteer = (await import(join(root, 'tests/web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js'))).default;
 const {serve, addressOf} = await import(join(root, 'src/web/tools/serve.mjs'));
+const {launchChromium} = await import(join(root, 'src/web/tools/chromium.mjs'));
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const server = await serve(pageFolder);
-const profile = mkdtempSync(join(tmpdir(), 'korvath-bench-'));
-const browser = await puppeteer.launch({
-  executablePath: process.env.KORVATH_CHROMIUM || '/usr/bin/chromium',
-  headless: false,
-  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
-});
+const {browser, profile} = await launchChromium(puppeteer);
 
 try {
   // Load to first values.

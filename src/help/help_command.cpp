@@ -99,7 +99,7 @@ void HelpCommand::run() {
     blockingInput_ = false;
     // The main window may have closed meanwhile (or been deleted, and this
     // command with it): the program is ending, and no help opens after it.
-    if (!alive || closedDuringRun_ || !mainWindow_->isVisible()) return;
+    if (closedDuringRun_ || !mainWindow_->isVisible()) return;
 
     nameHelpFile();
     // One press of F1 to the active window, now the main window again,

@@ -11,8 +11,7 @@
 // for the same actions. Exits 77 (skipped) when the page, Chromium or
 // puppeteer-core is missing.
 import {spawnSync} from 'node:child_process';
-import {existsSync, mkdtempSync, rmSync} from 'node:fs';
-import {tmpdir} from 'node:os';
+import {existsSync, rmSync} from 'node:fs';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {inflateSync} from 'node:zlib';
@@ -39,6 +38,7 @@ try {
   skip('puppeteer-core is not installed (tests/web/install.sh runs npm ci in tests/web)');
 }
 const {serve, addressOf} = await import(join(here, '../../src/web/tools/serve.mjs'));
+const {launchChromium} = await import(join(here, '../../src/web/tools/chromium.mjs'));
 
 // ---------------------------------------------------------------------------
 // What the native build shows after a list of actions: the value texts after
@@ -123,14 +123,7 @@ function equal(actual, expected, what) {
 }
 
 const server = await serve(pageFolder);
-const profile = mkdtempSync(join(tmpdir(), 'korvath-chromium-'));
-const browser = await puppeteer.launch({
-  executablePath: chromium,
-  headless: false,  // the --headless below
-  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    `--user-data-dir=${profile}`],
-});
+const {browser, profile} = await launchChromium(puppeteer, chromium);
 const problems = [];
 
 async function openPage(query = '', viewport = {width: 1000, height: 600, deviceScaleFactor: 1, hasTouch: true}) {

@@ -5,8 +5,7 @@
 //   node src/web/tools/screenshot.mjs PAGE_FOLDER OUTPUT.png [WIDTH HEIGHT SCALE]
 //
 // Needs the npm packages of tests/web (tests/web/install.sh).
-import {mkdtempSync, rmSync} from 'node:fs';
-import {tmpdir} from 'node:os';
+import {rmSync} from 'node:fs';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 
@@ -18,15 +17,10 @@ if (!pageFolder || !output) {
 }
 const puppeteer = (await import(join(here, '../../../tests/web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js'))).default;
 const {serve, addressOf} = await import(join(here, 'serve.mjs'));
+const {launchChromium} = await import(join(here, 'chromium.mjs'));
 
 const server = await serve(pageFolder);
-const profile = mkdtempSync(join(tmpdir(), 'korvath-shot-'));
-const browser = await puppeteer.launch({
-  executablePath: process.env.KORVATH_CHROMIUM || '/usr/bin/chromium',
-  headless: false,
-  args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
-});
+const {browser, profile} = await launchChromium(puppeteer);
 try {
   const page = await browser.newPage();
   await page.setViewport({width: Number(width), height: Number(height), deviceScaleFactor: Number(scale)});
