@@ -69,10 +69,6 @@ TakeAway::TakeAway(MainWindow& window)
 
     for (QWidget* field : valueColumn(window.controls())) {
         auto* label = static_cast<QLabel*>(field);
-        // Read-only, but the text can be selected with the mouse or, once a
-        // click has given the field the focus, the keyboard; Tab passes by.
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        label->setFocusPolicy(Qt::ClickFocus);
         label->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(label, &QWidget::customContextMenuRequested, this,
                 [this, label](const QPoint& at) { showValueMenu(label, at); });

@@ -2,6 +2,8 @@
 #include "value_field.hpp"
 
 #include <QEvent>
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -12,6 +14,10 @@ ValueField::ValueField(QWidget* parent) : QLabel(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    stopSelecting();
+}
+
+void ValueField::stopSelecting() {
     setTextInteractionFlags(Qt::NoTextInteraction);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -44,6 +50,23 @@ void ValueField::fit() {
         update();
     }
     fitting_ = false;
+}
+
+void ValueField::mousePressEvent(QMouseEvent* event) {
+    // Selecting starts with this press: the field takes the focus (for the
+    // keyboard) and its text control takes the press.
+    if (textInteractionFlags() == Qt::NoTextInteraction) {
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        setFocusPolicy(Qt::ClickFocus);
+        setFocus(Qt::MouseFocusReason);
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void ValueField::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    // A context menu keeps the selection for its "Copy".
+    if (event->reason() != Qt::PopupFocusReason) stopSelecting();
 }
 
 void ValueField::paintEvent(QPaintEvent* event) {

@@ -42,6 +42,13 @@ TEST_F(TakeAwayStarted, CtrlShiftCCopiesEveryValueAsATable) {
 
 TEST_F(TakeAwayStarted, AValueFieldIsSelectableAndItsMenuCopiesTheSelectionOrAllValues) {
     auto* field = rig.find<QLabel>("densityValue");
+    // Until it is clicked a field keeps the plain look of a label that no
+    // one selects in (a selectable label lays its text out a pixel apart).
+    EXPECT_EQ(field->textInteractionFlags(), Qt::NoTextInteraction);
+    const QImage plain = field->grab().toImage();
+    rig.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_TRUE(field->textInteractionFlags() & Qt::TextSelectableByMouse);
     EXPECT_TRUE(field->textInteractionFlags() & Qt::TextSelectableByKeyboard);
     EXPECT_FALSE(field->focusPolicy() & Qt::TabFocus);
@@ -68,6 +75,10 @@ TEST_F(TakeAwayStarted, AValueFieldIsSelectableAndItsMenuCopiesTheSelectionOrAll
         else
             EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Radius\t6378000\tm\n"));
     }
+    // Once the focus moves on, the field looks as it did.
+    rig.find("scenePicture")->setFocus();
+    EXPECT_EQ(field->textInteractionFlags(), Qt::NoTextInteraction);
+    EXPECT_EQ(field->grab().toImage(), plain);
 }
 
 TEST_F(TakeAwayStarted, CtrlCOnThePictureCopiesItAsAnImageAndAsSvg) {
