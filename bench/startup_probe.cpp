@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
     // tick that draws the first scene.
     bool reported = false;
     QObject::connect(window.startTimer(), &QTimer::timeout, &window, [&] {
-        if (reported || window.simulation().computeCount() < 1) return;
+        if (reported || window.session().computeCount() < 1) return;
         reported = true;
         std::printf("drawn %lld %lld %lld\n", entered, built, nowNs());
         std::fflush(stdout);

@@ -71,8 +71,8 @@ class ShownWindow {
             return;
         }
         // The first tick, as the window's timer would run it.
-        window_.simulation().tick();
-        if (window_.simulation().computeCount() != 1) {
+        window_.session().start();
+        if (window_.session().computeCount() != 1) {
             error_ = "the first tick drew nothing";
             return;
         }
@@ -82,10 +82,7 @@ class ShownWindow {
 
     // Sets the body and recomputes it once, untimed.
     void prepare(const Body& b) {
-        SimState& s = window_.simulation().state();
-        s.radius = b.radius;
-        s.mass = b.mass;
-        if (auto fault = window_.simulation().computeAndDraw()) {
+        if (!window_.session().choose({b.radius, b.mass})) {
             error_ = "the body cannot be computed";
             return;
         }
@@ -103,13 +100,11 @@ void BM_ComputeAndDraw(benchmark::State& state, BodyId id) {
     ShownWindow window(b);
     if (window.failed(state)) return;
     std::string error;
-    Simulation& sim = window->simulation();
+    Session& sim = window->session();
     ui::ScenePicture* picture = window->picture();
     const long countBefore = sim.computeCount();
     for (auto _ : state) {
-        sim.state().radius = b.radius;
-        sim.state().mass = b.mass;
-        if (auto fault = sim.computeAndDraw()) {
+        if (!sim.choose({b.radius, b.mass})) {
             error = "the body cannot be computed";
             state.SkipWithError(error.c_str());
             break;
@@ -133,9 +128,9 @@ void BM_ComputeAndShow(benchmark::State& state, BodyId id) {
     QCoreApplication::processEvents();
     PaintCounter paints;
     window->picture()->installEventFilter(&paints);
-    Simulation& sim = window->simulation();
+    Session& sim = window->session();
     for (auto _ : state) {
-        if (auto fault = sim.computeAndDraw()) {
+        if (!sim.choose({b.radius, b.mass})) {
             error = "the body cannot be computed";
             state.SkipWithError(error.c_str());
             break;
@@ -193,11 +188,11 @@ void BM_BeamPress(benchmark::State& state, BodyId id) {
     ShownWindow window(b);
     if (window.failed(state)) return;
     std::string error;
-    SimState& s = window->simulation().state();
+    const SimState& s = window->session().state();
     if ((s.beamX.value() != kBeamStartX || s.beamY.value() != kBeamStartY))
         error = "the beam does not start where the window starts it";
     else {
-        const RayPath first = window->simulation().beam();
+        const RayPath first = window->session().trace();
         if (first.segments.size() != kExpectedSegments)
             error = "the trace has " + std::to_string(first.segments.size()) + " segments, not " +
                     std::to_string(kExpectedSegments);
@@ -207,10 +202,10 @@ void BM_BeamPress(benchmark::State& state, BodyId id) {
         state.SkipWithError(error.c_str());
         return;
     }
-    Simulation& sim = window->simulation();
+    Session& sim = window->session();
     ui::ScenePicture* picture = window->picture();
     for (auto _ : state) {
-        const RayPath r = sim.beam();
+        const RayPath& r = sim.trace();
         if (r.segments.size() != kExpectedSegments) {
             error = "the trace has " + std::to_string(r.segments.size()) + " segments";
             state.SkipWithError(error.c_str());

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "korvath_build_info.hpp"
+#include "session.hpp"
 
 namespace korvath::app {
 
@@ -225,7 +226,7 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
     if (parser.isSet(beam)) {
         bool ok = false;
         const int height = parser.value(beam).trimmed().toInt(&ok);
-        if (!ok || !ui::reachableBeamStart(height))
+        if (!ok || !reachableBeamStart(height))
             return usageFault(arguments, Texts::tr("beam start '%1' cannot be reached with the "
                                                    "move buttons (50 to 6150 in steps of 50)")
                                              .arg(parser.value(beam)));

@@ -3,10 +3,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -17,32 +15,6 @@
 #include "twips.hpp"
 
 namespace korvath::help {
-
-namespace {
-
-// The events by which the user works the main window.
-bool isUserInput(QEvent::Type type) {
-    switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Shortcut:
-        case QEvent::ShortcutOverride:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
 
 QString installedDataDir() {
     return QFile::decodeName(buildinfo::kInstalledDataDir);
@@ -55,7 +27,18 @@ QString helpFileName(const QString& language) {
 }
 
 HelpCommand::HelpCommand(QWidget* mainWindow)
-    : mainWindow_(mainWindow), folders_{QCoreApplication::applicationDirPath()} {
+    : mainWindow_(mainWindow),
+      helpContents_(new QAction(this)),
+      folders_{QCoreApplication::applicationDirPath()} {
+    // F1 anywhere in the main window; nothing before the first Help command.
+    helpContents_->setObjectName("helpContentsAction");
+    helpContents_->setShortcut(QKeySequence::HelpContents);
+    helpContents_->setShortcutContext(Qt::WindowShortcut);
+    connect(helpContents_, &QAction::triggered, this, [this] {
+        if (named_ && mainWindow_->isVisible()) openHelpFile();
+    });
+    if (mainWindow_) mainWindow_->addAction(helpContents_);
+
     // Next to the program (the build tree), in the data folder beside the
     // program's own folder (an installation moved elsewhere), and where the
     // installation put it.
@@ -67,9 +50,7 @@ HelpCommand::HelpCommand(QWidget* mainWindow)
         folders_ << installed;
 }
 
-HelpCommand::~HelpCommand() {
-    if (qApp) qApp->removeEventFilter(this);
-}
+HelpCommand::~HelpCommand() = default;
 
 void HelpCommand::setApplicationFolder(const QString& folder) {
     if (folders_.isEmpty())
@@ -79,44 +60,43 @@ void HelpCommand::setApplicationFolder(const QString& folder) {
 }
 
 void HelpCommand::run() {
-    if (!splash_) splash_ = new HelpSplash(mainWindow_);
-    placeSplash();
-
+    if (splash_ && splash_->isVisible()) return;
+    if (!splash_) {
+        splash_ = new HelpSplash(mainWindow_);
+        connect(splash_, &QDialog::finished, this, &HelpCommand::splashClosed);
+    }
     closedDuringRun_ = false;
-    const QPointer<HelpCommand> alive(this);
-    // "HELP" shows in a nested event loop until it closes itself (or is
-    // closed). The main window takes no input meanwhile, as under a modal
-    // window, but unlike a modal window it still hears the window system's
-    // close request: closing the program then ends it, splash and all.
-    splash_->setWindowModality(Qt::NonModal);
-    QEventLoop untilClosed;
-    connect(splash_, &QDialog::finished, &untilClosed, &QEventLoop::quit);
-    connect(splash_, &QObject::destroyed, &untilClosed, &QEventLoop::quit);
+    // Placing the window starts its two ticks; it closes itself after them.
+    // It is not modal: a modal window would keep the window system's close
+    // request from the main window, and closing the program must end it.
+    placeSplash();
     splash_->show();
-    blockingInput_ = true;
-    if (splash_->isVisible()) untilClosed.exec();
-    if (!alive) return;
-    blockingInput_ = false;
-    // The main window may have closed meanwhile (or been deleted, and this
-    // command with it): the program is ending, and no help opens after it.
-    if (closedDuringRun_ || !mainWindow_->isVisible()) return;
+    splash_->activateWindow();
+    // The keys go to the active "HELP" window; the mouse passes over the
+    // main window's controls and menu until it closes.
+    for (QWidget* part : mainWindow_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (part->isWindow() || part->testAttribute(Qt::WA_TransparentForMouseEvents)) continue;
+        part->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mouseBlocked_.append(part);
+    }
+}
 
+void HelpCommand::splashClosed() {
+    for (const QPointer<QWidget>& part : std::as_const(mouseBlocked_))
+        if (part) part->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    mouseBlocked_.clear();
+    // The main window may have closed meanwhile: the program is ending, and
+    // no help opens after it.
+    if (closedDuringRun_ || !mainWindow_->isVisible()) return;
     nameHelpFile();
-    // One press of F1 to the active window, now the main window again,
-    // without waiting for it to be handled.
-    QWidget* target = QApplication::focusWidget();
-    if (!target || target->window() != mainWindow_) target = mainWindow_;
-    QCoreApplication::postEvent(target,
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
-    QCoreApplication::postEvent(target,
-                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
+    openHelpFile();
 }
 
 // The screen size in twips, as single-precision values, rounded half to even
 // to 32-bit integers; the window goes to (W / 2 - W / 4, H / 4).
 void HelpCommand::placeSplash() {
     const QScreen* screen = mainWindow_->screen();
-    const double perPixel = ui::twipsPerPixel(screen->logicalDotsPerInchX());
+    const double perPixel = twipsPerPixel(screen->logicalDotsPerInchX());
     const QRect area = screen->geometry();
     const auto screenWidth = static_cast<float>(area.width() * perPixel);
     const auto screenHeight = static_cast<float>(area.height() * perPixel);
@@ -160,27 +140,6 @@ void HelpCommand::nameHelpFile() {
     if (helpFile_.isEmpty() && !existing.isEmpty())
         helpFile_ = QDir(existing.first()).filePath(QString::fromLatin1(kHelpFileName));
     named_ = true;
-}
-
-// F1 pressed in the main window opens the help file, once a Help command has
-// named it, and only while the main window is open.
-bool HelpCommand::eventFilter(QObject* watched, QEvent* event) {
-    if (blockingInput_ && isUserInput(event->type())) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == mainWindow_) {
-            // An accepted override keeps a key from triggering any shortcut.
-            if (event->type() == QEvent::ShortcutOverride) event->accept();
-            return true;
-        }
-    }
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_F1 || key->isAutoRepeat()) return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != mainWindow_) return false;
-    if (!named_ || !mainWindow_->isVisible()) return false;
-    openHelpFile();
-    return true;
 }
 
 void HelpCommand::openHelpFile() {

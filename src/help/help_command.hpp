@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Help command of the main window's menu bar, and the F1 key that opens
-// the help file once the Help command has named it.
+// The Help command of the main window's menu bar, and the F1 key
+// (QKeySequence::HelpContents) that opens the help file once the Help command
+// has named it.
 #pragma once
 
+#include <QAction>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -25,10 +27,14 @@ class HelpCommand final : public QObject {
     explicit HelpCommand(QWidget* mainWindow);
     ~HelpCommand() override;
 
-    // Shows "HELP" for two ticks of its timer, names the help file and posts
-    // one F1 key press to the main window. When the main window closes while
-    // "HELP" shows, the program is ending: nothing is named or opened.
+    // Shows "HELP" for two ticks of its timer, then names the help file and
+    // opens it. While "HELP" shows, it is the active window and the mouse
+    // passes over the main window, so the main window gets no input; a second run meanwhile does
+    // nothing. When the main window closes while "HELP" shows, the program is ending: nothing is
+    // named or opened.
     void run();
+    // F1 in the main window: opens the help once a Help command has named it.
+    QAction* helpContentsAction() const { return helpContents_; }
 
     // The help-file setting: empty until the first Help command, and when no
     // folder to look in exists.
@@ -54,19 +60,16 @@ class HelpCommand final : public QObject {
     // Closes the viewer and the splash window, with the main window.
     void closeWindows();
 
-    // Installed on the application by the main window: F1 in the main window
-    // opens the help once a Help command has named it; while "HELP" shows,
-    // the main window's input is held back.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void placeSplash();
+    void splashClosed();
     void nameHelpFile();
     void openHelpFile();
 
     QWidget* mainWindow_;
+    QAction* helpContents_;
+    QList<QPointer<QWidget>> mouseBlocked_;  // while "HELP" shows
     QString language_;
-    bool blockingInput_ = false;  // while "HELP" shows
     QPointer<HelpSplash> splash_;
     QPointer<HelpViewer> viewer_;
     QStringList folders_;

@@ -13,7 +13,7 @@ HelpSplash::HelpSplash(QWidget* parent) : QDialog(parent), timer_(new QTimer(thi
     setWindowTitle(tr(kSplashTitle));
     setSizeGripEnabled(false);
     const double dpi = logicalDpiX();
-    resize(ui::twipsToPixels(kSplashWidthTwips, dpi), ui::twipsToPixels(kSplashHeightTwips, dpi));
+    resize(twipsToPixels(kSplashWidthTwips, dpi), twipsToPixels(kSplashHeightTwips, dpi));
     timer_->setObjectName("splashTimer");
     timer_->setInterval(kSplashTickMs);
     connect(timer_, &QTimer::timeout, this, &HelpSplash::tick);
@@ -21,12 +21,12 @@ HelpSplash::HelpSplash(QWidget* parent) : QDialog(parent), timer_(new QTimer(thi
 
 void HelpSplash::setLeftTwips(float left) {
     if (!started_) start();
-    move(ui::twipsToPixels(left, logicalDpiX()), y());
+    move(twipsToPixels(left, logicalDpiX()), y());
 }
 
 void HelpSplash::setTopTwips(float top) {
     if (!started_) start();
-    move(x(), ui::twipsToPixels(top, logicalDpiX()));
+    move(x(), twipsToPixels(top, logicalDpiX()));
 }
 
 // The tick count starts again and the timer runs from here, so the window

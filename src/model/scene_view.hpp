@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Port: what the controller asks the scene to draw.
+// Port: what a session asks a picture to draw.
 #pragma once
 
 #include <cstdint>

@@ -1,63 +1,78 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch.hpp"
 
-#include <QScrollBar>
-#include <QTimer>
+#include <algorithm>
 
-#include "main_window.hpp"
-#include "parameter_bar.hpp"
+#include "main_window_layout.hpp"
 #include "picture_export.hpp"
+#include "scene.hpp"
 #include "scene_picture.hpp"
+#include "scene_recording.hpp"
+#include "session.hpp"
+#include "twips.hpp"
 
 namespace korvath::ui {
 
 namespace {
 
-// A main window, never shown, after its first tick.
-std::unique_ptr<MainWindow> startedWindow() {
-    auto window = std::make_unique<MainWindow>();
-    window->startTimer()->stop();
-    window->simulation().tick();
-    return window;
-}
+// The picture as the window would show it, on a widget that is never shown:
+// the session draws on it through the scene, and the recording keeps the
+// calls for a vector drawing.
+class OffscreenPicture final : public SessionView {
+  public:
+    OffscreenPicture() {
+        const auto& layout = mainWindowLayout();
+        const auto spec = std::find_if(layout.begin(), layout.end(), [](const ControlSpec& c) {
+            return c.objectName == "scenePicture";
+        });
+        const double dpi = picture_.logicalDpiX();
+        picture_.setGeometry(twipsToPixels(spec->left, spec->top, spec->width, spec->height, dpi));
+    }
+    void sessionChanged(const Session& session, const SessionChange& change) override {
+        session.draw(recording_, change);
+    }
+    QString write(const QString& file) {
+        return writePicture(recording_, picture_.contentsRect().size(), picture_.logicalDpiX(),
+                            picture_.image(), file);
+    }
+
+  private:
+    ScenePicture picture_;
+    Scene scene_{picture_};
+    SceneRecording recording_{scene_};
+};
 
 }  // namespace
 
-bool reachableBeamStart(int height) {
-    return height >= 50 && height <= 6150 && (height - kBeamStartY) % 50 == 0;
-}
-
-void applyRequest(MainWindow& window, const SceneRequest& request) {
-    const MainWindowControls& c = window.controls();
-    if (request.sun) c.sunButton->click();
+void applyRequest(Session& session, const SceneRequest& request) {
+    if (request.sun) session.choose(kSun);
     if (request.radiusBars) {
-        c.radiusCoarseBar->setValue(request.radiusBars->first);
-        c.radiusFineBar->setValue(request.radiusBars->second);
+        session.setBar(Bar::RadiusCoarse, request.radiusBars->first);
+        session.setBar(Bar::RadiusFine, request.radiusBars->second);
     }
     if (request.massBars) {
-        c.massCoarseBar->setValue(request.massBars->first);
-        c.massFineBar->setValue(request.massBars->second);
+        session.setBar(Bar::MassCoarse, request.massBars->first);
+        session.setBar(Bar::MassFine, request.massBars->second);
     }
-    if (request.beamStart && reachableBeamStart(*request.beamStart)) {
-        const SimState& state = window.simulation().state();
-        while (state.beamY.value() < *request.beamStart)
-            c.beamDownButton->click();
-        while (state.beamY.value() > *request.beamStart)
-            c.beamUpButton->click();
-    }
-    if (request.trace) c.beamButton->click();
+    if (request.beamStart) session.setBeamStart(*request.beamStart);
+    if (request.trace) session.trace();
 }
 
 QString valuesFor(const SceneRequest& request, TableFormat format) {
-    const auto window = startedWindow();
-    applyRequest(*window, request);
-    return formatValueRows(valueRows(window->controls()), format);
+    Session session;
+    session.start();
+    applyRequest(session, request);
+    return formatValueRows(valueRows(session), format);
 }
 
 QString writePictureFor(const SceneRequest& request, const QString& file) {
-    const auto window = startedWindow();
-    applyRequest(*window, request);
-    return writePicture(*window, file);
+    Session session;
+    OffscreenPicture picture;
+    session.addView(picture);
+    session.start();
+    applyRequest(session, request);
+    session.removeView(picture);
+    return picture.write(file);
 }
 
 }  // namespace korvath::ui

@@ -7,14 +7,14 @@
 #include <QPointer>
 #include <QString>
 
-#include "fault_reporter.hpp"
+#include "fault.hpp"
 
 namespace korvath::ui {
 
-class FaultNotice final : public FaultReporter {
+class FaultNotice final {
   public:
     explicit FaultNotice(QWidget* parent) : parent_(parent) {}
-    void report(const Fault& fault) override;
+    void report(const Fault& fault);
 
     int count() const { return count_; }
     QString lastMessage() const { return last_; }

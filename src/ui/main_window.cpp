@@ -79,8 +79,6 @@ QWidget* makeControl(const ControlSpec& item, MainWindowControls& controls, QWid
                 w->setRange(kBarMinimum, kBarMaximum);
                 w->setSingleStep(kBarArrowStep);
                 w->setPageStep(kBarPageStep);
-                w->setValue(member == &MainWindowControls::radiusCoarseBar ? kBarMaximum
-                                                                           : kBarMinimum);
             } else {
                 w = new Widget(parent);
             }
@@ -115,24 +113,30 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), notice_(this) {
     sceneRecording_ = std::make_unique<SceneRecording>(*scene_);
     describedScene_ = std::make_unique<DescribedScene>(
         *sceneRecording_, [this](const PictureDescription& d) { describePicture(d); });
-    sim_ = std::make_unique<Simulation>(values_, bars_, *describedScene_, notice_);
-    wireControls();  // every control event to its handler, in one place
+    wireControls();  // every control signal to its intent, in one place
     takeAway_ = new TakeAway(*this);
 
     resize(naturalSize());
 
-    sim_->load();
+    // The session's state at start-up, then every change as it comes.
+    values_.show(session_);
+    bars_.show(session_);
+    session_.addView(*this);
 
+    // The display starts once the window has had a moment to appear.
     startTimer_ = new QTimer(this);
     startTimer_->setObjectName("startTimer");
+    startTimer_->setSingleShot(true);
     startTimer_->setInterval(kStartTimerIntervalMs);
-    connect(startTimer_, &QTimer::timeout, this, [this] { sim_->tick(); });
+    connect(startTimer_, &QTimer::timeout, this, [this] { session_.start(); });
     startTimer_->start();
 
     controls_.scenePicture->setFocus(Qt::OtherFocusReason);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    session_.removeView(*this);
+}
 
 void MainWindow::buildControls() {
     QWidget* client = clientArea_;
@@ -203,8 +207,6 @@ void MainWindow::buildMenu() {
     menuBar()->setFont(windowFont());
     helpCommand_ = std::make_unique<help::HelpCommand>(this);
     helpCommand_->setLanguage(currentLanguage());
-    // F1 anywhere in the window reaches the Help command.
-    qApp->installEventFilter(helpCommand_.get());
     exitAction_ = menuBar()->addAction(trMain(kExitCaption));
     exitAction_->setObjectName("exitAction");
     helpAction_ = menuBar()->addAction(trMain(kHelpCaption));
@@ -212,23 +214,31 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::wireControls() {
-    bars_.onUserMoved(
-        [this](Bar bar, std::int16_t previous) { sim_->userMovedBar(bar, previous); });
+    bars_.onMoved([this](Bar bar, int position) { session_.setBar(bar, position); });
 
     const MainWindowControls& c = controls_;
     const auto onClick = [this](QPushButton* button, auto handler) {
         connect(button, &QPushButton::clicked, this, handler);
     };
-    onClick(c.earthButton, [this] { sim_->clickPreset(kEarth); });
-    onClick(c.sunButton, [this] { sim_->clickPreset(kSun); });
-    onClick(c.beamBigUpButton, [this] { sim_->moveBeam(BeamMove::BigUp); });
-    onClick(c.beamUpButton, [this] { sim_->moveBeam(BeamMove::Up); });
-    onClick(c.beamDownButton, [this] { sim_->moveBeam(BeamMove::Down); });
-    onClick(c.beamBigDownButton, [this] { sim_->moveBeam(BeamMove::BigDown); });
-    onClick(c.beamButton, [this] { sim_->beam(); });
+    onClick(c.earthButton, [this] { session_.choose(kEarth); });
+    onClick(c.sunButton, [this] { session_.choose(kSun); });
+    onClick(c.beamBigUpButton, [this] { session_.moveBeam(BeamMove::BigUp); });
+    onClick(c.beamUpButton, [this] { session_.moveBeam(BeamMove::Up); });
+    onClick(c.beamDownButton, [this] { session_.moveBeam(BeamMove::Down); });
+    onClick(c.beamBigDownButton, [this] { session_.moveBeam(BeamMove::BigDown); });
+    onClick(c.beamButton, [this] { session_.trace(); });
 
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
     connect(helpAction_, &QAction::triggered, this, [this] { helpCommand_->run(); });
+}
+
+// One change of the session, shown once: the fields, the bars, the picture
+// (through the recording and the description), then the fault, if any.
+void MainWindow::sessionChanged(const Session& session, const SessionChange& change) {
+    if (change.values) values_.show(session);
+    if (change.bars) bars_.show(session);
+    session.draw(*describedScene_, change);
+    if (change.fault) notice_.report(*change.fault);
 }
 
 // The picture's description follows every recomputation, move and Beam, and

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: its fixed layout, the binding of every control event to
-// its handler, and the Qt side of the value fields, bars and picture.
+// The main window: its fixed layout, and a view of one session. Each
+// control's signal is one intent of the session; each change of the session
+// is shown once, in the fields, the bars and the picture.
 #pragma once
 
 #include <QMainWindow>
@@ -10,10 +11,10 @@
 #include "fault_notice.hpp"
 #include "main_window_layout.hpp"
 #include "picture_description.hpp"
-#include "qt_adapters.hpp"
 #include "scene.hpp"
 #include "scene_recording.hpp"
-#include "simulation.hpp"
+#include "session.hpp"
+#include "session_widgets.hpp"
 
 class QAction;
 class QScrollArea;
@@ -27,17 +28,18 @@ namespace korvath::ui {
 
 class TakeAway;
 
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow, private SessionView {
     Q_OBJECT
   public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Simulation& simulation() { return *sim_; }
+    Session& session() { return session_; }
+    const Session& session() const { return session_; }
     const MainWindowControls& controls() const { return controls_; }
     ScenePicture* picture() const { return controls_.scenePicture; }
     FaultNotice& faultNotice() { return notice_; }
-    QtValueDisplay& values() { return values_; }
+    ValueFields& values() { return values_; }
     // The drawing calls of the picture on screen, since its last clear.
     const SceneRecording& sceneRecording() const { return *sceneRecording_; }
     QTimer* startTimer() const { return startTimer_; }
@@ -71,15 +73,16 @@ class MainWindow final : public QMainWindow {
     void buildMenu();
     void wireControls();
     void describePicture(const PictureDescription& description);
+    void sessionChanged(const Session& session, const SessionChange& change) override;
 
     MainWindowControls controls_;
-    QtValueDisplay values_;
-    QtParameterBars bars_;
+    ValueFields values_;
+    BarControls bars_;
     FaultNotice notice_;
     std::unique_ptr<Scene> scene_;
     std::unique_ptr<SceneRecording> sceneRecording_;
     std::unique_ptr<DescribedScene> describedScene_;
-    std::unique_ptr<Simulation> sim_;
+    Session session_;
     std::unique_ptr<help::HelpCommand> helpCommand_;
     TakeAway* takeAway_ = nullptr;
     QAction* exitAction_ = nullptr;

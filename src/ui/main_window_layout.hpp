@@ -5,6 +5,8 @@
 // MainWindowControls with typed pointers from this table.
 #pragma once
 
+#include "bar.hpp"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QtGlobal>
@@ -105,11 +107,8 @@ inline constexpr int kStartTimerIntervalMs = 100;
 inline constexpr const char* kExitCaption = QT_TRANSLATE_NOOP("MainWindow", "E&xit");
 inline constexpr const char* kHelpCaption = QT_TRANSLATE_NOOP("MainWindow", "&Help");
 
-// The parameter bars' range and steps: an arrow moves 1, the track or Page
-// Up/Down 10. Before the window's load sets all four to the middle, the coarse
-// radius bar stands at its maximum and the others at their minimum.
-inline constexpr int kBarMinimum = 0;
-inline constexpr int kBarMaximum = 100;
+// The parameter bars' steps (their range is the session's, 0 to 100): an
+// arrow moves 1, the track or Page Up/Down 10.
 inline constexpr int kBarArrowStep = 1;
 inline constexpr int kBarPageStep = 10;
 

@@ -54,22 +54,29 @@ QByteArray pictureSvg(const MainWindow& window) {
     return buffer.data();
 }
 
-QString writePicture(const MainWindow& window, const QString& file) {
+QString writePicture(const SceneRecording& recording, QSize area, double dpi, const QImage& image,
+                     const QString& file) {
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return PictureExport::tr("The picture cannot be saved as %1: %2.")
             .arg(file, out.errorString());
     bool written = false;
     if (QFileInfo(file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        written = writeSvgOf(window, out);
+        written = writeSvg(recording, area, dpi, out);
     } else {
         QImageWriter writer(&out, "png");
-        written = writer.write(window.picture()->image());
+        written = writer.write(image);
     }
     if (!written || !out.commit())
         return PictureExport::tr("The picture cannot be saved as %1: %2.")
             .arg(file, out.errorString());
     return {};
+}
+
+QString writePicture(const MainWindow& window, const QString& file) {
+    ScenePicture* picture = window.picture();
+    return writePicture(window.sceneRecording(), picture->contentsRect().size(),
+                        picture->logicalDpiX(), picture->image(), file);
 }
 
 }  // namespace korvath::ui

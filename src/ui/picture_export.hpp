@@ -24,6 +24,12 @@ bool writeSvg(const SceneRecording& recording, QSize area, double dpi, QIODevice
 // The window's picture as an SVG document.
 QByteArray pictureSvg(const MainWindow& window);
 
+// Writes a picture to `file`: the recording replayed as SVG on `area` pixels
+// at `dpi` when the name ends in .svg, `image` as PNG otherwise. Returns the
+// reason it failed, empty on success; a failed write leaves no file behind.
+QString writePicture(const SceneRecording& recording, QSize area, double dpi, const QImage& image,
+                     const QString& file);
+
 // Writes the window's picture to `file`: SVG when its name ends in .svg, PNG
 // at the screen's resolution otherwise. Returns the reason it failed (the
 // folder cannot be written, the disk is full), empty on success; a failed

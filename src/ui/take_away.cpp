@@ -88,7 +88,7 @@ void TakeAway::showValueMenu(QWidget* field, const QPoint& at) {
 
 void TakeAway::copyValues() {
     QGuiApplication::clipboard()->setText(
-        formatValueRows(valueRows(window_.controls()), TableFormat::Tsv));
+        formatValueRows(valueRows(window_.session()), TableFormat::Tsv));
 }
 
 void TakeAway::copyPicture() {

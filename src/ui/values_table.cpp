@@ -6,8 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "main_window_layout.hpp"
-#include "value_field.hpp"
+#include "number_display.hpp"
+#include "session.hpp"
 
 namespace korvath::ui {
 
@@ -25,37 +25,36 @@ QString csvField(const QString& text) {
 
 }  // namespace
 
-QList<ValueRow> valueRows(const MainWindowControls& c) {
+QList<ValueRow> valueRows(const Session& session) {
     const QString metres = ValuesTable::tr("m");
     const QString perSquareMetre = ValuesTable::tr("m⁻²");
     const QString percent = ValuesTable::tr("position 0 to 100");
-    return {
-        {ValuesTable::tr("Radius"), c.radiusValue->text(), metres},
-        {ValuesTable::tr("Mass"), c.massValue->text(), ValuesTable::tr("kg")},
-        {ValuesTable::tr("Density"), c.densityValue->text(), ValuesTable::tr("g/cm³")},
-        {ValuesTable::tr("Schwarzschild radius"), c.schwarzschildRadiusValue->text(), metres},
-        {ValuesTable::tr("Curvature at 1 body radius"), c.curvatureAt1RadiusValue->text(),
-         perSquareMetre},
-        {ValuesTable::tr("Radius of curvature at 1 body radius"),
-         c.radiusOfCurvatureAt1RadiusValue->text(), metres},
-        {ValuesTable::tr("Curvature at 1.5 body radii"), c.curvatureAt1_5RadiiValue->text(),
-         perSquareMetre},
-        {ValuesTable::tr("Radius of curvature at 1.5 body radii"),
-         c.radiusOfCurvatureAt1_5RadiiValue->text(), metres},
-        {ValuesTable::tr("Curvature at 2 body radii"), c.curvatureAt2RadiiValue->text(),
-         perSquareMetre},
-        {ValuesTable::tr("Radius of curvature at 2 body radii"),
-         c.radiusOfCurvatureAt2RadiiValue->text(), metres},
-        {ValuesTable::tr("Curvature at 2.5 body radii"), c.curvatureAt2_5RadiiValue->text(),
-         perSquareMetre},
-        {ValuesTable::tr("Radius of curvature at 2.5 body radii"),
-         c.radiusOfCurvatureAt2_5RadiiValue->text(), metres},
-        {ValuesTable::tr("Radius, coarse bar"), c.radiusCoarseValue->text(), percent},
-        {ValuesTable::tr("Radius, fine bar"), c.radiusFineValue->text(), percent},
-        {ValuesTable::tr("Mass, coarse bar"), c.massCoarseValue->text(), percent},
-        {ValuesTable::tr("Mass, fine bar"), c.massFineValue->text(), percent},
-        {ValuesTable::tr("Beam start"), c.beamStartValue->text(), ValuesTable::tr("scene units")},
+    const std::pair<QString, QString> rows[] = {
+        {ValuesTable::tr("Radius"), metres},
+        {ValuesTable::tr("Mass"), ValuesTable::tr("kg")},
+        {ValuesTable::tr("Density"), ValuesTable::tr("g/cm³")},
+        {ValuesTable::tr("Schwarzschild radius"), metres},
+        {ValuesTable::tr("Curvature at 1 body radius"), perSquareMetre},
+        {ValuesTable::tr("Radius of curvature at 1 body radius"), metres},
+        {ValuesTable::tr("Curvature at 1.5 body radii"), perSquareMetre},
+        {ValuesTable::tr("Radius of curvature at 1.5 body radii"), metres},
+        {ValuesTable::tr("Curvature at 2 body radii"), perSquareMetre},
+        {ValuesTable::tr("Radius of curvature at 2 body radii"), metres},
+        {ValuesTable::tr("Curvature at 2.5 body radii"), perSquareMetre},
+        {ValuesTable::tr("Radius of curvature at 2.5 body radii"), metres},
+        {ValuesTable::tr("Radius, coarse bar"), percent},
+        {ValuesTable::tr("Radius, fine bar"), percent},
+        {ValuesTable::tr("Mass, coarse bar"), percent},
+        {ValuesTable::tr("Mass, fine bar"), percent},
+        {ValuesTable::tr("Beam start"), ValuesTable::tr("scene units")},
     };
+    static_assert(std::size(rows) == kShownValueCount);
+    QList<ValueRow> out;
+    for (int i = 0; i < kShownValueCount; ++i) {
+        const auto& [quantity, unit] = rows[i];
+        out.append({quantity, localizedNumber(session.text(static_cast<ShownValue>(i))), unit});
+    }
+    return out;
 }
 
 QString formatValueRows(const QList<ValueRow>& rows, TableFormat format) {

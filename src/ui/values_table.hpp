@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every value the window shows as a table to take away: quantity, value and
+// Every value a session shows as a table to take away: quantity, value and
 // unit, one row each, in the window's language and number format, with the
 // bar positions and the beam start.
 #pragma once
@@ -7,9 +7,11 @@
 #include <QList>
 #include <QString>
 
-namespace korvath::ui {
+namespace korvath {
+class Session;
+}
 
-struct MainWindowControls;
+namespace korvath::ui {
 
 struct ValueRow {
     QString quantity;
@@ -17,7 +19,7 @@ struct ValueRow {
     QString unit;
 };
 
-QList<ValueRow> valueRows(const MainWindowControls& controls);
+QList<ValueRow> valueRows(const Session& session);
 
 enum class TableFormat { Tsv, Csv, Json };
 

@@ -6,8 +6,10 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include "number_text.hpp"
-#include "web_session.hpp"
+
+#include "page_view.hpp"
 
 namespace korvath::web {
 
@@ -17,27 +19,33 @@ using emscripten::val;
 
 class Session {
   public:
-    void load() { s_.load(); }
-    void tick() { s_.tick(); }
-    void clickEarth() { s_.clickEarth(); }
-    void clickSun() { s_.clickSun(); }
-    bool moveBar(int bar, int value) { return validBar(bar) && s_.moveBar(toBar(bar), value); }
+    Session() { s_.addView(view_); }
+    // The session starts loaded; kept for the page's start-up sequence.
+    void load() {}
+    void tick() { s_.start(); }
+    void clickEarth() { s_.choose(kEarth); }
+    void clickSun() { s_.choose(kSun); }
+    // Like a scroll bar, a position beyond the ends stops at the end.
+    bool moveBar(int bar, int value) {
+        return validBar(bar) &&
+               s_.setBar(toBar(bar), std::clamp<int>(value, kBarMinimum, kBarMaximum));
+    }
     bool moveBeam(int move) {
         return move >= 0 && move <= 3 && s_.moveBeam(static_cast<BeamMove>(move));
     }
-    int beam() { return s_.beam(); }
+    int beam() { return static_cast<int>(s_.trace().segments.size()); }
 
     std::string text(int value) const {
         return validValue(value) ? s_.text(static_cast<ShownValue>(value)) : std::string();
     }
-    int barValue(int bar) const { return validBar(bar) ? s_.barValue(toBar(bar)) : 0; }
+    int barValue(int bar) const { return validBar(bar) ? s_.bar(toBar(bar)) : 0; }
     int schwarzschildMark() const { return static_cast<int>(s_.schwarzschildMark()); }
 
     // Faults since the last call, as objects {kind, arithmetic, value, segments, pass};
     // kind and arithmetic are the enums' indices.
     val takeFaults() {
         val list = val::array();
-        for (const Fault& f : s_.takeFaults()) {
+        for (const Fault& f : view_.takeFaults()) {
             val o = val::object();
             o.set("kind", static_cast<int>(f.kind));
             o.set("arithmetic", static_cast<int>(f.arithmetic));
@@ -53,23 +61,24 @@ class Session {
     // scene unit and the line width; then its pixels as RGBA bytes (a view
     // into the module's memory, valid until the next call into it).
     void setCanvas(int width, int height, double pixelsPerUnit, int lineWidth) {
-        s_.surface().setGeometry(width, height, pixelsPerUnit, lineWidth);
+        view_.surface().setGeometry(width, height, pixelsPerUnit, lineWidth);
     }
-    bool takePictureChanged() { return s_.surface().takeChanged(); }
+    bool takePictureChanged() { return view_.surface().takeChanged(); }
     val pixels() {
-        const auto& p = s_.surface().pixels();
+        const auto& p = view_.surface().pixels();
         return val(emscripten::typed_memory_view(p.size() * 4,
                                                  reinterpret_cast<const std::uint8_t*>(p.data())));
     }
-    void keepJournal(bool on) { s_.surface().keepJournal(on); }
-    std::string takeJournal() { return s_.surface().takeJournal(); }
+    void keepJournal(bool on) { view_.surface().keepJournal(on); }
+    std::string takeJournal() { return view_.surface().takeJournal(); }
 
   private:
     static bool validBar(int bar) { return bar >= 0 && bar < 4; }
     static bool validValue(int v) { return v >= 0 && v < kShownValueCount; }
     static Bar toBar(int bar) { return static_cast<Bar>(bar); }
 
-    WebSession s_;
+    korvath::Session s_;
+    PageView view_;
 };
 
 std::string fieldName(int value) {

@@ -83,15 +83,24 @@ class HelpTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(rig.window.get()));
         ASSERT_TRUE(
-            QTest::qWaitFor([this] { return rig.window->simulation().state().ready; }, kWaitMs));
+            QTest::qWaitFor([this] { return rig.window->session().state().ready; }, kWaitMs));
         menu().setHelpFolders({folder.path()});
     }
     HelpCommand& menu() { return rig.window->helpCommand(); }
     bool viewerShown() { return menu().viewer() && menu().viewer()->isVisible(); }
     QString shownText() { return menu().viewer()->browser()->toPlainText(); }
-    // F1 in the main window.
-    void pressF1() { QTest::keyClick(rig.window.get(), Qt::Key_F1); }
-    // The Help command, then the viewer it opens with the posted F1.
+    // F1 in the main window, the active one.
+    void pressF1() {
+        rig.window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
+        QTest::keyClick(rig.window.get(), Qt::Key_F1);
+    }
+    // The Help command, until its "HELP" window has closed.
+    [[nodiscard]] bool runHelp() {
+        menu().run();
+        return QTest::qWaitFor([this] { return !menu().splash()->isVisible(); }, kWaitMs);
+    }
+    // The Help command, then the viewer it opens.
     void runHelpAndWaitForViewer() {
         menu().run();
         ASSERT_TRUE(QTest::qWaitFor([this] { return viewerShown(); }, kWaitMs));
@@ -101,7 +110,7 @@ class HelpTest : public ::testing::Test {
     HelpFolder folder;
 };
 
-// Runs `action` from inside the splash's modal showing once its timer has ticked
+// Runs `action` while the splash shows, once its timer has ticked
 // `ticks` times (0: as soon as it shows). Call just before the Help command.
 void duringSplash(HelpCommand& menu, int ticks, std::function<void(HelpSplash&)> action) {
     QTimer::singleShot(0, [&menu, ticks, action] {
@@ -126,7 +135,7 @@ void duringSplash(HelpCommand& menu, int ticks, std::function<void(HelpSplash&)>
 
 using HelpCommandTest = HelpTest;
 
-TEST_F(HelpCommandTest, ShowsHelpForTwoTicksThenNamesTheFileAndPostsF1) {
+TEST_F(HelpCommandTest, ShowsHelpForTwoTicksThenNamesAndOpensTheFile) {
     EXPECT_TRUE(menu().helpFile().isEmpty());
 
     QPoint position;
@@ -141,13 +150,18 @@ TEST_F(HelpCommandTest, ShowsHelpForTwoTicksThenNamesTheFileAndPostsF1) {
         ticksSeen = splash.tickCount();
         // The main window takes no input while "HELP" shows.
         const long before = rig.recomputations();
-        QTest::mouseClick(rig.find<QPushButton>("sunButton"), Qt::LeftButton);
-        QTest::keyClick(rig.find("radiusCoarseBar"), Qt::Key_Right);
+        QTest::mouseClick(rig.window->windowHandle(), Qt::LeftButton, {},
+                          rig.find("sunButton")->mapTo(rig.window.get(), QPoint(5, 5)));
+        QWidget* keys = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                    : QApplication::activeWindow();
+        EXPECT_EQ(keys ? keys->window() : nullptr, &splash);
+        if (keys) QTest::keyClick(keys, Qt::Key_Right);
         recomputationsDuringSplash = rig.recomputations() - before;
     });
     QElapsedTimer clock;
     clock.start();
-    rig.window->helpAction()->trigger();  // returns once "HELP" has closed itself
+    rig.window->helpAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !menu().splash()->isVisible(); }, kWaitMs));
     const qint64 shownMs = clock.elapsed();
 
     EXPECT_EQ(title, "HELP");
@@ -172,8 +186,8 @@ TEST_F(HelpCommandTest, ShowsHelpForTwoTicksThenNamesTheFileAndPostsF1) {
     EXPECT_LT(shownMs, kWaitMs);
     EXPECT_EQ(menu().helpFile(), folder.filePath());
 
-    // The posted F1 arrives with the next events and opens the help at its beginning.
-    ASSERT_TRUE(QTest::qWaitFor([this] { return viewerShown(); }, kWaitMs));
+    // The help opens at its beginning.
+    ASSERT_TRUE(viewerShown());
     HelpViewer* viewer = menu().viewer();
     EXPECT_FALSE(viewer->failed());
     EXPECT_TRUE(shownText().startsWith("Test help"));
@@ -181,8 +195,9 @@ TEST_F(HelpCommandTest, ShowsHelpForTwoTicksThenNamesTheFileAndPostsF1) {
 }
 
 TEST_F(HelpCommandTest, ClosingHelpEarlyStillOpensTheHelpFile) {
-    duringSplash(menu(), 1, [](HelpSplash& splash) { splash.close(); });  // its close box
     menu().run();
+    duringSplash(menu(), 1, [](HelpSplash& splash) { splash.close(); });  // its close box
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !menu().splash()->isVisible(); }, kWaitMs));
     EXPECT_EQ(menu().splash()->tickCount(), 1);
     EXPECT_FALSE(menu().splash()->timer()->isActive());
     EXPECT_EQ(menu().helpFile(), folder.filePath());
@@ -190,11 +205,13 @@ TEST_F(HelpCommandTest, ClosingHelpEarlyStillOpensTheHelpFile) {
 }
 
 TEST_F(HelpCommandTest, ASecondHelpCountsItsTicksAnew) {
-    menu().run();
+    ASSERT_TRUE(runHelp());
     HelpSplash* first = menu().splash();
     int ticksSeen = -1;
-    duringSplash(menu(), 0, [&](HelpSplash& splash) { ticksSeen = splash.tickCount(); });
     menu().run();
+    menu().run();  // while "HELP" shows, a second run does nothing
+    duringSplash(menu(), 0, [&](HelpSplash& splash) { ticksSeen = splash.tickCount(); });
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !menu().splash()->isVisible(); }, kWaitMs));
     EXPECT_EQ(menu().splash(), first);  // one window object for the whole run
     EXPECT_EQ(ticksSeen, 0);            // counting again from 0
     EXPECT_EQ(first->tickCount(), 2);
@@ -210,6 +227,8 @@ TEST_F(HelpCommandTest, F1DoesNothingBeforeTheFirstHelpAndOpensTheFileAfterIt) {
     menu().viewer()->close();
     // From now on F1 alone opens the help, without the "HELP" window.
     const std::int16_t ticks = menu().splash()->tickCount();
+    rig.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
     rig.find("massCoarseBar")->setFocus();
     QTest::keyClick(rig.find("massCoarseBar"), Qt::Key_F1);
     EXPECT_TRUE(menu().viewer()->isVisible());
@@ -241,9 +260,9 @@ bool anyWindowVisible() {
 }
 
 TEST_F(ClosingDuringHelp, ClosingTheMainWindowEndsEverythingAndOpensNoHelp) {
-    duringSplash(menu(), 1, [this](HelpSplash&) { rig.window->close(); });
     menu().run();
-    EXPECT_FALSE(rig.window->isVisible());
+    duringSplash(menu(), 1, [this](HelpSplash&) { rig.window->close(); });
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !rig.window->isVisible(); }, kWaitMs));
     EXPECT_FALSE(menu().splash()->isVisible());
     EXPECT_FALSE(menu().splash()->timer()->isActive());
     EXPECT_TRUE(menu().helpFile().isEmpty());
@@ -255,22 +274,15 @@ TEST_F(ClosingDuringHelp, ClosingTheMainWindowEndsEverythingAndOpensNoHelp) {
 // The close box: the window system's close request reaches the main window
 // even while "HELP" shows, and ends the program.
 TEST_F(ClosingDuringHelp, TheWindowSystemsCloseRequestEndsEverything) {
+    menu().run();
     duringSplash(menu(), 1, [this](HelpSplash&) {
         QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
             rig.window->windowHandle());
     });
-    menu().run();
-    EXPECT_FALSE(rig.window->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !rig.window->isVisible(); }, kWaitMs));
     EXPECT_FALSE(menu().splash()->isVisible());
     EXPECT_TRUE(menu().helpFile().isEmpty());
     EXPECT_FALSE(QTest::qWaitFor([this] { return menu().viewer() != nullptr; }, 500));
-    EXPECT_FALSE(anyWindowVisible());
-}
-
-TEST_F(ClosingDuringHelp, AnF1PostedBeforeTheWindowClosedOpensNoHelp) {
-    menu().run();  // F1 is posted, not yet handled
-    rig.window->close();
-    EXPECT_FALSE(QTest::qWaitFor([this] { return viewerShown(); }, 500));
     EXPECT_FALSE(anyWindowVisible());
 }
 
@@ -281,8 +293,8 @@ TEST_F(ClosingDuringHelp, TheProgramQuitsAndNoHelpOpens) {
     const auto counter = QObject::connect(qApp, &QGuiApplication::lastWindowClosed,
                                           [&lastWindowClosed] { ++lastWindowClosed; });
     QTimer::singleShot(0, rig.window.get(), [this] {
-        duringSplash(menu(), 1, [this](HelpSplash&) { rig.window->close(); });
         rig.window->helpAction()->trigger();
+        duringSplash(menu(), 1, [this](HelpSplash&) { rig.window->close(); });
     });
     QTimer watchdog;
     watchdog.setSingleShot(true);
@@ -311,9 +323,9 @@ TEST(ClosingDuringHelpDeleted, TheMainWindowDeletedWhileHelpShowsIsNoHazard) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.data()));
     HelpFolder folder;
     window->helpCommand().setHelpFolders({folder.path()});
+    window->helpCommand().run();
     duringSplash(window->helpCommand(), 1, [&window](HelpSplash&) { window->deleteLater(); });
-    window->helpCommand().run();  // returns into a command that is gone
-    EXPECT_TRUE(window.isNull());
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return window.isNull(); }, kWaitMs));
     EXPECT_FALSE(anyWindowVisible());
 }
 
@@ -365,7 +377,7 @@ TEST_F(HelpFolders, TheFirstFolderHoldingTheFileNamesItElseTheFirstFolderThatExi
 // QDir joins a folder and a name with one separator, at the root too.
 TEST_F(HelpFolders, AFolderAtTheRootGivesOneSeparator) {
     menu().setHelpFolders({"/"});
-    menu().run();
+    ASSERT_TRUE(runHelp());
     EXPECT_EQ(menu().helpFile(), "/vesker.hlp");
 }
 
@@ -561,7 +573,7 @@ TEST_F(HelpFile, APipeADeviceAFolderOrAHugeFileIsReportedAtOnce) {
     QFile::remove(file);
     ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
     PipeRelease release(file);
-    menu().run();
+    ASSERT_TRUE(runHelp());
     ASSERT_EQ(menu().helpFile(), file);  // a pipe under the name is still the help file named
 
     const auto timedF1 = [this](const char* what, Problem expected) {
@@ -928,8 +940,8 @@ TEST_F(ExitCommand, AltHHelpsAndAltXEnds) {
     rig.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
     QTest::keyClick(rig.window.get(), Qt::Key_H, Qt::AltModifier);
-    EXPECT_EQ(menu().helpFile(), folder.filePath());
     ASSERT_TRUE(QTest::qWaitFor([this] { return viewerShown(); }, kWaitMs));
+    EXPECT_EQ(menu().helpFile(), folder.filePath());
     ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == menu().viewer(); },
                                 kWaitMs));
 

@@ -18,9 +18,9 @@ using Outcome = RayDescription::Outcome;
 RayDescription rayAfterBeam(double massPower, int beamY = 1500) {
     Rig rig;
     rig.started();
-    rig.state.mass = kEarth.mass * std::pow(2.0, massPower);
-    rig.state.beamY = VariantNumber::int16(static_cast<std::int16_t>(beamY));
-    return describeRay(rig.sim.beam());
+    rig.session.choose({kEarth.radius, kEarth.mass * std::pow(2.0, massPower)});
+    if (beamY != 1500) rig.session.setBeamStart(beamY);
+    return describeRay(rig.session.trace());
 }
 
 TEST(PictureDescription, TheWorkedRaysLeaveFallInOrSwingRound) {
@@ -62,9 +62,16 @@ TEST(PictureDescription, TheSceneDescriptionFollowsRecomputationsMovesAndBeam) {
     Rig rig;
     std::vector<PictureDescription> seen;
     DescribedScene described(rig.scene, [&](const PictureDescription& d) { seen.push_back(d); });
-    Simulation sim(rig.values, rig.bars, described, rig.reporter);
-    sim.load();
-    sim.tick();
+    struct Describer final : SessionView {
+        DescribedScene& described;
+        explicit Describer(DescribedScene& d) : described(d) {}
+        void sessionChanged(const Session& s, const SessionChange& c) override {
+            s.draw(described, c);
+        }
+    } describer(described);
+    Session sim;
+    sim.addView(describer);
+    sim.start();
     ASSERT_FALSE(seen.empty());
     const PictureDescription& first = described.description();
     EXPECT_TRUE(first.computed);
@@ -74,11 +81,11 @@ TEST(PictureDescription, TheSceneDescriptionFollowsRecomputationsMovesAndBeam) {
     EXPECT_FALSE(first.ray);
     sim.moveBeam(BeamMove::Down);
     EXPECT_EQ(described.description().beamStart, 1550);
-    sim.beam();
+    sim.trace();
     ASSERT_TRUE(described.description().ray);
     EXPECT_EQ(described.description().ray->edge, Edge::Left);
     // The next recomputation clears the ray from the picture and the description.
-    sim.clickPreset(kSun);
+    sim.choose(kSun);
     EXPECT_FALSE(described.description().ray);
     // The drawing itself went through to the scene.
     EXPECT_EQ(rig.surface.only("clear").size(), 3u);

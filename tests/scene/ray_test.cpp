@@ -20,15 +20,15 @@ std::pair<int, int> end(const RayPath& path) {
     return {path.segments.back().x1, path.segments.back().y1};
 }
 
-// Presses "Beam" with the body and beam start given, and returns the trace.
+// Traces the ray with the body and beam start given, and returns it.
 RayPath beam(Rig& rig, double radius, double mass, int beamY = 1500) {
     rig.started();
-    rig.state.radius = radius;
-    rig.state.mass = mass;
-    rig.state.beamY = VariantNumber::int16(static_cast<std::int16_t>(beamY));
-    rig.state.markerY = beamY;
+    EXPECT_TRUE(rig.session.choose({radius, mass}));
+    if (beamY != 1500) {
+        EXPECT_TRUE(rig.session.setBeamStart(beamY));
+    }
     rig.surface.ops.clear();
-    return rig.sim.beam();
+    return rig.session.trace();
 }
 
 std::string segment(int x1, int y1, int x2, int y2) {
@@ -69,7 +69,7 @@ TEST(RayTracing, EarthFromTheStartRunsStraightForAllPasses) {
     EXPECT_EQ(end(r), std::make_pair(-12000, 1550));
     // The recomputation came first: the scene is drawn anew below the ray.
     EXPECT_EQ(rig.surface.ops.front(), "clear");
-    EXPECT_TRUE(rig.reporter.faults.empty());
+    EXPECT_TRUE(rig.faults.empty());
 }
 
 TEST(RayTracing, SunGivesTheSameStraightLine) {
@@ -141,23 +141,21 @@ TEST(RayTracing, EverySegmentIsFiftyUnitsLongUpToRounding) {
 TEST(RayTracing, MovesLeaveTheTraceAndTheNextBeamClearsIt) {
     Rig rig;
     beam(rig, kEarth.radius, kEarth.mass);
-    rig.sim.moveBeam(BeamMove::BigDown);
+    rig.session.moveBeam(BeamMove::BigDown);
     // The move drew two boxes after the trace and cleared nothing.
     const auto& ops = rig.surface.ops;
     EXPECT_EQ(std::count(ops.begin(), ops.end(), "clear"), 1);
     EXPECT_EQ(ops.back(), "box 8100 1800 8200 1900 65535");
     rig.surface.ops.clear();
-    rig.sim.beam();
+    rig.session.trace();
     EXPECT_EQ(rig.surface.ops.front(), "clear");
     EXPECT_EQ(rig.surface.only("line").front(), segment(8050, 1850, 8100, 1850));
 }
 
 TEST(RayTracing, ARayOnTheCentreStopsBeforeDividingByZero) {
-    Rig rig;
-    rig.started();
-    rig.state.beamX = VariantNumber::int16(3050);
-    rig.state.beamY = VariantNumber::int16(2950);  // the ray starts at (3000, 3000)
-    const RayPath r = traceRay(rig.state.radius, rig.state.mass, rig.state.beamX, rig.state.beamY);
+    // The ray starts at (3000, 3000).
+    const RayPath r = traceRay(kEarth.radius, kEarth.mass, VariantNumber::int16(3050),
+                               VariantNumber::int16(2950));
     EXPECT_EQ(r.stop, RayPath::Stop::ZeroDistance);
     EXPECT_EQ(r.segments.size(), 1u);
     EXPECT_FALSE(r.fault);
@@ -166,9 +164,7 @@ TEST(RayTracing, ARayOnTheCentreStopsBeforeDividingByZero) {
 TEST(RayTracing, ABendingThatCancelsTheStepStopsTheTrace) {
     // A ray leaving the body's row to the left, away from the centre, with a
     // mass chosen so that the bending pulls back exactly its 50 units.
-    Rig rig;
-    rig.started();
-    SimState& s = rig.state;
+    SimState s;
     s.beamX = VariantNumber::int16(0);
     s.beamY = VariantNumber::int16(2950);  // the first pass starts at (-50, 3000)
     // Not every radius has a mass whose bending comes out at exactly 50.0;
@@ -201,35 +197,19 @@ TEST(RayTracing, ABendingThatCancelsTheStepStopsTheTrace) {
     EXPECT_FALSE(r.fault);
 }
 
-TEST(RayTracing, AnArithmeticFaultStopsTheTraceKeepsItsSegmentsAndIsReported) {
-    Rig rig;
-    rig.started();
+TEST(RayTracing, AnArithmeticFaultStopsTheTraceAndKeepsItsSegments) {
     // Far out to the left the 32-bit coordinate arithmetic overflows after a few passes.
-    rig.state.beamX = VariantNumber::int32(-2147480000);
-    rig.state.markerX = rig.state.beamX;
-    rig.surface.ops.clear();
-    const RayPath r = rig.sim.beam();
+    const RayPath r = traceRay(kEarth.radius, kEarth.mass, VariantNumber::int32(-2147480000),
+                               VariantNumber::int16(1500));
     EXPECT_EQ(r.stop, RayPath::Stop::Fault);
     EXPECT_GT(r.segments.size(), 1u);
-    EXPECT_EQ(rig.surface.only("line").size(), r.segments.size());
-    ASSERT_EQ(rig.reporter.faults.size(), 1u);
     ASSERT_TRUE(r.fault);
-    EXPECT_EQ(rig.reporter.faults[0].kind, Fault::Kind::RayArithmetic);
-    EXPECT_EQ(rig.reporter.faults[0].segments, static_cast<int>(r.segments.size()));
-    EXPECT_EQ(rig.reporter.faults[0].arithmetic, ArithmeticFault::Overflow);
-    // The recomputation before it stands, and the program goes on.
-    EXPECT_EQ(rig.text(ShownValue::Radius), "6378000");
-    EXPECT_TRUE(rig.sim.moveBeam(BeamMove::Up));
-}
-
-TEST(RayTracing, ABodyThatCannotBeComputedTracesNothing) {
-    Rig rig;
-    const RayPath r = beam(rig, 0, kEarth.mass);
-    EXPECT_EQ(r.stop, RayPath::Stop::NotTraced);
-    EXPECT_TRUE(rig.surface.ops.empty());
-    ASSERT_EQ(rig.reporter.faults.size(), 1u);
-    // The event is undone: the body goes back to what it was before the click.
-    EXPECT_EQ(rig.state.radius, 0);
+    EXPECT_EQ(r.fault->kind, Fault::Kind::RayArithmetic);
+    EXPECT_EQ(r.fault->segments, static_cast<int>(r.segments.size()));
+    EXPECT_EQ(r.fault->arithmetic, ArithmeticFault::Overflow);
+    testing::RecordingSurface surface;
+    Scene(surface).drawRay(r);
+    EXPECT_EQ(surface.only("line").size(), r.segments.size());
 }
 
 }  // namespace

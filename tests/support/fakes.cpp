@@ -16,11 +16,6 @@ std::string join(std::initializer_list<double> values) {
 
 }  // namespace
 
-void MemoryValues::setText(ShownValue id, const std::string& text) {
-    texts[static_cast<size_t>(id)] = text;
-    ++writes;
-}
-
 void RecordingSurface::setFillColor(Color color) {
     ops.push_back("fillColor " + std::to_string(color));
 }
@@ -47,19 +42,6 @@ std::vector<std::string> RecordingSurface::only(const std::string& kind) const {
     for (const auto& op : ops)
         if (op.rfind(kind + " ", 0) == 0 || op == kind) out.push_back(op);
     return out;
-}
-
-Rig& Rig::started() {
-    sim.load();
-    sim.tick();
-    return *this;
-}
-
-void Rig::moveBar(Bar bar, int value) {
-    const std::int16_t previous = bars.value(bar);
-    if (previous == value) return;  // no change, no event
-    bars.setValue(bar, static_cast<std::int16_t>(value));
-    sim.userMovedBar(bar, previous);
 }
 
 }  // namespace korvath::testing

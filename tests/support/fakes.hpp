@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// In-memory stand-ins for the window: labels, bars, a fault reporter and a
-// surface that records every drawing operation.
+// A surface that records every drawing operation, and a session drawing on it.
 #pragma once
 
 #include <array>
@@ -9,43 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "fault_reporter.hpp"
-#include "parameter_bars.hpp"
 #include "scene.hpp"
-#include "simulation.hpp"
+#include "session.hpp"
 #include "surface.hpp"
-#include "value_display.hpp"
 
 namespace korvath::testing {
-
-class MemoryValues final : public ValueDisplay {
-  public:
-    void setText(ShownValue id, const std::string& text) override;
-    std::string text(ShownValue id) const override { return texts[static_cast<size_t>(id)]; }
-    void showInsideSchwarzschild(bool inside) override { insideSchwarzschild = inside; }
-
-    std::array<std::string, kShownValueCount> texts{};
-    std::optional<bool> insideSchwarzschild;  // empty until first shown
-    int writes = 0;
-};
-
-class MemoryBars final : public ParameterBars {
-  public:
-    // Before the load: the coarse radius bar at 100, the others at 0.
-    std::array<std::int16_t, 4> values{100, 0, 0, 0};
-    std::int16_t value(Bar bar) const override {
-        return values[static_cast<size_t>(barIndex(bar))];
-    }
-    void setValue(Bar bar, std::int16_t v) override {
-        values[static_cast<size_t>(barIndex(bar))] = v;
-    }
-};
-
-class RecordingReporter final : public FaultReporter {
-  public:
-    void report(const Fault& fault) override { faults.push_back(fault); }
-    std::vector<Fault> faults;
-};
 
 // Records each operation as a line of text, for example "circle 3000 3000 1500 200"
 // (centre, radius, outline colour as a 32-bit value; no colour: the foreground).
@@ -67,21 +34,27 @@ class RecordingSurface final : public Surface {
     std::function<void()> onClear;  // runs at each clear, after it is recorded
 };
 
-// A simulation with its scene on the in-memory window.
-struct Rig {
-    MemoryValues values;
-    MemoryBars bars;
-    RecordingReporter reporter;
+// A session drawing its scene on the recording surface, with the faults it
+// reported.
+struct Rig final : SessionView {
+    Session session;
     RecordingSurface surface;
     Scene scene{surface};
-    Simulation sim{values, bars, scene, reporter};
-    SimState& state = sim.state();
+    std::vector<Fault> faults;
+    const SimState& state = session.state();
 
-    // Load and first tick: the Earth shown, all bars at 50.
-    Rig& started();
-    // Sets a bar as the user would and runs its change handler.
-    void moveBar(Bar bar, int value);
-    std::string text(ShownValue id) const { return values.text(id); }
+    Rig() { session.addView(*this); }
+    void sessionChanged(const Session& s, const SessionChange& change) override {
+        s.draw(scene, change);
+        if (change.fault) faults.push_back(*change.fault);
+    }
+    // The first tick: the Earth shown, all bars at 50.
+    Rig& started() {
+        session.start();
+        return *this;
+    }
+    void moveBar(Bar bar, int value) { session.setBar(bar, value); }
+    const std::string& text(ShownValue id) const { return session.text(id); }
 };
 
 }  // namespace korvath::testing

@@ -52,7 +52,7 @@ struct WindowRig {
         return QTest::qWaitForWindowExposed(window.get());
     }
     [[nodiscard]] bool waitForFirstTick() {
-        return QTest::qWaitFor([this] { return window->simulation().state().ready; }, 2000);
+        return QTest::qWaitFor([this] { return window->session().state().ready; }, 2000);
     }
 
     template <typename T = QWidget>
@@ -64,7 +64,7 @@ struct WindowRig {
     void click(const char* button) const {
         QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
     }
-    long recomputations() const { return window->simulation().computeCount(); }
+    long recomputations() const { return window->session().computeCount(); }
 };
 
 // A shown main window before its first timer tick.

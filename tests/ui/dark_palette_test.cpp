@@ -9,8 +9,8 @@
 #include <cmath>
 #include <map>
 
-#include "qt_adapters.hpp"
 #include "scene_picture.hpp"
+#include "session_widgets.hpp"
 #include "window_rig.hpp"
 
 namespace korvath {
@@ -102,18 +102,18 @@ QColor textColour(QLabel* label) {
 // Radius bars at their lowest: the Earth 2^-50 times smaller lies inside.
 void makeTheBodyFallInside(WindowRig& rig) {
     rig.bar("radiusCoarseBar")->triggerAction(QAbstractSlider::SliderToMinimum);
-    ASSERT_EQ(rig.window->values().schwarzschildMark(), ui::SchwarzschildMark::Inside);
+    ASSERT_EQ(rig.window->values().schwarzschildMark(), SchwarzschildMark::Inside);
 }
 
 TEST(DarkPalette, SchwarzschildMarkIsReadableInsideAndOutsideAndDistinct) {
     const ScopedPalette dark(darkPalette());
     WindowRig rig(false);
-    if (rig.window->simulation().state().ready == 0) {
+    if (rig.window->session().state().ready == 0) {
         // The value is still empty; the caption shows.
         EXPECT_GE(shownColours(caption(rig)).ratio(), 4.5) << "before the first tick";
     }
     ASSERT_TRUE(rig.waitForFirstTick());
-    ASSERT_EQ(rig.window->values().schwarzschildMark(), ui::SchwarzschildMark::Outside);
+    ASSERT_EQ(rig.window->values().schwarzschildMark(), SchwarzschildMark::Outside);
     const QColor outside = textColour(value(rig));
     for (QLabel* l : {caption(rig), value(rig)}) {
         const Shown shown = shownColours(l);
@@ -136,7 +136,7 @@ TEST(DarkPalette, SchwarzschildMarkIsReadableInsideAndOutsideAndDistinct) {
 TEST(DarkPalette, LightPaletteKeepsTheExactGreysAndBlack) {
     const ScopedPalette light(qApp->style()->standardPalette());
     WindowRig rig(false);
-    if (rig.window->simulation().state().ready == 0) {
+    if (rig.window->session().state().ready == 0) {
         for (QLabel* l : {caption(rig), value(rig)})
             EXPECT_EQ(textColour(l), QColor(128, 128, 128));
     }

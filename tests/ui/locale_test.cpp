@@ -41,7 +41,7 @@ TEST_F(UsersLocale, EveryValueIsTheCTextWithTheUsersSeparator) {
         if (step == 1) rig.bar("massCoarseBar")->setValue(79);
         if (step == 2) rig.bar("radiusFineBar")->setValue(13);
         if (step == 3) rig.click("sunButton");
-        const SimState& s = rig.window->simulation().state();
+        const SimState& s = rig.window->session().state();
         const auto derived = deriveBody(s.radius, s.mass);
         ASSERT_TRUE(std::holds_alternative<BodyQuantities>(derived));
         const BodyQuantities& q = std::get<BodyQuantities>(derived);
@@ -69,10 +69,10 @@ TEST_F(UsersLocale, EveryValueIsTheCTextWithTheUsersSeparator) {
 
 TEST_F(UsersLocale, AFaultNamesItsNumberWithTheUsersSeparator) {
     WindowRig rig;
-    rig.window->simulation().state().presetRadius = -0.5;
-    rig.bar("radiusCoarseBar")->triggerAction(QAbstractSlider::SliderSingleStepSub);  // halves it
-    EXPECT_EQ(rig.window->faultNotice().lastMessage().toStdString(),
-              ("The body cannot be computed: its radius is -0" + separator_ + "25 m.").toStdString());
+    rig.window->session().choose({-0.25, kEarth.mass});  // no control reaches this
+    EXPECT_EQ(
+        rig.window->faultNotice().lastMessage().toStdString(),
+        ("The body cannot be computed: its radius is -0" + separator_ + "25 m.").toStdString());
 }
 
 }  // namespace

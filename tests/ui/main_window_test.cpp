@@ -169,7 +169,7 @@ TEST_F(MainWindowShown, ScrollBarsHaveTheirRangeStepsAndTrackOnlyTheReleasedThum
 // Start-up, presets and bars through the controls
 
 TEST_F(MainWindowShown, BeforeTheFirstTickOnlyTheBarValuesAndTheBeamStartShow) {
-    if (rig.window->simulation().state().ready) GTEST_SKIP() << "the first tick came too early";
+    if (rig.window->session().state().ready) GTEST_SKIP() << "the first tick came too early";
     for (const char* name : testing::kResultFields)
         EXPECT_EQ(rig.text(name), "") << name;
     for (const char* name :
@@ -244,12 +244,12 @@ TEST_F(MainWindowStarted, DraggingTheThumbRecomputesOnlyWhenItIsReleased) {
     EXPECT_EQ(rig.text("radiusValue"), "8291400");
 }
 
-TEST_F(MainWindowStarted, ACoarseChangeResetsItsFineBarNestedAndTheLabelsFollow) {
+TEST_F(MainWindowStarted, ACoarseChangeResetsItsFineBarInOnePassAndTheLabelsFollow) {
     rig.bar("massFineBar")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(rig.text("massFineValue"), "60");
     const long before = rig.recomputations();
     rig.bar("massCoarseBar")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(rig.recomputations() - before, 2);
+    EXPECT_EQ(rig.recomputations() - before, 1);
     EXPECT_EQ(rig.bar("massFineBar")->value(), 50);
     EXPECT_EQ(rig.text("massFineValue"), "50");
     EXPECT_EQ(rig.text("massCoarseValue"), "51");
@@ -257,17 +257,18 @@ TEST_F(MainWindowStarted, ACoarseChangeResetsItsFineBarNestedAndTheLabelsFollow)
 }
 
 TEST_F(MainWindowStarted, AFaultIsShownWithoutBlockingAndTheBodyIsKept) {
-    rig.window->simulation().state().presetRadius = 0;  // no control reaches this
+    // A body no control reaches: twice its radius has no volume in doubles.
+    ASSERT_TRUE(rig.window->session().choose({3e100, kEarth.mass}));
     rig.bar("radiusCoarseBar")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     auto* box = rig.window->findChild<QMessageBox*>("faultNotice");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_FALSE(box->isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(box->text(), "The body cannot be computed: its radius is 0 m.");
+    EXPECT_TRUE(box->text().contains("6E+100")) << box->text().toStdString();
     EXPECT_EQ(rig.bar("radiusCoarseBar")->value(), 50);
     EXPECT_EQ(rig.text("radiusCoarseValue"), "50");
-    EXPECT_EQ(rig.text("radiusValue"), "6378000");
+    EXPECT_EQ(rig.text("radiusValue"), "3E+100");
     // The window still works while the message is open.
     rig.click("sunButton");
     EXPECT_EQ(rig.text("radiusValue"), "696000000");

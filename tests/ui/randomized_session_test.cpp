@@ -118,7 +118,7 @@ class Session {
 
     void check(const std::string& after) {
         SCOPED_TRACE("after " + after);
-        const SimState& s = rig_.window->simulation().state();
+        const SimState& s = rig_.window->session().state();
         // Coarse radius, coarse mass, fine radius, fine mass.
         static const char* const kBars[] = {"radiusCoarseBar", "massCoarseBar", "radiusFineBar",
                                             "massFineBar"};

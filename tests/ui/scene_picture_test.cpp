@@ -107,7 +107,7 @@ TEST_F(ScenePictureStarted, DrawingSurvivesHidingAndResizingTheWindow) {
     EXPECT_EQ(shown.pixelColor(static_cast<int>(3000 * scale) + frame,
                                static_cast<int>(3300 * scale) + frame),
               kBlue);
-    EXPECT_EQ(rig.window->simulation().computeCount(), 2);  // nothing redrawn by the model
+    EXPECT_EQ(rig.window->session().computeCount(), 2);  // nothing redrawn by the model
 }
 
 TEST_F(ScenePictureStarted, ANewRecomputationClearsTheRay) {

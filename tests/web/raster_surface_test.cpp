@@ -7,9 +7,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "page_view.hpp"
 #include "raster_surface.hpp"
 #include "scene.hpp"
-#include "web_session.hpp"
 
 namespace korvath::web {
 namespace {
@@ -101,19 +101,20 @@ TEST(RasterSurface, FilledCircleAndLinesAreAliased) {
 }
 
 TEST(RasterSurface, ANewSizeRepaintsWhatWasDrawnSinceTheLastClear) {
-    WebSession session;
-    session.surface().setGeometry(557, 413, 1.0 / 15, 1);
-    session.load();
-    session.tick();
-    session.beam();
-    RasterSurface& s = session.surface();
+    Session session;
+    PageView view;
+    session.addView(view);
+    view.surface().setGeometry(557, 413, 1.0 / 15, 1);
+    session.start();
+    session.trace();
+    RasterSurface& s = view.surface();
     const int white = count(s, 0xFFFFFFFFu);
     ASSERT_GT(white, 400) << "the ray is drawn";
     s.setGeometry(1114, 826, 2.0 / 15, 2);
     EXPECT_GT(count(s, 0xFFFFFFFFu), 3 * white) << "the ray is repainted, twice as long and wide";
     EXPECT_EQ(at(s, 450, 400), 0xFFFF0000u) << "the body is repainted at its new place";
     // A new scene replaces everything: after a preset the ray is gone.
-    session.clickEarth();
+    session.choose(kEarth);
     EXPECT_EQ(count(s, 0xFFFFFFFFu), 0);
 }
 

@@ -14,6 +14,7 @@
 //
 // With --pow-variant it only prints how the C library computes pow here:
 // "fma" (with fused multiply-add, as the web page does) or "plain".
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <iostream>
@@ -21,48 +22,49 @@
 #include <string>
 
 #include "number_text.hpp"
-#include "web_session.hpp"
+#include "page_view.hpp"
 
 namespace {
 
 using korvath::Bar;
 using korvath::BeamMove;
+using korvath::Session;
 using korvath::ShownValue;
-using korvath::web::WebSession;
+using korvath::web::PageView;
 
-void printState(WebSession& s, std::ostream& out) {
+void printState(Session& s, PageView& view, std::ostream& out) {
     out << '=';
     for (int i = 0; i < korvath::kShownValueCount; ++i)
         out << (i ? "|" : " ") << s.text(static_cast<ShownValue>(i));
     out << " ;";
     for (Bar b : korvath::kAllBars)
-        out << ' ' << s.barValue(b);
+        out << ' ' << s.bar(b);
     out << " ; " << static_cast<int>(s.schwarzschildMark()) << '\n';
-    for (const korvath::Fault& f : s.takeFaults())
+    for (const korvath::Fault& f : view.takeFaults())
         out << "! " << static_cast<int>(f.kind) << ' ' << static_cast<int>(f.arithmetic) << ' '
             << korvath::numberText(f.value) << ' ' << f.segments << ' ' << f.pass << '\n';
-    out << s.surface().takeJournal();
+    out << view.surface().takeJournal();
 }
 
-bool run(WebSession& s, const std::string& line) {
+bool run(Session& s, const std::string& line) {
     std::istringstream in(line);
     std::string action;
     in >> action;
     int a = 0, b = 0;
     if (action == "load")
-        s.load();
+        ;  // the session starts loaded
     else if (action == "tick")
-        s.tick();
+        s.start();
     else if (action == "earth")
-        s.clickEarth();
+        s.choose(korvath::kEarth);
     else if (action == "sun")
-        s.clickSun();
+        s.choose(korvath::kSun);
     else if (action == "bar" && in >> a >> b && a >= 0 && a < 4)
-        s.moveBar(static_cast<Bar>(a), b);
+        s.setBar(static_cast<Bar>(a), std::clamp(b, 0, 100));
     else if (action == "move" && in >> a && a >= 0 && a < 4)
         s.moveBeam(static_cast<BeamMove>(a));
     else if (action == "beam")
-        s.beam();
+        s.trace();
     else
         return false;
     return true;
@@ -81,8 +83,10 @@ int main(int argc, char* argv[]) {
         std::cout << (libraryPowUsesFma() ? "fma" : "plain") << '\n';
         return 0;
     }
-    WebSession session;
-    session.surface().keepJournal(true);
+    Session session;
+    PageView view;
+    session.addView(view);
+    view.surface().keepJournal(true);
     std::ostringstream out;
     std::string line;
     int lineNumber = 0;
@@ -94,7 +98,7 @@ int main(int argc, char* argv[]) {
             std::cerr << "line " << lineNumber << ": unknown action: " << line << '\n';
             return 2;
         }
-        printState(session, out);
+        printState(session, view, out);
     }
     std::cout << out.str();
     return 0;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The model's view of the window's value fields and parameter bars, on Qt widgets.
+// The window's widgets that show a session's state: the value fields with the
+// marked Schwarzschild pair, and the four parameter bars. Showing the state
+// never re-enters the session: the bars are set without their change signal.
 #pragma once
 
 #include <QColor>
@@ -10,15 +12,11 @@
 #include <array>
 #include <functional>
 
-#include "parameter_bars.hpp"
-#include "value_display.hpp"
+#include "session.hpp"
 
 namespace korvath::ui {
 
 class ValueField;
-
-// How the Schwarzschild radius and its caption are marked.
-enum class SchwarzschildMark { NotComputed, Outside, Inside };
 
 // The least contrast a dimmed text keeps against its background (WCAG 2, AA).
 inline constexpr double kMinimumContrast = 4.5;
@@ -27,48 +25,48 @@ double contrastRatio(const QColor& a, const QColor& b);
 // A palette with light text on a darker window.
 bool isDarkPalette(const QPalette& palette);
 
-class QtValueDisplay final : public ValueDisplay {
+// The seventeen value fields, each showing its text with the user's decimal
+// separator, and the Schwarzschild radius with its caption, marked inside or
+// outside.
+class ValueFields final {
   public:
     void bind(ShownValue id, ValueField* field) { fields_[static_cast<size_t>(id)] = field; }
     // The caption and the value that are marked inside or outside.
     void bindSchwarzschildPair(QLabel* caption, QLabel* value);
     ValueField* field(ShownValue id) const { return fields_[static_cast<size_t>(id)]; }
     SchwarzschildMark schwarzschildMark() const { return mark_; }
+
+    // Shows the session's texts (only those that changed) and its mark.
+    void show(const Session& session);
     // Applies the mark again, for example after the palette changed.
     void refreshSchwarzschildMark();
-
-    void setText(ShownValue id, const std::string& text) override;
-    std::string text(ShownValue id) const override;
-    void showInsideSchwarzschild(bool inside) override;
 
   private:
     void applyMark();
 
     std::array<ValueField*, kShownValueCount> fields_{};
+    std::array<std::string, kShownValueCount> shown_;  // the texts as the session gave them
     QLabel* schwarzschildCaption_ = nullptr;
     QLabel* schwarzschildValue_ = nullptr;
     SchwarzschildMark mark_ = SchwarzschildMark::NotComputed;
 };
 
-// The four parameter bars. A value set by the model changes the bar without
-// raising its change event (the model runs the handler itself); a value the
-// user sets is reported with the value the bar held before.
-class QtParameterBars final : public QObject, public ParameterBars {
+// The four parameter bars. A position the user sets goes to `moved`; the
+// session's positions are shown without raising the change signal.
+class BarControls final : public QObject {
     Q_OBJECT
   public:
-    using UserMoved = std::function<void(Bar, std::int16_t previous)>;
+    using Moved = std::function<void(Bar, int position)>;
 
     void bind(Bar bar, QScrollBar* scrollBar);
-    void onUserMoved(UserMoved handler) { userMoved_ = std::move(handler); }
+    void onMoved(Moved handler) { moved_ = std::move(handler); }
     QScrollBar* scrollBar(Bar bar) const { return bars_[static_cast<size_t>(barIndex(bar))]; }
 
-    std::int16_t value(Bar bar) const override;
-    void setValue(Bar bar, std::int16_t value) override;
+    void show(const Session& session);
 
   private:
     std::array<QScrollBar*, 4> bars_{};
-    std::array<std::int16_t, 4> committed_{};  // the value each bar last reported
-    UserMoved userMoved_;
+    Moved moved_;
 };
 
 }  // namespace korvath::ui

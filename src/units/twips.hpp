@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' layout unit: twips, 1440 to the inch, so 15 to a pixel at
 // 96 dpi. Places and sizes convert to pixels at the screen's logical dpi.
-// (Header only; the help command's small window uses it too.)
+// Shared by the main window's layout and the help command's small window.
 #pragma once
 
 #include <QRect>
 #include <cmath>
 
-namespace korvath::ui {
+namespace korvath {
 
 inline constexpr double kTwipsPerInch = 1440.0;
 
@@ -25,4 +25,4 @@ inline QRect twipsToPixels(int left, int top, int width, int height, double dpi)
             twipsToPixels(height, dpi)};
 }
 
-}  // namespace korvath::ui
+}  // namespace korvath

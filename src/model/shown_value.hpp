@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Port: where the model shows its values. The window implements it with
-// labels; the tests keep the texts in memory.
+// Every value the program shows, by what it is.
 #pragma once
 
 #include <array>
-#include <string>
 
 namespace korvath {
 
-// Every value the program shows, in the order a recomputation writes them.
+// In the order a recomputation works them out.
 enum class ShownValue {
     Radius,                       // m
     Mass,                         // kg
@@ -39,16 +37,8 @@ inline constexpr std::array<ShownValue, 4> kRadiusOfCurvatureValues{
     ShownValue::RadiusOfCurvatureAt1Radius, ShownValue::RadiusOfCurvatureAt1_5Radii,
     ShownValue::RadiusOfCurvatureAt2Radii, ShownValue::RadiusOfCurvatureAt2_5Radii};
 
-class ValueDisplay {
-  public:
-    virtual ~ValueDisplay() = default;
-    // Number texts always use "." as the decimal point; the display shows the
-    // user's own separator.
-    virtual void setText(ShownValue value, const std::string& text) = 0;
-    virtual std::string text(ShownValue value) const = 0;
-    // Whether the body lies inside its own Schwarzschild radius; the display
-    // marks the Schwarzschild radius and its caption accordingly.
-    virtual void showInsideSchwarzschild(bool inside) = 0;
-};
+// Whether the body lies inside its own Schwarzschild radius, as the
+// Schwarzschild radius and its caption are marked.
+enum class SchwarzschildMark { NotComputed = 0, Outside = 1, Inside = 2 };
 
 }  // namespace korvath

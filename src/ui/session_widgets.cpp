@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt_adapters.hpp"
+#include "session_widgets.hpp"
 
 #include <QPalette>
 #include <QSignalBlocker>
@@ -86,30 +86,32 @@ bool isDarkPalette(const QPalette& palette) {
            palette.color(QPalette::WindowText).lightnessF();
 }
 
-void QtValueDisplay::setText(ShownValue id, const std::string& text) {
-    field(id)->setText(localizedNumber(text));
+void ValueFields::show(const Session& session) {
+    for (int i = 0; i < kShownValueCount; ++i) {
+        const auto id = static_cast<ShownValue>(i);
+        std::string& shown = shown_[static_cast<size_t>(i)];
+        if (field(id) && shown != session.text(id)) {
+            shown = session.text(id);
+            field(id)->setText(localizedNumber(shown));
+        }
+    }
+    if (mark_ != session.schwarzschildMark()) {
+        mark_ = session.schwarzschildMark();
+        applyMark();
+    }
 }
 
-std::string QtValueDisplay::text(ShownValue id) const {
-    return field(id)->text().toStdString();
-}
-
-void QtValueDisplay::bindSchwarzschildPair(QLabel* caption, QLabel* value) {
+void ValueFields::bindSchwarzschildPair(QLabel* caption, QLabel* value) {
     schwarzschildCaption_ = caption;
     schwarzschildValue_ = value;
     applyMark();
 }
 
-void QtValueDisplay::showInsideSchwarzschild(bool inside) {
-    mark_ = inside ? SchwarzschildMark::Inside : SchwarzschildMark::Outside;
+void ValueFields::refreshSchwarzschildMark() {
     applyMark();
 }
 
-void QtValueDisplay::refreshSchwarzschildMark() {
-    applyMark();
-}
-
-void QtValueDisplay::applyMark() {
+void ValueFields::applyMark() {
     for (QLabel* l : {schwarzschildCaption_, schwarzschildValue_}) {
         if (!l) continue;
         // The window's palette, not the label's: the label's text colour is ours.
@@ -119,28 +121,22 @@ void QtValueDisplay::applyMark() {
     }
 }
 
-void QtParameterBars::bind(Bar bar, QScrollBar* scrollBar) {
-    const auto i = static_cast<size_t>(barIndex(bar));
-    bars_[i] = scrollBar;
-    committed_[i] = static_cast<std::int16_t>(scrollBar->value());
+void BarControls::bind(Bar bar, QScrollBar* scrollBar) {
+    bars_[static_cast<size_t>(barIndex(bar))] = scrollBar;
     // Arrow and page clicks, the keyboard, the wheel and a released thumb all
     // change the value; with tracking off, dragging the thumb does not.
-    connect(scrollBar, &QScrollBar::valueChanged, this, [this, bar, i](int v) {
-        const std::int16_t previous = committed_[i];
-        committed_[i] = static_cast<std::int16_t>(v);
-        if (userMoved_) userMoved_(bar, previous);
+    connect(scrollBar, &QScrollBar::valueChanged, this, [this, bar](int position) {
+        if (moved_) moved_(bar, position);
     });
 }
 
-std::int16_t QtParameterBars::value(Bar bar) const {
-    return static_cast<std::int16_t>(scrollBar(bar)->value());
-}
-
-void QtParameterBars::setValue(Bar bar, std::int16_t value) {
-    QScrollBar* s = scrollBar(bar);
-    const QSignalBlocker quiet(s);
-    s->setValue(value);
-    committed_[static_cast<size_t>(barIndex(bar))] = static_cast<std::int16_t>(s->value());
+void BarControls::show(const Session& session) {
+    for (Bar b : kAllBars) {
+        QScrollBar* s = scrollBar(b);
+        if (!s || s->value() == session.bar(b)) continue;
+        const QSignalBlocker quiet(s);
+        s->setValue(session.bar(b));
+    }
 }
 
 }  // namespace korvath::ui
