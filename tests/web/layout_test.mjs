@@ -154,6 +154,25 @@ try {
       if (m.coarse) await page.touchscreen.tap(x, y);
       else await page.mouse.click(x, y);
     };
+    // A swipe that starts on a bar's track scrolls the page and leaves the bar.
+    if (m.coarse && m.layout === 'flow') {
+      await page.$eval('#massFineBar', (e) => e.scrollIntoView({block: 'center'}));
+      const track = await (await page.$('#massFineBar .track')).boundingBox();
+      const [x, y] = [track.x + 5, track.y + track.height / 2];
+      const before = await page.evaluate(() => scrollY);
+      await page.touchscreen.touchStart(x, y);
+      for (let i = 1; i <= 10; ++i) await page.touchscreen.touchMove(x, y - 15 * i);
+      await page.touchscreen.touchEnd();
+      // Until the page stops scrolling.
+      await page.evaluate(async () => {
+        for (let last = -1; last !== scrollY;) {
+          last = scrollY;
+          await new Promise((done) => setTimeout(done, 150));
+        }
+      });
+      const after = await page.evaluate(() => [scrollY, document.getElementById('massFineBar').getAttribute('aria-valuenow')]);
+      check(after[0] > before && after[1] === '50', `${label}: a swipe from a bar's track scrolls the page (by ${after[0] - before} px) and leaves the bar at ${after[1]}`);
+    }
     await press('#sunButton');
     await page.waitForFunction(() => document.querySelector('#radiusValue .text').textContent === '696000000', {timeout: 5000});
     await press('#massCoarseBar .arrow.up');
