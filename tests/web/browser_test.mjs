@@ -9,38 +9,12 @@
 //
 // Every value the page shows is compared with the native trace driver's text
 // for the same actions. Exits 77 (skipped) when the page, Chromium or
-// puppeteer-core is missing.
-import {existsSync, rmSync} from 'node:fs';
-import {dirname, join} from 'node:path';
-import {fileURLToPath} from 'node:url';
+// puppeteer-core is missing (harness.mjs).
 import {inflateSync} from 'node:zlib';
+import {shownValues, startPageTest} from './harness.mjs';
 
-const SKIP = 77;
-const here = dirname(fileURLToPath(import.meta.url));
-const [pageFolder, driver] = process.argv.slice(2);
-const chromium = process.env.KORVATH_CHROMIUM || '/usr/bin/chromium';
-
-function skip(why) {
-  console.log(`SKIPPED: ${why}`);
-  process.exit(SKIP);
-}
-if (!pageFolder || !driver) {
-  console.error('usage: node browser_test.mjs PAGE_FOLDER NATIVE_DRIVER');
-  process.exit(2);
-}
-if (!existsSync(join(pageFolder, 'korvath.wasm'))) skip(`${pageFolder} has no built page (em++ from the Debian package emscripten is needed)`);
-if (!existsSync(chromium)) skip(`${chromium} is missing (Debian package chromium; tests/web/install.sh installs it)`);
-let puppeteer;
-try {
-  puppeteer = (await import(join(here, 'node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js'))).default;
-} catch {
-  skip('puppeteer-core is not installed (tests/web/install.sh runs npm ci in tests/web)');
-}
-const {serve, addressOf} = await import(join(here, '../../src/web/tools/serve.mjs'));
-const {launchChromium} = await import(join(here, '../../src/web/tools/chromium.mjs'));
-
-const {nativeTrace, shownValues} = await import(join(here, 'native_trace.mjs'));
-const native = (actions) => nativeTrace(driver, actions);
+const test = await startPageTest();
+const {browser, native, check} = test;
 
 // ---------------------------------------------------------------------------
 // A PNG screenshot's pixels (8-bit RGB or RGBA, not interlaced).
@@ -91,21 +65,11 @@ function decodePng(buffer) {
 // ---------------------------------------------------------------------------
 // The checks
 
-let failures = 0;
-function check(ok, what) {
-  if (ok) console.log(`ok - ${what}`);
-  else {
-    ++failures;
-    console.log(`FAILED - ${what}`);
-  }
-}
 function equal(actual, expected, what) {
   check(JSON.stringify(actual) === JSON.stringify(expected), `${what}: ${JSON.stringify(actual)}` +
     (JSON.stringify(actual) === JSON.stringify(expected) ? '' : ` (expected ${JSON.stringify(expected)})`));
 }
 
-const server = await serve(pageFolder);
-const {browser, profile} = await launchChromium(puppeteer, chromium);
 const problems = [];
 
 async function openPage(query = '', viewport = {width: 1000, height: 600, deviceScaleFactor: 1, hasTouch: true}) {
@@ -119,7 +83,7 @@ async function openPage(query = '', viewport = {width: 1000, height: 600, device
     if (r.status() >= 400) problems.push(`HTTP ${r.status()}: ${r.url()}`);
   });
   await page.setViewport(viewport);
-  await page.goto(addressOf(server) + query, {waitUntil: 'load'});
+  await page.goto(test.address + query, {waitUntil: 'load'});
   return page;
 }
 
@@ -311,15 +275,9 @@ try {
   equal(await german.$eval('#helpText', (f) => f.srcdoc.includes('lang="de"')), true, '?lang=de: the help in German');
   await german.close();
 
+  await test.finish();
 } catch (error) {
-  ++failures;
-  console.log(`FAILED - ${error.stack || error}`);
-} finally {
-  await browser.close();
-  server.close();
-  rmSync(profile, {recursive: true, force: true});
+  await test.finish(error);
 }
-
 equal(problems, [], 'no console error or warning, no failed request');
-console.log(failures ? `${failures} checks failed` : 'all checks passed');
-process.exit(failures ? 1 : 0);
+test.exit();

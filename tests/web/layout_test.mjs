@@ -7,34 +7,14 @@
 //
 //   node layout_test.mjs PAGE_FOLDER NATIVE_DRIVER
 //
-// Exits 77 (skipped) when the page, Chromium or puppeteer-core is missing.
-import {existsSync, readFileSync, rmSync} from 'node:fs';
-import {dirname, join} from 'node:path';
-import {fileURLToPath} from 'node:url';
+// Exits 77 (skipped) when the page, Chromium or puppeteer-core is missing
+// (harness.mjs).
+import {readFileSync} from 'node:fs';
+import {join} from 'node:path';
+import {shownValues, startPageTest} from './harness.mjs';
 
-const SKIP = 77;
-const here = dirname(fileURLToPath(import.meta.url));
-const [pageFolder, driver] = process.argv.slice(2);
-const chromium = process.env.KORVATH_CHROMIUM || '/usr/bin/chromium';
-function skip(why) {
-  console.log(`SKIPPED: ${why}`);
-  process.exit(SKIP);
-}
-if (!pageFolder || !driver) {
-  console.error('usage: node layout_test.mjs PAGE_FOLDER NATIVE_DRIVER');
-  process.exit(2);
-}
-if (!existsSync(join(pageFolder, 'korvath.wasm'))) skip(`${pageFolder} has no built page (em++ from the Debian package emscripten is needed)`);
-if (!existsSync(chromium)) skip(`${chromium} is missing (Debian package chromium; tests/web/install.sh installs it)`);
-let puppeteer;
-try {
-  puppeteer = (await import(join(here, 'node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js'))).default;
-} catch {
-  skip('puppeteer-core is not installed (tests/web/install.sh runs npm ci in tests/web)');
-}
-const {serve, addressOf} = await import(join(here, '../../src/web/tools/serve.mjs'));
-const {launchChromium} = await import(join(here, '../../src/web/tools/chromium.mjs'));
-const {nativeTrace, shownValues} = await import(join(here, 'native_trace.mjs'));
+const test = await startPageTest();
+const {browser, check, pageFolder} = test;
 
 const phone = {deviceScaleFactor: 3, hasTouch: true, isMobile: true};
 const SCREENS = [
@@ -51,11 +31,6 @@ const controlCount = JSON.parse(readFileSync(join(pageFolder, 'layout.json'), 'u
 const WINDOW_ASPECT = 950 / 555;  // the window with its menu, at scale 1
 const PICTURE_ASPECT = (8415 - 60) / (6255 - 60);  // the drawing area inside the picture's frame
 
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok' : 'FAILED'} - ${what}`);
-  if (!ok) ++failures;
-}
 const list = (items) => (items.length ? items.join(', ') : 'none');
 
 // Everything the test measures, from the rendered page.
@@ -101,8 +76,6 @@ const rayThickness = (page) => page.evaluate(() => {
   return white;
 });
 
-const server = await serve(pageFolder);
-const {browser, profile} = await launchChromium(puppeteer, chromium);
 const problems = [];
 try {
   for (const screen of SCREENS) {
@@ -113,7 +86,7 @@ try {
       if (m.type() === 'error' || m.type() === 'warn') problems.push(`${name}: console ${m.type()}: ${m.text()}`);
     });
     await page.setViewport(screen);
-    await page.goto(addressOf(server));
+    await page.goto(test.address);
     await page.waitForFunction(() => document.querySelector('#radiusValue .text')?.textContent === '6378000', {timeout: 10000});
     const m = await page.evaluate(measure);
     const label = `${name} ${width} x ${height}${m.coarse ? ', touch' : ''}: ${m.layout} window`;
@@ -194,20 +167,15 @@ try {
       actions.push('bar 2 100');
     }
     const values = await shownValues(page);
-    const native = nativeTrace(driver, actions);
+    const native = test.native(actions);
     check(JSON.stringify(values) === JSON.stringify(native.texts),
       `${label}: ${actions.slice(2).join(', ')}: every value as the native build shows it` +
       (JSON.stringify(values) === JSON.stringify(native.texts) ? '' : ` (${values} against ${native.texts})`));
     await page.close();
   }
+  await test.finish();
 } catch (error) {
-  ++failures;
-  console.log(`FAILED - ${error.stack || error}`);
-} finally {
-  await browser.close();
-  server.close();
-  rmSync(profile, {recursive: true, force: true});
+  await test.finish(error);
 }
 check(!problems.length, `no console error or warning (${list(problems)})`);
-console.log(failures ? `${failures} checks failed` : 'all checks passed');
-process.exit(failures ? 1 : 0);
+test.exit();
