@@ -127,6 +127,17 @@ try {
       if (m.coarse) await page.touchscreen.tap(x, y);
       else await page.mouse.click(x, y);
     };
+    // The HELP window, then the help, on the screen.
+    const inView = (id) => page.$eval(id, (e) => {
+      const r = e.getBoundingClientRect();
+      return e.open && r.left >= 0 && r.top >= 0 && r.right <= document.documentElement.clientWidth && r.bottom <= innerHeight;
+    });
+    await press('#helpAction');
+    const splash = await inView('#helpSplash');
+    await page.waitForFunction(() => document.getElementById('helpViewer').open, {timeout: 5000});
+    check(splash && await inView('#helpViewer'), `${label}: the HELP window and the help lie on the screen`);
+    await press('#helpViewer [data-close]');
+
     // A swipe that starts on a bar's track scrolls the page and leaves the bar.
     if (m.coarse && m.layout === 'flow') {
       await page.$eval('#massFineBar', (e) => e.scrollIntoView({block: 'center'}));
@@ -171,6 +182,7 @@ try {
     check(JSON.stringify(values) === JSON.stringify(native.texts),
       `${label}: ${actions.slice(2).join(', ')}: every value as the native build shows it` +
       (JSON.stringify(values) === JSON.stringify(native.texts) ? '' : ` (${values} against ${native.texts})`));
+
     await page.close();
   }
   await test.finish();

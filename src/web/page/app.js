@@ -131,7 +131,7 @@ function buildWindow() {
   document.addEventListener('keydown', onKey);
   addEventListener('resize', placeWindow);
   coarsePointer.addEventListener('change', placeWindow);
-  win.hidden = false;  // shown before it is placed: the bars measure themselves
+  win.hidden = false;
   placeWindow();
 }
 
@@ -608,12 +608,13 @@ function runHelp() {
   const splash = $('helpSplash');
   if (!session || splash.open) return;
   const {clientWidthTwips, clientHeightTwips, tickMs, ticksShown} = layout.helpSplash;
-  // Where the desktop puts it, moved in so that it fits a narrow screen.
-  const width = Math.min((clientWidthTwips / TWIPS_PER_PIXEL) * scale, innerWidth);
-  const height = Math.min((clientHeightTwips / TWIPS_PER_PIXEL) * scale, innerHeight);
+  // Where the desktop puts it, moved in so that it fits a narrow screen
+  // with its border (a pixel either side).
+  const width = Math.min((clientWidthTwips / TWIPS_PER_PIXEL) * scale, innerWidth - 2);
+  const height = Math.min((clientHeightTwips / TWIPS_PER_PIXEL) * scale, innerHeight - 2);
   Object.assign(splash.style, {
-    left: `${Math.min(Math.floor(innerWidth / 2) - Math.floor(innerWidth / 4), innerWidth - width)}px`,
-    top: `${Math.min(Math.floor(innerHeight / 4), innerHeight - height)}px`,
+    left: `${Math.min(Math.floor(innerWidth / 2) - Math.floor(innerWidth / 4), innerWidth - width - 2)}px`,
+    top: `${Math.min(Math.floor(innerHeight / 4), innerHeight - height - 2)}px`,
     width: `${width}px`, height: `${height}px`,
   });
   let ticks = 0;
