@@ -2,63 +2,19 @@
 // The web page in headless Chromium, as a person uses it: the first values,
 // a bar from the keyboard and one dragged with the mouse, a preset by touch,
 // Beam with the ray's pixels where the native build puts them, the help,
-// Exit and starting again, the accessibility tree, the decimal separator of
-// ?lang=de, and the window fitted to two viewports.
+// Exit and starting again, the accessibility tree and the decimal separator
+// of ?lang=de. layout_test.mjs fits the window to screens of every size.
 //
 //   node browser_test.mjs PAGE_FOLDER NATIVE_DRIVER
 //
 // Every value the page shows is compared with the native trace driver's text
 // for the same actions. Exits 77 (skipped) when the page, Chromium or
-// puppeteer-core is missing.
-import {spawnSync} from 'node:child_process';
-import {existsSync, rmSync} from 'node:fs';
-import {dirname, join} from 'node:path';
-import {fileURLToPath} from 'node:url';
+// puppeteer-core is missing (harness.mjs).
 import {inflateSync} from 'node:zlib';
+import {shownValues, startPageTest} from './harness.mjs';
 
-const SKIP = 77;
-const here = dirname(fileURLToPath(import.meta.url));
-const [pageFolder, driver] = process.argv.slice(2);
-const chromium = process.env.KORVATH_CHROMIUM || '/usr/bin/chromium';
-
-function skip(why) {
-  console.log(`SKIPPED: ${why}`);
-  process.exit(SKIP);
-}
-if (!pageFolder || !driver) {
-  console.error('usage: node browser_test.mjs PAGE_FOLDER NATIVE_DRIVER');
-  process.exit(2);
-}
-if (!existsSync(join(pageFolder, 'korvath.wasm'))) skip(`${pageFolder} has no built page (em++ from the Debian package emscripten is needed)`);
-if (!existsSync(chromium)) skip(`${chromium} is missing (Debian package chromium; tests/web/install.sh installs it)`);
-let puppeteer;
-try {
-  puppeteer = (await import(join(here, 'node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js'))).default;
-} catch {
-  skip('puppeteer-core is not installed (tests/web/install.sh runs npm ci in tests/web)');
-}
-const {serve, addressOf} = await import(join(here, '../../src/web/tools/serve.mjs'));
-const {launchChromium} = await import(join(here, '../../src/web/tools/chromium.mjs'));
-
-// ---------------------------------------------------------------------------
-// What the native build shows after a list of actions: the value texts after
-// the last one, and the drawing calls of each.
-const VALUE_FIELDS = ['radiusValue', 'massValue', 'densityValue', 'schwarzschildRadiusValue',
-  'curvatureAt1RadiusValue', 'radiusOfCurvatureAt1RadiusValue', 'curvatureAt1_5RadiiValue',
-  'radiusOfCurvatureAt1_5RadiiValue', 'curvatureAt2RadiiValue', 'radiusOfCurvatureAt2RadiiValue',
-  'curvatureAt2_5RadiiValue', 'radiusOfCurvatureAt2_5RadiiValue', 'radiusCoarseValue',
-  'radiusFineValue', 'massCoarseValue', 'massFineValue', 'beamStartValue'];
-
-function native(actions) {
-  const run = spawnSync(driver, [], {input: actions.join('\n') + '\n', encoding: 'utf8', maxBuffer: 1 << 28});
-  if (run.status !== 0) throw new Error(`${driver}: ${run.stderr}`);
-  const steps = run.stdout.split('> ').slice(1).map((block) => {
-    const lines = block.trimEnd().split('\n');
-    const state = lines[1].slice(2).split(' ; ');
-    return {texts: state[0].split('|'), drawing: lines.slice(2).filter((l) => !l.startsWith('!'))};
-  });
-  return steps[steps.length - 1] && {...steps[steps.length - 1], steps};
-}
+const test = await startPageTest();
+const {browser, native, check} = test;
 
 // ---------------------------------------------------------------------------
 // A PNG screenshot's pixels (8-bit RGB or RGBA, not interlaced).
@@ -109,21 +65,11 @@ function decodePng(buffer) {
 // ---------------------------------------------------------------------------
 // The checks
 
-let failures = 0;
-function check(ok, what) {
-  if (ok) console.log(`ok - ${what}`);
-  else {
-    ++failures;
-    console.log(`FAILED - ${what}`);
-  }
-}
 function equal(actual, expected, what) {
   check(JSON.stringify(actual) === JSON.stringify(expected), `${what}: ${JSON.stringify(actual)}` +
     (JSON.stringify(actual) === JSON.stringify(expected) ? '' : ` (expected ${JSON.stringify(expected)})`));
 }
 
-const server = await serve(pageFolder);
-const {browser, profile} = await launchChromium(puppeteer, chromium);
 const problems = [];
 
 async function openPage(query = '', viewport = {width: 1000, height: 600, deviceScaleFactor: 1, hasTouch: true}) {
@@ -137,11 +83,11 @@ async function openPage(query = '', viewport = {width: 1000, height: 600, device
     if (r.status() >= 400) problems.push(`HTTP ${r.status()}: ${r.url()}`);
   });
   await page.setViewport(viewport);
-  await page.goto(addressOf(server) + query, {waitUntil: 'load'});
+  await page.goto(test.address + query, {waitUntil: 'load'});
   return page;
 }
 
-const shown = (page) => page.evaluate((names) => names.map((n) => document.querySelector(`#${n} .text`).textContent), VALUE_FIELDS);
+const shown = shownValues;
 const waitForText = (page, field, text) =>
   page.waitForFunction((f, t) => document.querySelector(`#${f} .text`)?.textContent === t, {timeout: 5000}, field, text);
 const barValue = (page, name) => page.$eval(`#${name}`, (e) => Number(e.getAttribute('aria-valuenow')));
@@ -208,14 +154,14 @@ try {
   // Beam: the white ray where the native build draws it.
   const canvas = await page.$('#scenePictureCanvas');
   const size = await page.$eval('#scenePictureCanvas', (c) => ({width: c.width, height: c.height}));
-  const beforeBeam = decodePng(await canvas.screenshot({type: 'png'}));
+  const beforeBeam = decodePng(await canvas.screenshot({type: 'png', captureBeyondViewport: false}));
   await page.click('#beamButton');
   actions.push('beam');
   const result = native(actions);
   equal(await shown(page), result.texts, 'every value after Beam');
   const segments = result.drawing.filter((l) => l.startsWith('line ')).map((l) => l.split(' ').slice(1, 5).map(Number));
   check(segments.length > 10, `Beam draws the ray: ${segments.length} segments`);
-  const afterBeam = decodePng(await canvas.screenshot({type: 'png'}));
+  const afterBeam = decodePng(await canvas.screenshot({type: 'png', captureBeyondViewport: false}));
   equal([afterBeam.width, afterBeam.height], [size.width, size.height], 'the screenshot has the canvas\'s device pixels');
   const unitsToPixels = size.width / (8415 - 4 * 15);
   let onRay = 0, inside = 0, newlyWhite = 0;
@@ -329,37 +275,9 @@ try {
   equal(await german.$eval('#helpText', (f) => f.srcdoc.includes('lang="de"')), true, '?lang=de: the help in German');
   await german.close();
 
-  // The window fills the viewport, keeps its proportions and draws at device resolution.
-  for (const viewport of [{width: 800, height: 600, deviceScaleFactor: 1}, {width: 1920, height: 1080, deviceScaleFactor: 1},
-    {width: 1920, height: 1080, deviceScaleFactor: 2}]) {
-    const p = await openPage('', viewport);
-    await waitForText(p, 'radiusValue', '6378000');
-    const fit = await p.evaluate(() => {
-      const w = document.getElementById('mainWindow').getBoundingClientRect();
-      const c = document.getElementById('scenePictureCanvas');
-      const b = c.getBoundingClientRect();
-      return {left: w.left, top: w.top, right: w.right, bottom: w.bottom, width: w.width, height: w.height,
-        canvas: [c.width, c.height], expected: [Math.round(b.width * devicePixelRatio), Math.round(b.height * devicePixelRatio)],
-        overflow: [...document.querySelectorAll('.caption, button.control')].filter((e) => e.scrollWidth > e.clientWidth + 1).map((e) => e.id)};
-    });
-    const name = `${viewport.width} x ${viewport.height} at ${viewport.deviceScaleFactor}x`;
-    check(fit.left >= -0.5 && fit.top >= -0.5 && fit.right <= viewport.width + 0.5 && fit.bottom <= viewport.height + 0.5,
-      `${name}: the window lies in the viewport`);
-    check(Math.abs(fit.width - viewport.width) <= 1 || Math.abs(fit.height - viewport.height) <= 1, `${name}: and fills it on one side`);
-    check(Math.abs(fit.width / fit.height - 950 / 555) < 0.01, `${name}: with the window's proportions (${(fit.width / fit.height).toFixed(3)})`);
-    equal(fit.canvas, fit.expected, `${name}: the canvas has a pixel for every device pixel`);
-    equal(fit.overflow, [], `${name}: no caption is cut off`);
-    await p.close();
-  }
+  await test.finish();
 } catch (error) {
-  ++failures;
-  console.log(`FAILED - ${error.stack || error}`);
-} finally {
-  await browser.close();
-  server.close();
-  rmSync(profile, {recursive: true, force: true});
+  await test.finish(error);
 }
-
 equal(problems, [], 'no console error or warning, no failed request');
-console.log(failures ? `${failures} checks failed` : 'all checks passed');
-process.exit(failures ? 1 : 0);
+test.exit();

@@ -10,11 +10,27 @@ import createKorvath from './korvath.js';
 const TWIPS_PER_PIXEL = 15;  // at scale 1, as on a 96 dpi screen
 const MENU_HEIGHT = 20;  // CSS pixels at scale 1
 const FRAME = 2;  // the picture's sunken frame, CSS pixels at scale 1
-const THUMB_MINIMUM = 26;  // a bar's thumb, CSS pixels at scale 1
+const COARSE_TARGET = 44;  // CSS pixels: the smallest target a finger hits reliably
+const SMALLEST_TARGET = 15;  // CSS pixels at scale 1: a bar's arrow
 const REPEAT_DELAY = 500;  // ms before a held arrow or track repeats
 const REPEAT_INTERVAL = 50;  // ms between repeats
 const WHEEL_STEPS = 3;  // arrow steps per wheel notch
 const BEAM_MOVES = {beamBigUpButton: 0, beamUpButton: 1, beamDownButton: 2, beamBigDownButton: 3};
+// The window reflowed for a screen too small for it: sections from top to
+// bottom, each of blocks that stay together. The controls the list does not
+// name go to the value list, a block for each caption and what follows it.
+const FLOW = [
+  ['picture', [['scenePicture']]],
+  ['bodies', [['earthButton', 'sunButton']]],
+  ['bars', [
+    ['radiusCaption', 'radiusCoarseMark', 'radiusCoarseBar', 'radiusCoarseValue',
+      'radiusFineMark', 'radiusFineBar', 'radiusFineValue', 'radiusValue'],
+    ['massCaption', 'massCoarseMark', 'massCoarseBar', 'massCoarseValue',
+      'massFineMark', 'massFineBar', 'massFineValue', 'massValue']]],
+  ['beam', [['beamBigUpButton', 'beamUpButton', 'beamDownButton', 'beamBigDownButton', 'beamButton', 'beamStartValue']]],
+  ['values', null],
+];
+const coarsePointer = matchMedia('(pointer: coarse)');
 
 const $ = (id) => document.getElementById(id);
 const fetchJson = async (url) => {
@@ -88,16 +104,13 @@ function buildWindow() {
   const win = $('mainWindow');
   win.setAttribute('aria-label', texts.title);
   buildMenu();
-  const client = $('clientArea');
   for (const item of layout.controls) {
     const element = makeControl(item, texts.controls[item.objectName] || {});
     element.id = item.objectName;
     element.classList.add('control', item.kind);
     controls.set(item.objectName, element);
-    client.append(element);
   }
-  // The desktop window's keyboard focus order.
-  layout.focusOrder.forEach((name, i) => controls.get(name).setAttribute('tabindex', String(i + 1)));
+  buildSections();
   for (const item of layout.controls)
     if (item.kind === 'bar') barWidgets.set(item.objectName, new ParameterBar(controls.get(item.objectName)));
 
@@ -117,8 +130,42 @@ function buildWindow() {
   }
   document.addEventListener('keydown', onKey);
   addEventListener('resize', placeWindow);
-  win.hidden = false;  // shown before it is placed: the bars measure themselves
+  coarsePointer.addEventListener('change', placeWindow);
+  win.hidden = false;
   placeWindow();
+}
+
+// The controls in the sections of the reflowed window. The sections and
+// blocks generate no boxes while the window is shown at its own layout
+// (style.css), so the controls are placed in the client area as before.
+function buildSections() {
+  const client = $('clientArea');
+  const placed = new Set();
+  const box = (kind, parent) => {
+    const d = document.createElement('div');
+    d.className = kind;
+    parent.append(d);
+    return d;
+  };
+  for (const [name, blocks] of FLOW) {
+    const section = box(`section ${name}`, client);
+    if (blocks) {
+      for (const names of blocks) {
+        const block = box('block', section);
+        for (const n of names.filter((n) => controls.has(n))) {
+          block.append(controls.get(n));
+          placed.add(n);
+        }
+      }
+    } else {
+      let block = null;
+      for (const item of layout.controls) {
+        if (placed.has(item.objectName)) continue;
+        if (!block || item.kind === 'caption') block = box('block', section);
+        block.append(controls.get(item.objectName));
+      }
+    }
+  }
 }
 
 function controlNamed(name) {
@@ -232,23 +279,42 @@ function buildMenu() {
 }
 
 // The window keeps its proportions and fills as much of the viewport as it
-// can; every length is a whole number of device pixels.
+// can; every length is a whole number of device pixels. Where that would
+// make its text smaller than at scale 1 (12 px), or, for a finger, its
+// smallest target smaller than 44 px, the window reflows to the viewport's
+// width instead (style.css) and the page scrolls vertically.
 function placeWindow() {
   const dpr = devicePixelRatio || 1;
   const snap = (px) => Math.round(px * dpr) / dpr;
   const w = layout.window.clientWidthTwips / TWIPS_PER_PIXEL;
   const h = layout.window.clientHeightTwips / TWIPS_PER_PIXEL + MENU_HEIGHT;
-  scale = Math.min(innerWidth / w, innerHeight / h);
+  const fit = Math.min(innerWidth / w, innerHeight / h);
+  const smallest = coarsePointer.matches ? COARSE_TARGET / SMALLEST_TARGET : 1;
+  const flow = fit < smallest;
+  document.documentElement.dataset.layout = flow ? 'flow' : 'scaled';
+  scale = flow ? 1 : fit;
   const px = (twips) => snap((twips / TWIPS_PER_PIXEL) * scale);
   const pt = (points) => `${((points * 96) / 72) * scale}px`;
-  document.documentElement.style.setProperty('--s', String(scale));
+  const root = document.documentElement.style;
+  root.setProperty('--s', String(scale));
+  const {minimum, maximum, pageStep} = layout.bar;
+  root.setProperty('--page-share', String(pageStep / (maximum - minimum + pageStep)));
+  const picture = layout.controls.find((c) => c.kind === 'picture');
+  root.setProperty('--picture-aspect', `${picture.width - 2 * FRAME * TWIPS_PER_PIXEL} / ${picture.height - 2 * FRAME * TWIPS_PER_PIXEL}`);
 
+  // In the reflowed window the page's order is the order on the screen.
+  layout.focusOrder.forEach((name, i) => controls.get(name).setAttribute('tabindex', flow ? '0' : String(i + 1)));
   const win = $('mainWindow');
+  const font = `${layout.window.fontFamily}, "Liberation Sans", Helvetica, sans-serif`;
+  if (flow) {
+    for (const element of [win, $('menuBar'), $('clientArea'), ...controls.values()]) element.removeAttribute('style');
+    win.style.fontFamily = font;
+    return;
+  }
   Object.assign(win.style, {
     left: `${snap((innerWidth - w * scale) / 2)}px`, top: `${snap((innerHeight - h * scale) / 2)}px`,
     width: `${snap(w * scale)}px`, height: `${snap(h * scale)}px`,
-    fontFamily: `${layout.window.fontFamily}, "Liberation Sans", Helvetica, sans-serif`,
-    fontSize: pt(layout.window.fontPoints),
+    fontFamily: font, fontSize: pt(layout.window.fontPoints),
   });
   const menuHeight = snap(MENU_HEIGHT * scale);
   $('menuBar').style.height = `${menuHeight}px`;
@@ -258,10 +324,6 @@ function placeWindow() {
       left: `${px(item.left)}px`, top: `${px(item.top)}px`,
       width: `${px(item.width)}px`, height: `${px(item.height)}px`, fontSize: pt(item.fontPoints),
     });
-  }
-  for (const [name, bar] of barWidgets) {
-    const item = layout.controls.find((c) => c.objectName === name);
-    bar.place(px(item.width), px(item.height));
   }
 }
 
@@ -285,11 +347,14 @@ function onCanvasResized(entries) {
 }
 
 // The scene's drawing area is the picture inside its frame; one scene unit is
-// a twip. Lines are one pixel of the window at scale 1, scaled with it.
+// a twip. Lines are one pixel of the window at scale 1, scaled with the
+// picture, and never thinner than a CSS pixel.
 function fitPicture() {
   const item = layout.controls.find((c) => c.kind === 'picture');
   const areaTwips = item.width - 2 * FRAME * TWIPS_PER_PIXEL;
-  const lineWidth = Math.max(1, Math.round(scale * (devicePixelRatio || 1)));
+  const dpr = devicePixelRatio || 1;
+  const pictureScale = canvas.width / dpr / (areaTwips / TWIPS_PER_PIXEL);
+  const lineWidth = Math.max(Math.ceil(dpr - 1e-6), Math.round(pictureScale * dpr));
   session.setCanvas(canvas.width, canvas.height, canvas.width / areaTwips, lineWidth);
   showPicture();
 }
@@ -332,33 +397,23 @@ class ParameterBar {
     element.addEventListener('keydown', (e) => this.onKey(e));
     element.addEventListener('pointerdown', (e) => this.onPointerDown(e));
     element.addEventListener('pointermove', (e) => this.onPointerMove(e));
-    element.addEventListener('pointerup', () => this.release());
+    element.addEventListener('pointerup', () => {
+      const tapped = this.pending;
+      this.release();
+      tapped?.();
+    });
     element.addEventListener('pointercancel', () => this.release());
     element.addEventListener('lostpointercapture', () => this.release());
     element.addEventListener('wheel', (e) => this.onWheel(e), {passive: false});
-  }
-
-  // Sizes after the window was scaled, from the bar's own size in CSS
-  // pixels (computed, not measured: nothing waits for the layout).
-  place(width, height) {
-    const border = scale;
-    const side = Math.max(height - 2 * border, 0);
-    this.down.style.width = `${side}px`;
-    this.up.style.width = `${side}px`;
-    const groove = Math.max(width - 2 * border - 2 * side, 0);
-    const range = this.max - this.min;
-    const page = layout.bar.pageStep;
-    this.thumbLength = Math.min(groove, Math.max((groove * page) / (range + page), THUMB_MINIMUM * scale));
-    this.thumb.style.width = `${this.thumbLength}px`;
-    this.show(this.dragging ? this.dragging.fraction : this.fractionOf(this.value));
   }
 
   // Where the thumb stands, as a fraction of its travel.
   fractionOf(value) {
     return (value - this.min) / (this.max - this.min);
   }
+  // The thumb's length and place follow from the track's width (style.css).
   show(fraction) {
-    this.thumb.style.left = `calc((100% - ${this.thumbLength}px) * ${Math.min(Math.max(fraction, 0), 1)})`;
+    this.thumb.style.setProperty('--at', String(Math.min(Math.max(fraction, 0), 1)));
   }
 
   // What the simulation holds.
@@ -406,23 +461,37 @@ class ParameterBar {
       const travel = this.track.getBoundingClientRect().width - this.thumb.getBoundingClientRect().width;
       const from = this.fractionOf(this.value);
       this.dragging = {x: e.clientX, from, fraction: from, travel: Math.max(travel, 1)};
-    } else if (e.target === this.down || e.target === this.up) {
+      return;
+    }
+    let action;
+    if (e.target === this.down || e.target === this.up) {
       const step = e.target === this.down ? -arrowStep : arrowStep;
-      this.repeat(() => {
+      action = () => {
         this.moveTo(this.value + step);
         return true;
-      });
+      };
     } else {
       // A page at a time towards the pointer, until the thumb reaches it.
-      const towards = () => {
+      action = () => {
         const thumb = this.thumb.getBoundingClientRect();
         if (this.pointerX < thumb.left) this.moveTo(this.value - pageStep);
         else if (this.pointerX > thumb.right) this.moveTo(this.value + pageStep);
         else return false;
         return true;
       };
-      this.repeat(towards);
     }
+    if (e.pointerType !== 'touch') {
+      this.repeat(action);
+      return;
+    }
+    // A finger on an arrow or the track may be starting to scroll the page
+    // (the browser then cancels the pointer): it steps when lifted, or
+    // starts repeating when held.
+    this.pending = action;
+    this.timer = setTimeout(() => {
+      this.pending = null;
+      this.repeat(action);
+    }, REPEAT_DELAY);
   }
 
   onPointerMove(e) {
@@ -436,6 +505,7 @@ class ParameterBar {
   release() {
     clearTimeout(this.timer);
     this.timer = 0;
+    this.pending = null;
     if (!this.dragging) return;
     const {fraction} = this.dragging;
     this.dragging = null;
@@ -538,9 +608,14 @@ function runHelp() {
   const splash = $('helpSplash');
   if (!session || splash.open) return;
   const {clientWidthTwips, clientHeightTwips, tickMs, ticksShown} = layout.helpSplash;
+  // Where the desktop puts it, moved in so that it fits a narrow screen
+  // with its border (a pixel either side).
+  const width = Math.min((clientWidthTwips / TWIPS_PER_PIXEL) * scale, innerWidth - 2);
+  const height = Math.min((clientHeightTwips / TWIPS_PER_PIXEL) * scale, innerHeight - 2);
   Object.assign(splash.style, {
-    left: `${Math.floor(innerWidth / 2) - Math.floor(innerWidth / 4)}px`, top: `${Math.floor(innerHeight / 4)}px`,
-    width: `${(clientWidthTwips / TWIPS_PER_PIXEL) * scale}px`, height: `${(clientHeightTwips / TWIPS_PER_PIXEL) * scale}px`,
+    left: `${Math.min(Math.floor(innerWidth / 2) - Math.floor(innerWidth / 4), innerWidth - width - 2)}px`,
+    top: `${Math.min(Math.floor(innerHeight / 4), innerHeight - height - 2)}px`,
+    width: `${width}px`, height: `${height}px`,
   });
   let ticks = 0;
   const timer = setInterval(() => {
