@@ -237,7 +237,7 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <translation>Sonne</translation>
     </message>
     <message>
-        <source>Radiusr(m)</source>
+        <source>Radius(m)</source>
         <translation>Radius (m)</translation>
     </message>
     <message>

@@ -236,7 +236,7 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
         <translation>Sol</translation>
     </message>
     <message>
-        <source>Radiusr(m)</source>
+        <source>Radius(m)</source>
         <translation>Radio (m)</translation>
     </message>
     <message>

@@ -236,7 +236,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <translation>Soleil</translation>
     </message>
     <message>
-        <source>Radiusr(m)</source>
+        <source>Radius(m)</source>
         <translation>Rayon (m)</translation>
     </message>
     <message>

@@ -235,7 +235,7 @@ and a light ray bending towards it. Without options it opens its window.</source
         <translation>太陽</translation>
     </message>
     <message>
-        <source>Radiusr(m)</source>
+        <source>Radius(m)</source>
         <translation>半径(m)</translation>
     </message>
     <message>
