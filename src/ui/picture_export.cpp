@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
@@ -68,11 +69,19 @@ bool writeSvg(const SceneRecording& recording, QSize area, int scale, QIODevice&
     // The picture is drawn aliased: a black box paints over a yellow one at
     // the same corners, and a smoothing reader would leave a faint outline of
     // every box the marker left. Crisp edges draw it as the PNG shows it.
-    QByteArray document = generated.data();
-    const qsizetype root = document.indexOf("<svg");
-    if (root < 0) return false;
-    document.insert(root + 4, " shape-rendering=\"crispEdges\"");
-    return out.write(document) == document.size();
+    // Its size in pixels: a size in millimetres is read at 96 dpi by some
+    // readers and at 90 by others, and rounded up by some.
+    QString document = QString::fromUtf8(generated.data());
+    static const QRegularExpression root(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
+    const QRegularExpressionMatch found = root.match(document);
+    if (!found.hasMatch()) return false;
+    document.replace(
+        found.capturedStart(), found.capturedLength(),
+        QStringLiteral("<svg width=\"%1\" height=\"%2\" shape-rendering=\"crispEdges\"")
+            .arg(pixels.width())
+            .arg(pixels.height()));
+    const QByteArray bytes = document.toUtf8();
+    return out.write(bytes) == bytes.size();
 }
 
 QByteArray pictureSvg(const SceneRecording& recording, QSize area, int scale) {
