@@ -96,6 +96,7 @@ TEST_F(AccessibilityStarted, ValueFieldsAreReadByTheirTextWithTheQuantityAndUnit
         EXPECT_FALSE(accessible(rig.find(name), QAccessible::Description).isEmpty()) << name;
     EXPECT_EQ(accessible(rig.find("densityCaption"), QAccessible::Name),
               "density(gram/cubic centimeters)");
+    EXPECT_EQ(accessible(rig.find("radiusCaption"), QAccessible::Name), "Radius(m)");
     EXPECT_EQ(accessible(rig.find("scenePicture"), QAccessible::Name), "Scene");
 }
 
