@@ -8,6 +8,9 @@
 # language of translations/: at build time this file, run as a script, reads
 # the "Desktop" texts of each .ts file and writes each translation beside its
 # English line (Comment[de]=..., <summary xml:lang="de">...).
+if(CMAKE_SCRIPT_MODE_FILE)
+    cmake_minimum_required(VERSION 3.25)  # the project's policies when run as a script
+endif()
 
 # The finished translations of the "Desktop" texts in `ts`, as variables
 # KORVATH_TR_<language>_<md5 of the source text as written in the .ts file>.
