@@ -134,6 +134,57 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Gravity and light demonstration</source>
+        <translation>Demonstration zu Gravitation und Licht</translation>
+    </message>
+    <message>
+        <source>Pick a body, scale its radius and mass, and see its Schwarzschild radius and a light ray bending towards it</source>
+        <translation>Einen Körper wählen, seinen Radius und seine Masse skalieren und seinen Schwarzschild-Radius sowie einen zu ihm hin gebogenen Lichtstrahl sehen</translation>
+    </message>
+    <message>
+        <source>gravity;mass;radius;Schwarzschild;black hole;light;relativity;physics;simulation;</source>
+        <translation>Gravitation;Masse;Radius;Schwarzschild;Schwarzes Loch;Licht;Relativitätstheorie;Physik;Simulation;</translation>
+    </message>
+    <message>
+        <source>See how mass bends space and light</source>
+        <translation>Sehen, wie Masse Raum und Licht krümmt</translation>
+    </message>
+    <message>
+        <source>A physics demonstration for the classroom. The student picks a spherical body, the Earth or the Sun, scales its radius and its mass by powers of two and by percents, and reads its density, its Schwarzschild radius and the curvature of space at 1, 1.5, 2 and 2.5 body radii.</source>
+        <translation>Eine Physik-Demonstration für den Unterricht. Die Schülerin oder der Schüler wählt einen kugelförmigen Körper, die Erde oder die Sonne, skaliert seinen Radius und seine Masse mit Zweierpotenzen und in Prozent und liest seine Dichte, seinen Schwarzschild-Radius und die Krümmung des Raums bei 1, 1,5, 2 und 2,5 Körperradien ab.</translation>
+    </message>
+    <message>
+        <source>A light ray sent past the body is traced step by step: with the real Earth or Sun it goes straight; make the body a few hundred million times heavier and it bends, swings round or falls in.</source>
+        <translation>Ein Lichtstrahl, der am Körper vorbeigeschickt wird, wird Schritt für Schritt verfolgt: Bei der echten Erde oder Sonne verläuft er gerade; macht man den Körper einige hundert Millionen Mal schwerer, wird er gebogen, schwenkt um den Körper herum oder fällt hinein.</translation>
+    </message>
+    <message>
+        <source>Everything works from the keyboard and with a screen reader.</source>
+        <translation>Alles lässt sich mit der Tastatur und mit einem Bildschirmleser bedienen.</translation>
+    </message>
+    <message>
+        <source>gravity</source>
+        <translation>Gravitation</translation>
+    </message>
+    <message>
+        <source>Schwarzschild radius</source>
+        <translation>Schwarzschild-Radius</translation>
+    </message>
+    <message>
+        <source>black hole</source>
+        <translation>Schwarzes Loch</translation>
+    </message>
+    <message>
+        <source>light</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <source>relativity</source>
+        <translation>Relativitätstheorie</translation>
+    </message>
+</context>
+<context>
     <name>FaultText</name>
     <message>
         <source>overflow</source>
@@ -237,7 +288,7 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <translation>Sonne</translation>
     </message>
     <message>
-        <source>Radiusr(m)</source>
+        <source>Radius(m)</source>
         <translation>Radius (m)</translation>
     </message>
     <message>
@@ -424,6 +475,22 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <source>Korvath simulation</source>
         <translation>Korvath-Simulation</translation>
     </message>
+    <message>
+        <source>Moves the beam start up by 300 units</source>
+        <translation>Verschiebt den Startpunkt des Lichtstrahls um 300 Einheiten nach oben</translation>
+    </message>
+    <message>
+        <source>Moves the beam start up by 50 units</source>
+        <translation>Verschiebt den Startpunkt des Lichtstrahls um 50 Einheiten nach oben</translation>
+    </message>
+    <message>
+        <source>Moves the beam start down by 50 units</source>
+        <translation>Verschiebt den Startpunkt des Lichtstrahls um 50 Einheiten nach unten</translation>
+    </message>
+    <message>
+        <source>Moves the beam start down by 300 units</source>
+        <translation>Verschiebt den Startpunkt des Lichtstrahls um 300 Einheiten nach unten</translation>
+    </message>
 </context>
 <context>
     <name>PictureExport</name>
@@ -441,10 +508,6 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     <message>
         <source>the yellow circle inside the disc</source>
         <translation>der gelbe Kreis innerhalb der Scheibe</translation>
-    </message>
-    <message>
-        <source>the yellow circle among the red rings</source>
-        <translation>der gelbe Kreis zwischen den roten Ringen</translation>
     </message>
     <message>
         <source>the yellow circle outside the red rings</source>
@@ -543,6 +606,34 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     <message>
         <source>Beam start at %1.</source>
         <translation>Startpunkt des Lichtstrahls bei %1.</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the edge of the disc</source>
+        <translation>der gelbe Kreis auf dem Rand der Scheibe</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the disc and the innermost red ring</source>
+        <translation>der gelbe Kreis zwischen der Scheibe und dem innersten roten Ring</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the innermost red ring</source>
+        <translation>der gelbe Kreis auf dem innersten roten Ring</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the innermost and the middle red ring</source>
+        <translation>der gelbe Kreis zwischen dem innersten und dem mittleren roten Ring</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the middle red ring</source>
+        <translation>der gelbe Kreis auf dem mittleren roten Ring</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the middle and the outermost red ring</source>
+        <translation>der gelbe Kreis zwischen dem mittleren und dem äußersten roten Ring</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the outermost red ring</source>
+        <translation>der gelbe Kreis auf dem äußersten roten Ring</translation>
     </message>
 </context>
 <context>
@@ -770,6 +861,18 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     <message>
         <source>Save picture</source>
         <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>Bil&amp;d</translation>
+    </message>
+    <message>
+        <source>%1× (%2 × %3 pixels)</source>
+        <translation>%1× (%2 × %3 Pixel)</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Größe:</translation>
     </message>
 </context>
 </TS>

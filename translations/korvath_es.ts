@@ -133,6 +133,57 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Gravity and light demonstration</source>
+        <translation>Demostración de gravedad y luz</translation>
+    </message>
+    <message>
+        <source>Pick a body, scale its radius and mass, and see its Schwarzschild radius and a light ray bending towards it</source>
+        <translation>Elegir un cuerpo, escalar su radio y su masa, y ver su radio de Schwarzschild y un rayo de luz que se curva hacia él</translation>
+    </message>
+    <message>
+        <source>gravity;mass;radius;Schwarzschild;black hole;light;relativity;physics;simulation;</source>
+        <translation>gravedad;masa;radio;Schwarzschild;agujero negro;luz;relatividad;física;simulación;</translation>
+    </message>
+    <message>
+        <source>See how mass bends space and light</source>
+        <translation>Ver cómo la masa curva el espacio y la luz</translation>
+    </message>
+    <message>
+        <source>A physics demonstration for the classroom. The student picks a spherical body, the Earth or the Sun, scales its radius and its mass by powers of two and by percents, and reads its density, its Schwarzschild radius and the curvature of space at 1, 1.5, 2 and 2.5 body radii.</source>
+        <translation>Una demostración de física para el aula. El alumno elige un cuerpo esférico, la Tierra o el Sol, escala su radio y su masa en potencias de dos y en porcentajes, y lee su densidad, su radio de Schwarzschild y la curvatura del espacio a 1, 1,5, 2 y 2,5 radios del cuerpo.</translation>
+    </message>
+    <message>
+        <source>A light ray sent past the body is traced step by step: with the real Earth or Sun it goes straight; make the body a few hundred million times heavier and it bends, swings round or falls in.</source>
+        <translation>Un rayo de luz enviado junto al cuerpo se sigue paso a paso: con la Tierra o el Sol reales va recto; haga el cuerpo unos cientos de millones de veces más pesado y se curva, gira alrededor de él o cae dentro.</translation>
+    </message>
+    <message>
+        <source>Everything works from the keyboard and with a screen reader.</source>
+        <translation>Todo funciona con el teclado y con un lector de pantalla.</translation>
+    </message>
+    <message>
+        <source>gravity</source>
+        <translation>gravedad</translation>
+    </message>
+    <message>
+        <source>Schwarzschild radius</source>
+        <translation>radio de Schwarzschild</translation>
+    </message>
+    <message>
+        <source>black hole</source>
+        <translation>agujero negro</translation>
+    </message>
+    <message>
+        <source>light</source>
+        <translation>luz</translation>
+    </message>
+    <message>
+        <source>relativity</source>
+        <translation>relatividad</translation>
+    </message>
+</context>
+<context>
     <name>FaultText</name>
     <message>
         <source>overflow</source>
@@ -236,7 +287,7 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
         <translation>Sol</translation>
     </message>
     <message>
-        <source>Radiusr(m)</source>
+        <source>Radius(m)</source>
         <translation>Radio (m)</translation>
     </message>
     <message>
@@ -423,6 +474,22 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
         <source>Korvath simulation</source>
         <translation>Simulación Korvath</translation>
     </message>
+    <message>
+        <source>Moves the beam start up by 300 units</source>
+        <translation>Mueve el punto de partida del rayo 300 unidades hacia arriba</translation>
+    </message>
+    <message>
+        <source>Moves the beam start up by 50 units</source>
+        <translation>Mueve el punto de partida del rayo 50 unidades hacia arriba</translation>
+    </message>
+    <message>
+        <source>Moves the beam start down by 50 units</source>
+        <translation>Mueve el punto de partida del rayo 50 unidades hacia abajo</translation>
+    </message>
+    <message>
+        <source>Moves the beam start down by 300 units</source>
+        <translation>Mueve el punto de partida del rayo 300 unidades hacia abajo</translation>
+    </message>
 </context>
 <context>
     <name>PictureExport</name>
@@ -440,10 +507,6 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
     <message>
         <source>the yellow circle inside the disc</source>
         <translation>el círculo amarillo dentro del disco</translation>
-    </message>
-    <message>
-        <source>the yellow circle among the red rings</source>
-        <translation>el círculo amarillo entre los anillos rojos</translation>
     </message>
     <message>
         <source>the yellow circle outside the red rings</source>
@@ -542,6 +605,34 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
     <message>
         <source>Beam start at %1.</source>
         <translation>Punto de partida del rayo en %1.</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the edge of the disc</source>
+        <translation>el círculo amarillo sobre el borde del disco</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the disc and the innermost red ring</source>
+        <translation>el círculo amarillo entre el disco y el anillo rojo interior</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the innermost red ring</source>
+        <translation>el círculo amarillo sobre el anillo rojo interior</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the innermost and the middle red ring</source>
+        <translation>el círculo amarillo entre el anillo rojo interior y el del medio</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the middle red ring</source>
+        <translation>el círculo amarillo sobre el anillo rojo del medio</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the middle and the outermost red ring</source>
+        <translation>el círculo amarillo entre el anillo rojo del medio y el exterior</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the outermost red ring</source>
+        <translation>el círculo amarillo sobre el anillo rojo exterior</translation>
     </message>
 </context>
 <context>
@@ -769,6 +860,18 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
     <message>
         <source>Save picture</source>
         <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Imagen</translation>
+    </message>
+    <message>
+        <source>%1× (%2 × %3 pixels)</source>
+        <translation>%1× (%2 × %3 píxeles)</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Tamaño:</translation>
     </message>
 </context>
 </TS>

@@ -133,6 +133,57 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Gravity and light demonstration</source>
+        <translation>Démonstration sur la gravitation et la lumière</translation>
+    </message>
+    <message>
+        <source>Pick a body, scale its radius and mass, and see its Schwarzschild radius and a light ray bending towards it</source>
+        <translation>Choisir un corps, modifier son rayon et sa masse, et voir son rayon de Schwarzschild et un rayon de lumière qui se courbe vers lui</translation>
+    </message>
+    <message>
+        <source>gravity;mass;radius;Schwarzschild;black hole;light;relativity;physics;simulation;</source>
+        <translation>gravitation;masse;rayon;Schwarzschild;trou noir;lumière;relativité;physique;simulation;</translation>
+    </message>
+    <message>
+        <source>See how mass bends space and light</source>
+        <translation>Voir comment la masse courbe l’espace et la lumière</translation>
+    </message>
+    <message>
+        <source>A physics demonstration for the classroom. The student picks a spherical body, the Earth or the Sun, scales its radius and its mass by powers of two and by percents, and reads its density, its Schwarzschild radius and the curvature of space at 1, 1.5, 2 and 2.5 body radii.</source>
+        <translation>Une démonstration de physique pour la classe. L’élève choisit un corps sphérique, la Terre ou le Soleil, modifie son rayon et sa masse par puissances de deux et par pourcentages, et lit sa densité, son rayon de Schwarzschild et la courbure de l’espace à 1, 1,5, 2 et 2,5 rayons du corps.</translation>
+    </message>
+    <message>
+        <source>A light ray sent past the body is traced step by step: with the real Earth or Sun it goes straight; make the body a few hundred million times heavier and it bends, swings round or falls in.</source>
+        <translation>Un rayon de lumière envoyé près du corps est suivi pas à pas : avec la vraie Terre ou le vrai Soleil il reste droit ; rendez le corps quelques centaines de millions de fois plus lourd et il se courbe, tourne autour du corps ou y tombe.</translation>
+    </message>
+    <message>
+        <source>Everything works from the keyboard and with a screen reader.</source>
+        <translation>Tout fonctionne au clavier et avec un lecteur d’écran.</translation>
+    </message>
+    <message>
+        <source>gravity</source>
+        <translation>gravitation</translation>
+    </message>
+    <message>
+        <source>Schwarzschild radius</source>
+        <translation>rayon de Schwarzschild</translation>
+    </message>
+    <message>
+        <source>black hole</source>
+        <translation>trou noir</translation>
+    </message>
+    <message>
+        <source>light</source>
+        <translation>lumière</translation>
+    </message>
+    <message>
+        <source>relativity</source>
+        <translation>relativité</translation>
+    </message>
+</context>
+<context>
     <name>FaultText</name>
     <message>
         <source>overflow</source>
@@ -236,7 +287,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <translation>Soleil</translation>
     </message>
     <message>
-        <source>Radiusr(m)</source>
+        <source>Radius(m)</source>
         <translation>Rayon (m)</translation>
     </message>
     <message>
@@ -423,6 +474,22 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <source>Korvath simulation</source>
         <translation>Simulation Korvath</translation>
     </message>
+    <message>
+        <source>Moves the beam start up by 300 units</source>
+        <translation>Déplace le départ du faisceau de 300 unités vers le haut</translation>
+    </message>
+    <message>
+        <source>Moves the beam start up by 50 units</source>
+        <translation>Déplace le départ du faisceau de 50 unités vers le haut</translation>
+    </message>
+    <message>
+        <source>Moves the beam start down by 50 units</source>
+        <translation>Déplace le départ du faisceau de 50 unités vers le bas</translation>
+    </message>
+    <message>
+        <source>Moves the beam start down by 300 units</source>
+        <translation>Déplace le départ du faisceau de 300 unités vers le bas</translation>
+    </message>
 </context>
 <context>
     <name>PictureExport</name>
@@ -440,10 +507,6 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <message>
         <source>the yellow circle inside the disc</source>
         <translation>le cercle jaune à l’intérieur du disque</translation>
-    </message>
-    <message>
-        <source>the yellow circle among the red rings</source>
-        <translation>le cercle jaune parmi les anneaux rouges</translation>
     </message>
     <message>
         <source>the yellow circle outside the red rings</source>
@@ -542,6 +605,34 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <message>
         <source>Beam start at %1.</source>
         <translation>Départ du faisceau à %1.</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the edge of the disc</source>
+        <translation>le cercle jaune sur le bord du disque</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the disc and the innermost red ring</source>
+        <translation>le cercle jaune entre le disque et l’anneau rouge intérieur</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the innermost red ring</source>
+        <translation>le cercle jaune sur l’anneau rouge intérieur</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the innermost and the middle red ring</source>
+        <translation>le cercle jaune entre l’anneau rouge intérieur et celui du milieu</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the middle red ring</source>
+        <translation>le cercle jaune sur l’anneau rouge du milieu</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the middle and the outermost red ring</source>
+        <translation>le cercle jaune entre l’anneau rouge du milieu et l’anneau extérieur</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the outermost red ring</source>
+        <translation>le cercle jaune sur l’anneau rouge extérieur</translation>
     </message>
 </context>
 <context>
@@ -769,6 +860,18 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <message>
         <source>Save picture</source>
         <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>%1× (%2 × %3 pixels)</source>
+        <translation>%1× (%2 × %3 pixels)</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Taille :</translation>
     </message>
 </context>
 </TS>

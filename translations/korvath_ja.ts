@@ -133,6 +133,57 @@ and a light ray bending towards it. Without options it opens its window.</source
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Gravity and light demonstration</source>
+        <translation>重力と光のデモンストレーション</translation>
+    </message>
+    <message>
+        <source>Pick a body, scale its radius and mass, and see its Schwarzschild radius and a light ray bending towards it</source>
+        <translation>天体を選び、半径と質量を変えて、シュワルツシルト半径と天体に向かって曲がる光線を見る</translation>
+    </message>
+    <message>
+        <source>gravity;mass;radius;Schwarzschild;black hole;light;relativity;physics;simulation;</source>
+        <translation>重力;質量;半径;シュワルツシルト;ブラックホール;光;相対性理論;物理;シミュレーション;</translation>
+    </message>
+    <message>
+        <source>See how mass bends space and light</source>
+        <translation>質量が空間と光を曲げる様子を見る</translation>
+    </message>
+    <message>
+        <source>A physics demonstration for the classroom. The student picks a spherical body, the Earth or the Sun, scales its radius and its mass by powers of two and by percents, and reads its density, its Schwarzschild radius and the curvature of space at 1, 1.5, 2 and 2.5 body radii.</source>
+        <translation>教室向けの物理のデモンストレーションです。生徒は球形の天体(地球または太陽)を選び、その半径と質量を2のべき乗とパーセントで変え、密度、シュワルツシルト半径、天体半径の1倍、1.5倍、2倍、2.5倍の位置での空間の曲率を読み取ります。</translation>
+    </message>
+    <message>
+        <source>A light ray sent past the body is traced step by step: with the real Earth or Sun it goes straight; make the body a few hundred million times heavier and it bends, swings round or falls in.</source>
+        <translation>天体のそばを通る光線を一歩ずつ追跡します。実際の地球や太陽では光線はまっすぐ進みますが、天体を数億倍重くすると、曲がったり、天体の周りを回り込んだり、天体に落ち込んだりします。</translation>
+    </message>
+    <message>
+        <source>Everything works from the keyboard and with a screen reader.</source>
+        <translation>すべての操作はキーボードとスクリーンリーダーで行えます。</translation>
+    </message>
+    <message>
+        <source>gravity</source>
+        <translation>重力</translation>
+    </message>
+    <message>
+        <source>Schwarzschild radius</source>
+        <translation>シュワルツシルト半径</translation>
+    </message>
+    <message>
+        <source>black hole</source>
+        <translation>ブラックホール</translation>
+    </message>
+    <message>
+        <source>light</source>
+        <translation>光</translation>
+    </message>
+    <message>
+        <source>relativity</source>
+        <translation>相対性理論</translation>
+    </message>
+</context>
+<context>
     <name>FaultText</name>
     <message>
         <source>overflow</source>
@@ -235,7 +286,7 @@ and a light ray bending towards it. Without options it opens its window.</source
         <translation>太陽</translation>
     </message>
     <message>
-        <source>Radiusr(m)</source>
+        <source>Radius(m)</source>
         <translation>半径(m)</translation>
     </message>
     <message>
@@ -422,6 +473,22 @@ and a light ray bending towards it. Without options it opens its window.</source
         <source>Korvath simulation</source>
         <translation>Korvath シミュレーション</translation>
     </message>
+    <message>
+        <source>Moves the beam start up by 300 units</source>
+        <translation>光線の出発点を300単位上へ動かします</translation>
+    </message>
+    <message>
+        <source>Moves the beam start up by 50 units</source>
+        <translation>光線の出発点を50単位上へ動かします</translation>
+    </message>
+    <message>
+        <source>Moves the beam start down by 50 units</source>
+        <translation>光線の出発点を50単位下へ動かします</translation>
+    </message>
+    <message>
+        <source>Moves the beam start down by 300 units</source>
+        <translation>光線の出発点を300単位下へ動かします</translation>
+    </message>
 </context>
 <context>
     <name>PictureExport</name>
@@ -439,10 +506,6 @@ and a light ray bending towards it. Without options it opens its window.</source
     <message>
         <source>the yellow circle inside the disc</source>
         <translation>円板の内側の黄色い円</translation>
-    </message>
-    <message>
-        <source>the yellow circle among the red rings</source>
-        <translation>赤い輪の間にある黄色い円</translation>
     </message>
     <message>
         <source>the yellow circle outside the red rings</source>
@@ -535,6 +598,34 @@ and a light ray bending towards it. Without options it opens its window.</source
     <message>
         <source>Beam start at %1.</source>
         <translation>光線の出発点は%1です。</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the edge of the disc</source>
+        <translation>円板の縁に重なる黄色い円</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the disc and the innermost red ring</source>
+        <translation>円板と最も内側の赤い輪の間にある黄色い円</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the innermost red ring</source>
+        <translation>最も内側の赤い輪に重なる黄色い円</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the innermost and the middle red ring</source>
+        <translation>最も内側と真ん中の赤い輪の間にある黄色い円</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the middle red ring</source>
+        <translation>真ん中の赤い輪に重なる黄色い円</translation>
+    </message>
+    <message>
+        <source>the yellow circle between the middle and the outermost red ring</source>
+        <translation>真ん中と最も外側の赤い輪の間にある黄色い円</translation>
+    </message>
+    <message>
+        <source>the yellow circle on the outermost red ring</source>
+        <translation>最も外側の赤い輪に重なる黄色い円</translation>
     </message>
 </context>
 <context>
@@ -762,6 +853,18 @@ and a light ray bending towards it. Without options it opens its window.</source
     <message>
         <source>Save picture</source>
         <translation>図を保存</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>図(&amp;P)</translation>
+    </message>
+    <message>
+        <source>%1× (%2 × %3 pixels)</source>
+        <translation>%1倍 (%2 × %3 ピクセル)</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>サイズ(&amp;Z):</translation>
     </message>
 </context>
 </TS>

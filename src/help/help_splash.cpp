@@ -15,6 +15,7 @@ HelpSplash::HelpSplash(QWidget* parent) : QDialog(parent), timer_(new QTimer(thi
     const double dpi = logicalDpiX();
     resize(twipsToPixels(kSplashWidthTwips, dpi), twipsToPixels(kSplashHeightTwips, dpi));
     timer_->setObjectName("splashTimer");
+    timer_->setSingleShot(true);
     timer_->setInterval(kSplashTickMs);
     connect(timer_, &QTimer::timeout, this, &HelpSplash::tick);
 }
@@ -39,7 +40,10 @@ void HelpSplash::start() {
 
 void HelpSplash::tick() {
     tickCount_ = checked::add16(tickCount_, 1);
-    if (tickCount_ == kSplashTicksShown) done(Accepted);
+    if (tickCount_ == kSplashTicksShown)
+        done(Accepted);
+    else
+        timer_->start();
 }
 
 // Whatever closes the window (the second tick, its close box, the main window

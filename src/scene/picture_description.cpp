@@ -50,15 +50,25 @@ Edge exitEdge(const RaySegment& s) {
     return edge;
 }
 
+// Where the yellow circle lies, by the radius it is drawn with (a whole
+// number of units), against the disc, each ring and the picture.
 PictureDescription::Circle circleOf(double schwarzschildRadius, double radius) {
     using Circle = PictureDescription::Circle;
     const double units = schwarzschildRadius * geometry::kUnitsPerBodyRadius / radius;
+    if (units < sceneStyle::kMinDrawingRadius) return Circle::Smallest;
+    const double drawn = schwarzschildDrawingRadius(schwarzschildRadius, radius);
     const double farthestCorner = std::hypot(geometry::kSurfaceWidth - geometry::kCentre,
                                              geometry::kSurfaceHeight - geometry::kCentre);
-    if (units < sceneStyle::kMinDrawingRadius) return Circle::Smallest;
-    if (units <= geometry::kUnitsPerBodyRadius) return Circle::InsideBody;
-    if (units <= geometry::kRingRadii.back()) return Circle::AmongRings;
-    if (units < farthestCorner) return Circle::BeyondRings;
+    const auto& rings = geometry::kRingRadii;
+    if (drawn < geometry::kUnitsPerBodyRadius) return Circle::InsideBody;
+    if (drawn == geometry::kUnitsPerBodyRadius) return Circle::OnDiscEdge;
+    if (drawn < rings[0]) return Circle::InsideInnerRing;
+    if (drawn == rings[0]) return Circle::OnInnerRing;
+    if (drawn < rings[1]) return Circle::BetweenInnerAndMiddleRing;
+    if (drawn == rings[1]) return Circle::OnMiddleRing;
+    if (drawn < rings[2]) return Circle::BetweenMiddleAndOuterRing;
+    if (drawn == rings[2]) return Circle::OnOuterRing;
+    if (drawn < farthestCorner) return Circle::BeyondRings;
     return Circle::OutsidePicture;
 }
 
@@ -71,9 +81,12 @@ bool RayDescription::swingsRound() const {
 RayDescription describeRay(const RayPath& path) {
     RayDescription d;
     if (path.segments.empty()) return d;
-    const Vector start = direction(path.segments.front());
-    Vector previous = start;
-    for (const RaySegment& s : path.segments) {
+    // The first segment leaves the marker's edge; each one after it is a
+    // step, as the help counts them (a ray stopped by the pass limit has made
+    // 401 steps).
+    Vector previous = direction(path.segments.front());
+    for (size_t i = 1; i < path.segments.size(); ++i) {
+        const RaySegment& s = path.segments[i];
         const Vector v = direction(s);
         d.turningDegrees += angleBetween(previous, v);
         previous = v;

@@ -23,18 +23,26 @@ struct RayDescription {
     Outcome outcome = Outcome::StopsInPicture;
     Edge edge = Edge::Left;
     double turningDegrees = 0;  // summed turning up to the exit, positive = clockwise on screen
-    int steps = 0;              // segments drawn up to the exit or the stop
+    // Steps of 50 units made up to the exit or the stop; the first segment,
+    // which leaves the marker, is not one.
+    int steps = 0;
     // The ray turned by a right angle or more: it swings round the body.
     bool swingsRound() const;
 };
 
 struct PictureDescription {
     enum class Circle {
-        Smallest,        // below the smallest drawn size: drawn at that size
-        InsideBody,      // within the blue disc
-        AmongRings,      // between the disc and the outermost ring
-        BeyondRings,     // outside the rings but on the picture
-        OutsidePicture,  // wholly outside the picture
+        Smallest,                   // below the smallest drawn size: drawn at that size
+        InsideBody,                 // within the blue disc
+        OnDiscEdge,                 // on the disc's outline
+        InsideInnerRing,            // between the disc and the ring at 1.5 radii
+        OnInnerRing,                // on the ring at 1.5 radii
+        BetweenInnerAndMiddleRing,  // between the rings at 1.5 and 2 radii
+        OnMiddleRing,               // on the ring at 2 radii
+        BetweenMiddleAndOuterRing,  // between the rings at 2 and 2.5 radii
+        OnOuterRing,                // on the ring at 2.5 radii
+        BeyondRings,                // outside the rings but on the picture
+        OutsidePicture,             // wholly outside the picture
     };
     bool computed = false;          // false until the first recomputation
     double schwarzschildRatio = 0;  // Schwarzschild radius / body radius

@@ -31,9 +31,8 @@ class OffscreenPicture final : public SessionView {
     void sessionChanged(const Session& session, const SessionChange& change) override {
         session.draw(recording_, change);
     }
-    QString write(const QString& file) {
-        return writePicture(recording_, picture_.contentsRect().size(), picture_.logicalDpiX(),
-                            picture_.image(), file);
+    QString write(const QString& file, int scale) {
+        return writePicture(recording_, picture_.contentsRect().size(), scale, file);
     }
 
   private:
@@ -65,14 +64,14 @@ QString valuesFor(const SceneRequest& request, TableFormat format) {
     return formatValueRows(valueRows(session), format);
 }
 
-QString writePictureFor(const SceneRequest& request, const QString& file) {
+QString writePictureFor(const SceneRequest& request, const QString& file, int scale) {
     Session session;
     OffscreenPicture picture;
     session.addView(picture);
     session.start();
     applyRequest(session, request);
     session.removeView(picture);
-    return picture.write(file);
+    return picture.write(file, scale);
 }
 
 }  // namespace korvath::ui

@@ -33,8 +33,9 @@ void applyRequest(Session& session, const SceneRequest& request);
 QString valuesFor(const SceneRequest& request, TableFormat format);
 
 // Writes the picture of a fresh session in the requested state to `file`
-// (PNG, or SVG by its extension), at the size the window shows it. Returns
-// an error text, empty on success; on an error nothing is written.
-QString writePictureFor(const SceneRequest& request, const QString& file);
+// (PNG, or SVG by its extension), at `scale` times the size the window shows
+// it (1 to 8). Returns an error text, empty on success; on an error nothing is
+// written.
+QString writePictureFor(const SceneRequest& request, const QString& file, int scale = 1);
 
 }  // namespace korvath::ui

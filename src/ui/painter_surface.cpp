@@ -15,11 +15,18 @@ QColor toQColor(Color c) {
 
 }  // namespace
 
-PainterSurface::PainterSurface(QPainter& painter, QSizeF area, double dpi, double lineWidth)
-    : painter_(painter), area_(area), lineWidth_(lineWidth) {
+PainterSurface::PainterSurface(QPainter& painter, QSizeF area, double dpi, double lineWidth,
+                               Lines lines)
+    : painter_(painter),
+      area_(area),
+      lineWidth_(lineWidth),
+      cosmetic_(lines == Lines::DevicePixels) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     const double scale = dpi / kTwipsPerInch;
     painter_.scale(scale, scale);
+    // In scene units a line of `lineWidth` pixels is that many pixels' worth
+    // of twips; a vector reader then scales it with the figures.
+    if (!cosmetic_) lineWidth_ = lineWidth / scale;
     applyFill();
 }
 
@@ -49,7 +56,7 @@ void PainterSurface::applyFill() {
 
 void PainterSurface::setOutline(Color color) {
     QPen pen(toQColor(color), lineWidth_);
-    pen.setCosmetic(true);
+    pen.setCosmetic(cosmetic_);
     painter_.setPen(pen);
 }
 

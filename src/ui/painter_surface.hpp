@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The scene's surface on any Qt paint device through a QPainter: scene units
-// are twips scaled to the device's pixels, figures are one-pixel aliased
-// lines, so that a black box covers a yellow one drawn at the same corners.
+// are twips scaled to the device's pixels, figures are aliased lines of one
+// width, so that a black box covers a yellow one drawn at the same corners.
 #pragma once
 
 #include <QPainter>
@@ -12,9 +12,15 @@ namespace korvath::ui {
 
 class PainterSurface final : public Surface {
   public:
+    // How a line's width is given to the device. A raster device takes it
+    // in its own pixels; a vector drawing takes it in the drawing's units,
+    // which every reader scales alike.
+    enum class Lines { DevicePixels, DrawingUnits };
+
     // `painter` paints on a device of `dpi` dots per inch whose drawing area
     // starts at its origin; lines are `lineWidth` device pixels wide.
-    PainterSurface(QPainter& painter, QSizeF area, double dpi, double lineWidth);
+    PainterSurface(QPainter& painter, QSizeF area, double dpi, double lineWidth,
+                   Lines lines = Lines::DevicePixels);
 
     void clear() override;
     void setFillColor(Color color) override;
@@ -28,8 +34,9 @@ class PainterSurface final : public Surface {
     void applyFill();
 
     QPainter& painter_;
-    QSizeF area_;  // in pixels
-    double lineWidth_;
+    QSizeF area_;       // in pixels
+    double lineWidth_;  // as the pen takes it
+    bool cosmetic_;
     Color fillColor_ = 0;
     FillStyle fillStyle_ = FillStyle::Transparent;
 };

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_export.hpp"
 
-#include <QCoreApplication>
-#include <QPainter>
-#include <QSvgGenerator>
-
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
 
 #include "main_window.hpp"
 #include "painter_surface.hpp"
@@ -18,54 +20,88 @@
 
 namespace korvath::ui {
 
-bool writeSvg(const SceneRecording& recording, QSize area, double dpi, QIODevice& out) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&out);
-    svg.setSize(area);
-    svg.setViewBox(QRect(QPoint(0, 0), area));
-    svg.setResolution(static_cast<int>(dpi));
-    svg.setTitle(QCoreApplication::translate("MainWindow", "Korvath simulation"));
-    QPainter painter;
-    if (!painter.begin(&svg)) return false;
-    PainterSurface surface(painter, QSizeF(area), dpi, 1.0);
-    Scene scene(surface);
-    recording.replay(scene);
-    return painter.end();
-}
-
 namespace {
 
 struct PictureExport {
     Q_DECLARE_TR_FUNCTIONS(PictureExport)
 };
 
-bool writeSvgOf(const MainWindow& window, QIODevice& out) {
-    const ScenePicture* picture = window.picture();
-    return writeSvg(window.sceneRecording(), picture->contentsRect().size(), picture->logicalDpiX(),
-                    out);
+int clampedScale(int scale) {
+    return std::clamp(scale, kSmallestPictureScale, kLargestPictureScale);
+}
+
+void replay(const SceneRecording& recording, QPainter& painter, QSize pixels, int scale,
+            PainterSurface::Lines lines) {
+    PainterSurface surface(painter, QSizeF(pixels), kPictureDpi * scale, scale, lines);
+    Scene scene(surface);
+    recording.replay(scene);
 }
 
 }  // namespace
 
-QByteArray pictureSvg(const MainWindow& window) {
+QImage pictureImage(const SceneRecording& recording, QSize area, int scale) {
+    scale = clampedScale(scale);
+    QImage image(area * scale, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    const int dotsPerMetre = static_cast<int>(std::lround(kPictureDpi * scale / 0.0254));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    QPainter painter(&image);
+    replay(recording, painter, image.size(), scale, PainterSurface::Lines::DevicePixels);
+    return image;
+}
+
+bool writeSvg(const SceneRecording& recording, QSize area, int scale, QIODevice& out) {
+    scale = clampedScale(scale);
+    const QSize pixels = area * scale;
+    QBuffer generated;
+    generated.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&generated);
+    svg.setSize(pixels);
+    svg.setViewBox(QRect(QPoint(0, 0), pixels));
+    svg.setResolution(static_cast<int>(kPictureDpi));  // its width and height in pixels
+    svg.setTitle(QCoreApplication::translate("MainWindow", "Korvath simulation"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    replay(recording, painter, pixels, scale, PainterSurface::Lines::DrawingUnits);
+    if (!painter.end()) return false;
+    // The picture is drawn aliased: a black box paints over a yellow one at
+    // the same corners, and a smoothing reader would leave a faint outline of
+    // every box the marker left. Crisp edges draw it as the PNG shows it.
+    // Its size in pixels: a size in millimetres is read at 96 dpi by some
+    // readers and at 90 by others, and rounded up by some.
+    QString document = QString::fromUtf8(generated.data());
+    static const QRegularExpression root(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
+    const QRegularExpressionMatch found = root.match(document);
+    if (!found.hasMatch()) return false;
+    document.replace(
+        found.capturedStart(), found.capturedLength(),
+        QStringLiteral("<svg width=\"%1\" height=\"%2\" shape-rendering=\"crispEdges\"")
+            .arg(pixels.width())
+            .arg(pixels.height()));
+    const QByteArray bytes = document.toUtf8();
+    return out.write(bytes) == bytes.size();
+}
+
+QByteArray pictureSvg(const SceneRecording& recording, QSize area, int scale) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    writeSvgOf(window, buffer);
+    if (!writeSvg(recording, area, scale, buffer)) return {};
     return buffer.data();
 }
 
-QString writePicture(const SceneRecording& recording, QSize area, double dpi, const QImage& image,
-                     const QString& file) {
+QString writePicture(const SceneRecording& recording, QSize area, int scale, const QString& file) {
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return PictureExport::tr("The picture cannot be saved as %1: %2.")
             .arg(file, out.errorString());
     bool written = false;
     if (QFileInfo(file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        written = writeSvg(recording, area, dpi, out);
+        written = writeSvg(recording, area, scale, out);
     } else {
         QImageWriter writer(&out, "png");
-        written = writer.write(image);
+        written = writer.write(pictureImage(recording, area, scale));
     }
     if (!written || !out.commit())
         return PictureExport::tr("The picture cannot be saved as %1: %2.")
@@ -73,10 +109,16 @@ QString writePicture(const SceneRecording& recording, QSize area, double dpi, co
     return {};
 }
 
-QString writePicture(const MainWindow& window, const QString& file) {
-    ScenePicture* picture = window.picture();
-    return writePicture(window.sceneRecording(), picture->contentsRect().size(),
-                        picture->logicalDpiX(), picture->image(), file);
+QSize pictureArea(const MainWindow& window) {
+    const ScenePicture* picture = window.picture();
+    const double toScaleOne = kPictureDpi / picture->logicalDpiX();
+    const QSize area = picture->contentsRect().size();
+    return {static_cast<int>(std::lround(area.width() * toScaleOne)),
+            static_cast<int>(std::lround(area.height() * toScaleOne))};
+}
+
+QString writePicture(const MainWindow& window, const QString& file, int scale) {
+    return writePicture(window.sceneRecording(), pictureArea(window), scale, file);
 }
 
 }  // namespace korvath::ui

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The picture as a file: a vector drawing (SVG) made by the same drawing calls
-// as the screen, and a PNG at the screen's resolution.
+// The picture as a file: a PNG and a vector drawing (SVG), both made by the
+// same drawing calls as the screen from a recording of them. They need no
+// window: the size of the drawing area and a whole-number scale say
+// everything. At scale n the picture is n times as many pixels each way and
+// every line is n pixels wide, so that a worksheet or a projector gets sharp
+// lines of the same weight.
 #pragma once
 
 #include <QByteArray>
@@ -18,22 +22,34 @@ namespace korvath::ui {
 
 class MainWindow;
 
-// Draws the recorded scene on an SVG drawing of `area` pixels at `dpi`.
-bool writeSvg(const SceneRecording& recording, QSize area, double dpi, QIODevice& out);
+inline constexpr int kSmallestPictureScale = 1;
+inline constexpr int kLargestPictureScale = 8;
+// Pixels per inch of a picture at scale 1: 15 scene units to a pixel.
+inline constexpr double kPictureDpi = 96;
 
-// The window's picture as an SVG document.
-QByteArray pictureSvg(const MainWindow& window);
+// `area` is the drawing area in pixels at scale 1 (15 scene units a pixel);
+// `scale` is clamped to 1..8.
 
-// Writes a picture to `file`: the recording replayed as SVG on `area` pixels
-// at `dpi` when the name ends in .svg, `image` as PNG otherwise. Returns the
-// reason it failed, empty on success; a failed write leaves no file behind.
-QString writePicture(const SceneRecording& recording, QSize area, double dpi, const QImage& image,
-                     const QString& file);
+// The recorded scene as an image of area * scale pixels, lines `scale`
+// pixels wide, aliased as on the screen. Its resolution is 96 * scale dpi, so
+// it prints at the same size at every scale.
+QImage pictureImage(const SceneRecording& recording, QSize area, int scale);
 
-// Writes the window's picture to `file`: SVG when its name ends in .svg, PNG
-// at the screen's resolution otherwise. Returns the reason it failed (the
-// folder cannot be written, the disk is full), empty on success; a failed
-// write leaves no file behind and an existing one as it was.
-QString writePicture(const MainWindow& window, const QString& file);
+// The recorded scene as an SVG document of area * scale pixels. Line widths
+// are in the drawing's own units and the edges are crisp, so that every
+// reader draws the lines as the PNG shows them.
+bool writeSvg(const SceneRecording& recording, QSize area, int scale, QIODevice& out);
+QByteArray pictureSvg(const SceneRecording& recording, QSize area, int scale);
+
+// Writes the recorded scene to `file`: SVG when its name ends in .svg
+// (any case), PNG otherwise. Returns the reason it failed (the folder cannot
+// be written, the disk is full), empty on success; a failed write leaves no
+// file behind and an existing one as it was.
+QString writePicture(const SceneRecording& recording, QSize area, int scale, const QString& file);
+
+// The drawing area of the window's picture in pixels at scale 1.
+QSize pictureArea(const MainWindow& window);
+// writePicture for the picture the window shows.
+QString writePicture(const MainWindow& window, const QString& file, int scale = 1);
 
 }  // namespace korvath::ui

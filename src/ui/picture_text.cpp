@@ -37,8 +37,22 @@ QString circleText(PictureDescription::Circle circle) {
             return PictureText::tr("the smallest yellow circle");
         case PictureDescription::Circle::InsideBody:
             return PictureText::tr("the yellow circle inside the disc");
-        case PictureDescription::Circle::AmongRings:
-            return PictureText::tr("the yellow circle among the red rings");
+        case PictureDescription::Circle::OnDiscEdge:
+            return PictureText::tr("the yellow circle on the edge of the disc");
+        case PictureDescription::Circle::InsideInnerRing:
+            return PictureText::tr("the yellow circle between the disc and the innermost red ring");
+        case PictureDescription::Circle::OnInnerRing:
+            return PictureText::tr("the yellow circle on the innermost red ring");
+        case PictureDescription::Circle::BetweenInnerAndMiddleRing:
+            return PictureText::tr(
+                "the yellow circle between the innermost and the middle red ring");
+        case PictureDescription::Circle::OnMiddleRing:
+            return PictureText::tr("the yellow circle on the middle red ring");
+        case PictureDescription::Circle::BetweenMiddleAndOuterRing:
+            return PictureText::tr(
+                "the yellow circle between the middle and the outermost red ring");
+        case PictureDescription::Circle::OnOuterRing:
+            return PictureText::tr("the yellow circle on the outermost red ring");
         case PictureDescription::Circle::BeyondRings:
             return PictureText::tr("the yellow circle outside the red rings");
         case PictureDescription::Circle::OutsidePicture:
@@ -50,7 +64,8 @@ QString circleText(PictureDescription::Circle circle) {
 QString rayText(const RayDescription& ray) {
     using Outcome = RayDescription::Outcome;
     if (ray.outcome == Outcome::FallsIntoBody)
-        return PictureText::tr("The light ray falls into the body after %n steps.", nullptr, ray.steps);
+        return PictureText::tr("The light ray falls into the body after %n steps.", nullptr,
+                               ray.steps);
     if (ray.outcome == Outcome::StopsInPicture)
         return PictureText::tr("The light ray stops after %n steps.", nullptr, ray.steps);
     static const char* const kStraight[] = {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene_picture.hpp"
 
+#include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <algorithm>
 
@@ -14,9 +17,23 @@ namespace {
 
 constexpr QRgb kBackground = qRgb(0, 0, 0);
 
+// Screen readers meet the picture as an image (a frame would be read as a
+// container of nothing), with its name and its description.
+QAccessibleInterface* pictureAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(ScenePicture::staticMetaObject.className()) &&
+        object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
 }  // namespace
 
 ScenePicture::ScenePicture(QWidget* parent) : QFrame(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(pictureAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -124,6 +141,18 @@ void ScenePicture::paintEvent(QPaintEvent* event) {
     p.drawImage(contentsRect().topLeft(), image_);
     p.end();
     QFrame::paintEvent(event);  // the frame
+}
+
+// Shift+F10 opens the context menu, as the Menu key does.
+void ScenePicture::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint at = contentsRect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+        QCoreApplication::sendEvent(this, &menu);
+        event->accept();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void ScenePicture::resizeEvent(QResizeEvent* event) {

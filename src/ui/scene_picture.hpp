@@ -3,7 +3,8 @@
 // at the screen's device pixel ratio and paints itself from that image, so
 // what was drawn survives the window being covered, minimized or resized.
 // Scene units are twips (15 to a pixel at 96 dpi), origin at the top-left of
-// the drawing area inside the frame.
+// the drawing area inside the frame. Screen readers see it as an image, and
+// Shift+F10 opens its context menu as the Menu key does.
 #pragma once
 
 #include <QFrame>
@@ -38,6 +39,7 @@ class ScenePicture final : public QFrame, public Surface {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     PainterSurface& surface();

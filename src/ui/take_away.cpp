@@ -4,11 +4,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "main_window.hpp"
 #include "picture_export.hpp"
@@ -42,6 +48,9 @@ QList<QWidget*> valueColumn(const MainWindowControls& c) {
             c.beamStartValue};
 }
 
+// The sizes "Save picture…" offers, as scales of the picture on a 96 dpi screen.
+constexpr int kOfferedScales[] = {1, 2, 3, 4, 6, 8};
+
 }  // namespace
 
 TakeAway::TakeAway(MainWindow& window)
@@ -61,9 +70,20 @@ TakeAway::TakeAway(MainWindow& window)
     copyPicture_->setShortcut(QKeySequence::Copy);
     copyPicture_->setShortcutContext(Qt::WidgetShortcut);
     savePicture_->setObjectName("savePictureAction");
+    savePicture_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    savePicture_->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(savePicture_);
     picture->addAction(copyPicture_);
     picture->addAction(savePicture_);
     picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The same commands in the menu bar, before Help, for the keyboard and
+    // for screen readers.
+    pictureMenu_ = new QMenu(tr("&Picture"), &window);
+    pictureMenu_->setObjectName("pictureMenu");
+    pictureMenu_->menuAction()->setObjectName("pictureMenuAction");
+    pictureMenu_->addAction(copyPicture_);
+    pictureMenu_->addAction(savePicture_);
+    window.menuBar()->insertMenu(window.helpAction(), pictureMenu_);
     connect(copyPicture_, &QAction::triggered, this, &TakeAway::copyPicture);
     connect(savePicture_, &QAction::triggered, this, &TakeAway::savePicture);
 
@@ -92,28 +112,58 @@ void TakeAway::copyValues() {
 }
 
 void TakeAway::copyPicture() {
+    // The image as the screen shows it, in all its device pixels; the
+    // drawing at the nearest whole scale of the screen.
+    ScenePicture* picture = window_.picture();
+    QImage image = picture->image();
+    image.setDevicePixelRatio(1);
+    const int scale = std::max(1, qRound(picture->devicePixelRatioF()));
     auto* data = new QMimeData;
-    data->setImageData(window_.picture()->image());
-    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(window_));
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/svg+xml"),
+                  pictureSvg(window_.sceneRecording(), pictureArea(window_), scale));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void TakeAway::savePicture() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QString selectedFilter;
     const QString png = tr("PNG image (*.png)");
     const QString svg = tr("SVG drawing (*.svg)");
-    QString file = QFileDialog::getSaveFileName(&window_, tr("Save picture"),
-                                                folder + QStringLiteral("/korvath.png"),
-                                                png + QStringLiteral(";;") + svg, &selectedFilter);
-    if (file.isEmpty()) return;
+    // Qt's own dialog, which has room for the size below the file type.
+    QFileDialog dialog(&window_, tr("Save picture"), folder + QStringLiteral("/korvath.png"),
+                       png + QStringLiteral(";;") + svg);
+    dialog.setObjectName("savePictureDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* sizes = new QComboBox(&dialog);
+    sizes->setObjectName("pictureScale");
+    const QSize area = pictureArea(window_);
+    for (int scale : kOfferedScales) {
+        sizes->addItem(tr("%1× (%2 × %3 pixels)")
+                           .arg(scale)
+                           .arg(area.width() * scale)
+                           .arg(area.height() * scale),
+                       scale);
+        if (scale == saveScale_) sizes->setCurrentIndex(sizes->count() - 1);
+    }
+    auto* sizeLabel = new QLabel(tr("Si&ze:"), &dialog);
+    sizeLabel->setBuddy(sizes);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(sizeLabel, row, 0);
+        grid->addWidget(sizes, row, 1);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    saveScale_ = sizes->currentData().toInt();
+    QString file = dialog.selectedFiles().constFirst();
     if (QFileInfo(file).suffix().isEmpty())
-        file += selectedFilter == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-    savePictureTo(file);
+        file +=
+            dialog.selectedNameFilter() == svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    savePictureTo(file, saveScale_);
 }
 
-bool TakeAway::savePictureTo(const QString& file) {
-    const QString fault = writePicture(window_, file);
+bool TakeAway::savePictureTo(const QString& file, int scale) {
+    const QString fault = writePicture(window_, file, scale);
     if (fault.isEmpty()) return true;
     auto* box =
         new QMessageBox(QMessageBox::Warning, tr("Save picture"), fault, QMessageBox::Ok, &window_);

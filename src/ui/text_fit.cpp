@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QStyle>
+#include <QTextLayout>
 #include <cmath>
 
 namespace korvath::ui {
@@ -23,8 +24,33 @@ int labelTextWidth(const QLabel& label, const QFont& font) {
     return width;
 }
 
+bool inkFitsHeight(const QLabel& label, const QFont& font, const QString& text) {
+    if (text.isEmpty()) return true;
+    // The line as QLabel lays it out: its height takes the ascent and
+    // descent of every face it draws with (a Japanese caption's CJK face
+    // among them), placed in the label's height by its alignment.
+    QTextLayout layout(text, font, const_cast<QLabel*>(&label));
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) return true;
+    const double room = label.contentsRect().height() - 2 * label.margin();
+    const Qt::Alignment align = label.alignment();
+    double top = 0;  // of the line, from the top of the text's room
+    if (align & Qt::AlignBottom)
+        top = room - line.height();
+    else if (align & Qt::AlignVCenter)
+        top = (room - line.height()) / 2;
+    const double baseline = top + line.ascent();
+    // The glyphs' own ink above and below the baseline: descenders and
+    // brackets reach below it.
+    const QRectF ink = QFontMetricsF(font, &label).tightBoundingRect(text);
+    return baseline + ink.top() >= 0 && baseline + ink.bottom() <= room;
+}
+
 bool textFits(const QLabel& label, const QFont& font, const QString& text) {
-    return QFontMetrics(font, &label).horizontalAdvance(text) <= labelTextWidth(label, font);
+    return QFontMetrics(font, &label).horizontalAdvance(text) <= labelTextWidth(label, font) &&
+           inkFitsHeight(label, font, text);
 }
 
 FontFit fitLabelFont(const QLabel& label, const QFont& normal, const QString& text) {

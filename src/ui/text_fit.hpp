@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping a label's whole text visible in its fixed place. The layout sizes
 // every text for Arial 9 pt; a desktop without a face of Arial's widths, or a
-// style sheet, can make a text wider than its place. Rather than cut the last
-// characters off with no mark, a label that does not fit shrinks its font in
-// half-point steps, down to kSmallestFontPoints; a text that still does not
-// fit is shown shortened with "…", and its whole text goes to the tooltip and
-// to the screen reader.
+// style sheet, can make a text wider than its place, and a face with deep
+// descenders (the CJK faces of Japanese text) taller than its place. Rather
+// than cut characters off with no mark, a label that does not fit shrinks its
+// font in half-point steps, down to kSmallestFontPoints; a text that still
+// does not fit is shown shortened with "…", and its whole text goes to the
+// tooltip and to the screen reader.
 #pragma once
 
 #include <array>
@@ -27,7 +28,12 @@ inline constexpr double kFontStepPoints = 0.5;
 // the side of its alignment (half the width of an "x", as QLabel does).
 int labelTextWidth(const QLabel& label, const QFont& font);
 
-// Whether `text` fits `label` in `font`, measured as QLabel lays it out.
+// Whether the ink of `text` in `font`, descenders included, stays within
+// the label's height where QLabel places the line.
+bool inkFitsHeight(const QLabel& label, const QFont& font, const QString& text);
+
+// Whether `text` fits `label` in `font`, measured as QLabel lays it out: its
+// advance within the width, its ink within the height.
 bool textFits(const QLabel& label, const QFont& font, const QString& text);
 
 struct FontFit {

@@ -32,12 +32,27 @@ TEST_F(AccessibilityShown, ButtonsAndMenuCommandsAreReadByTheirCaptions) {
         EXPECT_EQ(iface->role(), QAccessible::Button);
         EXPECT_EQ(iface->text(QAccessible::Name), caption) << name;
     }
-    // The menu bar's two commands, by caption without the access-key mark.
+    // The four moves say their direction and step, so UP and up differ.
+    EXPECT_EQ(accessible(rig.find("beamBigUpButton"), QAccessible::Description),
+              "Moves the beam start up by 300 units");
+    EXPECT_EQ(accessible(rig.find("beamUpButton"), QAccessible::Description),
+              "Moves the beam start up by 50 units");
+    EXPECT_EQ(accessible(rig.find("beamDownButton"), QAccessible::Description),
+              "Moves the beam start down by 50 units");
+    EXPECT_EQ(accessible(rig.find("beamBigDownButton"), QAccessible::Description),
+              "Moves the beam start down by 300 units");
+    // The menu bar's commands, by caption without the access-key mark.
     QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(rig.window->menuBar());
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->childCount(), 2);
+    ASSERT_EQ(menu->childCount(), 3);
     EXPECT_EQ(menu->child(0)->text(QAccessible::Name), "Exit");
-    EXPECT_EQ(menu->child(1)->text(QAccessible::Name), "Help");
+    EXPECT_EQ(menu->child(1)->text(QAccessible::Name), "Picture");
+    EXPECT_EQ(menu->child(2)->text(QAccessible::Name), "Help");
+    // The picture is an image to a screen reader, not an empty frame.
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(rig.find("scenePicture"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), "Scene");
 }
 
 TEST_F(AccessibilityStarted, EachBarSaysWhatItScalesAndItsValue) {
@@ -81,6 +96,7 @@ TEST_F(AccessibilityStarted, ValueFieldsAreReadByTheirTextWithTheQuantityAndUnit
         EXPECT_FALSE(accessible(rig.find(name), QAccessible::Description).isEmpty()) << name;
     EXPECT_EQ(accessible(rig.find("densityCaption"), QAccessible::Name),
               "density(gram/cubic centimeters)");
+    EXPECT_EQ(accessible(rig.find("radiusCaption"), QAccessible::Name), "Radius(m)");
     EXPECT_EQ(accessible(rig.find("scenePicture"), QAccessible::Name), "Scene");
 }
 
@@ -113,7 +129,7 @@ TEST_F(PictureDescriptionStarted, ThePictureSaysWhereTheRayWentAndTheReaderIsTol
     rig.click("beamButton");
     EXPECT_TRUE(
         accessible(picture, QAccessible::Description)
-            .endsWith("Beam start at 2500. The light ray falls into the body after 85 steps."))
+            .endsWith("Beam start at 2500. The light ray falls into the body after 84 steps."))
         << accessible(picture, QAccessible::Description).toStdString();
     EXPECT_GT(events.count(), before);
 

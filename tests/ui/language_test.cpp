@@ -10,7 +10,9 @@
 #include <QFontInfo>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTextBrowser>
 #include <map>
 
@@ -107,6 +109,75 @@ TEST_P(InLanguage, TheHelpOpensInTheLanguage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, InLanguage, ::testing::Values("de", "fr", "es", "ja"));
+
+// Every caption and mark in every language, English included: its text
+// drawn as the label draws it, in the face resolved for the language, leaves
+// no ink outside the label's box. (ctest runs this at scale 2 as well.)
+class CaptionInk : public InLanguage {};
+
+// The ink of `label`'s text, in the label's coordinates, drawn on a larger
+// image so that what the label would cut off shows.
+QRectF inkOf(const QLabel* label) {
+    const double dpr = label->devicePixelRatioF();
+    const int pad = 30;
+    QImage image((label->size() + QSize(2 * pad, 2 * pad)) * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(label->font());
+    painter.setPen(Qt::black);
+    painter.translate(pad, pad);
+    // QLabel's text rectangle: the contents less the margin, and the indent
+    // of a framed label (half an "x") on the side of its alignment.
+    const Qt::Alignment align =
+        QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+    QRect r = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                             -label->margin());
+    int indent = label->indent();
+    if (indent < 0 && label->frameWidth() > 0)
+        indent = label->fontMetrics().horizontalAdvance('x') / 2 - label->margin();
+    if (indent > 0 && (align & Qt::AlignLeft)) r.setLeft(r.left() + indent);
+    if (indent > 0 && (align & Qt::AlignRight)) r.setRight(r.right() - indent);
+    if (indent > 0 && (align & Qt::AlignTop)) r.setTop(r.top() + indent);
+    if (indent > 0 && (align & Qt::AlignBottom)) r.setBottom(r.bottom() - indent);
+    label->style()->drawItemText(&painter, r, static_cast<int>(align), label->palette(), true,
+                                 label->text());
+    painter.end();
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 224) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < 0) return {};
+    return QRectF(left / dpr - pad, top / dpr - pad, (right + 1 - left) / dpr,
+                  (bottom + 1 - top) / dpr);
+}
+
+TEST_P(CaptionInk, NoCaptionLosesInkOutsideItsBox) {
+    WindowRig rig;
+    int checked = 0;
+    for (QWidget* w : rig.window->clientArea()->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(w);
+        if (!label || !(w->objectName().endsWith("Caption") || w->objectName().endsWith("Mark")))
+            continue;
+        const QRectF ink = inkOf(label);
+        ASSERT_FALSE(ink.isEmpty()) << w->objectName().toStdString();
+        EXPECT_TRUE(QRectF(label->contentsRect()).contains(ink))
+            << w->objectName().toStdString() << " \"" << label->text().toStdString() << "\" in "
+            << QFontInfo(label->font()).family().toStdString() << " " << label->font().pointSizeF()
+            << " pt: ink " << ink.left() << "," << ink.top() << " to " << ink.right() << ","
+            << ink.bottom() << ", box " << label->contentsRect().width() << " x "
+            << label->contentsRect().height();
+        ++checked;
+    }
+    EXPECT_EQ(checked, 16);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionInk, ::testing::Values("en", "de", "fr", "es", "ja"));
 
 TEST(Language, CodesNameTheirLanguageAndUnknownOnesFallBackToEnglishWithAWarning) {
     EXPECT_EQ(ui::languageOf("de"), "de");

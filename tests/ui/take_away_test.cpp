@@ -7,15 +7,21 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cmath>
 
+#include "picture_export.hpp"
 #include "scene_picture.hpp"
 #include "window_rig.hpp"
 
@@ -92,7 +98,10 @@ TEST_F(TakeAwayStarted, CtrlCOnThePictureCopiesItAsAnImageAndAsSvg) {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     ASSERT_TRUE(data->hasImage());
-    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32),
+    // Every device pixel of the screen (ctest runs this at scale 2 as well).
+    const QImage copied = qvariant_cast<QImage>(data->imageData());
+    EXPECT_EQ(copied.size(), picture->contentsRect().size() * picture->devicePixelRatio());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
               picture->image().convertToFormat(QImage::Format_RGB32));
     QSvgRenderer svg(data->data("image/svg+xml"));
     EXPECT_TRUE(svg.isValid());
@@ -104,24 +113,206 @@ TEST_F(TakeAwayStarted, CtrlCOnThePictureCopiesItAsAnImageAndAsSvg) {
     EXPECT_EQ(offered, (QStringList{"Copy picture", "Save picture…"}));
 }
 
-TEST_F(TakeAwayStarted, SavePictureWritesThroughTheStandardDialog) {
-    QTemporaryDir folder;
-    const QString chosen = folder.filePath("beam");  // no suffix: the chosen type adds it
-    QTimer::singleShot(0, [&] {
+// Answers the save dialog once it shows: the file type, the file and the size.
+void answerSaveDialog(int filter, const QString& file, int scale, QString* offeredScale) {
+    QTimer::singleShot(0, [=] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
-                dialog->selectNameFilter(dialog->nameFilters().value(1));  // SVG
-                dialog->selectFile(chosen);
+                auto* sizes = dialog->findChild<QComboBox*>("pictureScale");
+                if (!sizes) return;
+                *offeredScale = sizes->currentText();
+                sizes->setCurrentIndex(sizes->findData(scale));
+                dialog->selectNameFilter(dialog->nameFilters().value(filter));
+                dialog->selectFile(file);
                 QMetaObject::invokeMethod(dialog, "accept");
             }
         }
     });
+}
+
+TEST_F(TakeAwayStarted, SavePictureWritesThroughTheStandardDialogAtTheChosenSize) {
+    QTemporaryDir folder;
+    const QString chosen = folder.filePath("beam");  // no suffix: the chosen type adds it
+    const QSize area = ui::pictureArea(*rig.window);
+    QString offered;
+    answerSaveDialog(1, chosen, 1, &offered);  // SVG
     rig.window->takeAway().savePicture();
     ASSERT_TRUE(QFile::exists(chosen + ".svg"));
     EXPECT_TRUE(QSvgRenderer(chosen + ".svg").isValid());
-    ASSERT_TRUE(rig.window->takeAway().savePictureTo(folder.filePath("beam.png")));
+    EXPECT_TRUE(offered.startsWith("2×")) << offered.toStdString();
+    // A PNG four times the size; the size chosen is offered next time.
+    answerSaveDialog(0, chosen, 4, &offered);
+    rig.window->takeAway().savePicture();
+    EXPECT_EQ(QImage(chosen + ".png").size(), area * 4);
+    answerSaveDialog(0, chosen, 1, &offered);
+    rig.window->takeAway().savePicture();
+    EXPECT_TRUE(
+        offered.startsWith(QString("4× (%1 × %2").arg(area.width() * 4).arg(area.height() * 4)))
+        << offered.toStdString();
+    // At the screen's whole scale the file is what the screen shows.
+    const int scale = qRound(rig.window->picture()->devicePixelRatio());
+    ASSERT_TRUE(rig.window->takeAway().savePictureTo(folder.filePath("beam.png"), scale));
     EXPECT_EQ(QImage(folder.filePath("beam.png")).convertToFormat(QImage::Format_RGB32),
               rig.window->picture()->image().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(TakeAwayStarted, EveryPictureCommandIsInTheMenuBarAndOnTheKeyboard) {
+    auto* picture = rig.window->picture();
+    QMenu* menu = rig.window->takeAway().pictureMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(rig.window->menuBar()->actions().contains(menu->menuAction()));
+    EXPECT_EQ(menu->actions(), (QList<QAction*>{rig.window->takeAway().copyPictureAction(),
+                                                rig.window->takeAway().savePictureAction()}));
+    EXPECT_EQ(rig.window->takeAway().savePictureAction()->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_S));
+    rig.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
+    // Ctrl+S from anywhere in the window opens the save dialog.
+    bool dialogShown = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                dialogShown = true;
+                dialog->reject();
+            }
+    });
+    rig.find("beamButton")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(dialogShown);
+    // Shift+F10 on the picture opens its context menu, as the Menu key does.
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : popup->actions())
+                offered << a->text();
+            popup->close();
+        }
+    });
+    picture->setFocus();
+    QTest::keyClick(picture, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(offered, (QStringList{"Copy picture", "Save picture…"}));
+}
+
+// ---------------------------------------------------------------------------
+// The files themselves, for a heavy Earth whose ray swings round the body.
+
+const QColor kRed(200, 0, 0), kYellow(255, 255, 0), kWhite(255, 255, 255);
+
+// Whether `image` has a pixel of `colour` within one pixel of `at`, at no
+// less than `strength` of its brightness (a smoothing reader dims a line
+// that falls between pixels) and every channel within 40 of it at that.
+bool colourNear(const QImage& image, QPoint at, const QColor& colour, double strength) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint p = at + QPoint(dx, dy);
+            if (!image.rect().contains(p)) continue;
+            const QColor c = image.pixelColor(p);
+            const double k = std::max({c.red(), c.green(), c.blue()}) /
+                             double(std::max({colour.red(), colour.green(), colour.blue()}));
+            if (k >= strength && std::abs(c.red() - k * colour.red()) <= 40 &&
+                std::abs(c.green() - k * colour.green()) <= 40 &&
+                std::abs(c.blue() - k * colour.blue()) <= 40)
+                return true;
+        }
+    return false;
+}
+
+// Every pixel of the PNG in a figure's colour (the rings, the circle and the
+// marker, the ray) has that colour within a pixel in the drawing, and the
+// other way round; returns the pixels that have not, by colour.
+QString unmatched(const QImage& png, const QImage& drawn, double strength) {
+    QString report;
+    for (const QColor& colour : {kRed, kYellow, kWhite}) {
+        int pngPixels = 0, missing = 0, extra = 0;
+        for (int y = 0; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x) {
+                if (png.pixelColor(x, y) == colour) {
+                    ++pngPixels;
+                    missing += !colourNear(drawn, {x, y}, colour, strength);
+                }
+                if (drawn.pixelColor(x, y) == colour) extra += !colourNear(png, {x, y}, colour, 1);
+            }
+        if (pngPixels < 100 || missing > pngPixels / 100 || extra > pngPixels / 100)
+            report += QString(" %1: %2 in the PNG, %3 not drawn, %4 drawn elsewhere;")
+                          .arg(colour.name())
+                          .arg(pngPixels)
+                          .arg(missing)
+                          .arg(extra);
+    }
+    return report;
+}
+
+class PictureFiles : public TakeAwayStarted {
+  protected:
+    void SetUp() override {
+        TakeAwayStarted::SetUp();
+        rig.bar("massCoarseBar")->setValue(79);
+        rig.click("beamButton");
+    }
+    const SceneRecording& recording() const { return rig.window->sceneRecording(); }
+    QSize area() const { return ui::pictureArea(*rig.window); }
+    QTemporaryDir folder;
+};
+
+TEST_F(PictureFiles, TheSvgDrawsAsThePngInRsvgAndInQt) {
+    const QString rsvg = QStandardPaths::findExecutable("rsvg-convert");
+    ASSERT_FALSE(rsvg.isEmpty()) << "install librsvg2-bin";
+    for (int scale : {1, 2}) {
+        const QImage png = ui::pictureImage(recording(), area(), scale);
+        ASSERT_EQ(png.size(), area() * scale);
+        const QByteArray svg = ui::pictureSvg(recording(), area(), scale);
+        EXPECT_FALSE(svg.contains("non-scaling-stroke"));
+        QFile file(folder.filePath("p.svg"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(svg);
+        file.close();
+        QProcess convert;
+        convert.start(rsvg, {"-o", folder.filePath("p.png"), file.fileName()});
+        ASSERT_TRUE(convert.waitForFinished(30000));
+        ASSERT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
+        const QImage byRsvg =
+            QImage(folder.filePath("p.png")).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(byRsvg.size(), png.size());
+        EXPECT_EQ(unmatched(png, byRsvg, 0.9).toStdString(), "")
+            << "rsvg-convert at scale " << scale;
+
+        // Qt smooths every edge, whatever the drawing asks: a line one pixel
+        // wide between two pixels comes out as two dim ones, mixed with the
+        // disc's blue inside it. Lines two pixels wide keep a bright core.
+        if (scale == 1) continue;
+        QSvgRenderer renderer(svg);
+        QImage byQt(png.size(), QImage::Format_RGB32);
+        byQt.fill(Qt::black);
+        QPainter painter(&byQt);
+        renderer.render(&painter);
+        painter.end();
+        EXPECT_EQ(unmatched(png, byQt, 0.8).toStdString(), "") << "Qt at scale " << scale;
+    }
+}
+
+TEST_F(PictureFiles, AtScaleNThePictureIsNTimesLargerWithLinesNPixelsWide) {
+    for (int scale : {3, 8}) {
+        const QImage image = ui::pictureImage(recording(), area(), scale);
+        ASSERT_EQ(image.size(), area() * scale);
+        EXPECT_EQ(std::lround(image.dotsPerMeterX() * 0.0254), 96 * scale);
+        // Across the top of each ring: a run of `scale` red pixels.
+        for (int r : {1500, 2000, 2500}) {
+            const int x = 3000 * scale / 15;
+            int run = 0;
+            for (int y = (3000 - r) * scale / 15 - 2 * scale;
+                 y < (3000 - r) * scale / 15 + 2 * scale; ++y)
+                run += image.pixelColor(x, y) == kRed;
+            EXPECT_EQ(run, scale) << "ring " << r << " at scale " << scale;
+        }
+    }
+    // Scales outside 1 to 8 are brought into it.
+    EXPECT_EQ(ui::pictureImage(recording(), area(), 0).size(), area());
+    EXPECT_EQ(ui::pictureImage(recording(), area(), 20).size(), area() * 8);
+    // The file at scale 2, either kind.
+    ASSERT_EQ(ui::writePicture(recording(), area(), 2, folder.filePath("p.png")), "");
+    EXPECT_EQ(QImage(folder.filePath("p.png")).size(), area() * 2);
+    ASSERT_EQ(ui::writePicture(recording(), area(), 2, folder.filePath("p.SVG")), "");
+    EXPECT_EQ(QSvgRenderer(folder.filePath("p.SVG")).defaultSize(), area() * 2);
 }
 
 TEST_F(TakeAwayStarted, AFailedSaveSaysWhyAndChangesNothingElse) {
