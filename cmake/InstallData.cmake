@@ -145,9 +145,6 @@ endif()
 
 set(resources ${PROJECT_SOURCE_DIR}/resources)
 
-set(KORVATH_RC_ICON "${resources}/korvath.ico")
-configure_file(${resources}/korvath.rc.in ${KORVATH_GENERATED_DIR}/korvath.rc @ONLY)
-
 if(NOT UNIX OR APPLE)
     return()
 endif()

@@ -3,7 +3,6 @@
 """Regenerate the desktop icons of Korvath simulation from korvath.xpm.
 
 Writes, next to this script:
-  korvath.ico     one 32x32 image, 4 bits per pixel (16-colour VGA palette), BMP inside
   korvath-32.png  the same 32x32 pixels as a PNG (for the hicolor/32x32 theme folder)
   korvath.svg     a scalable drawing of the same picture
 
@@ -77,29 +76,6 @@ def to_indices(rows, colours):
             sys.exit("make_icons: colour #%06X is not in the VGA palette" % rgb)
         index[ch] = VGA.index(rgb)
     return [[index[ch] for ch in r] for r in rows]
-
-
-# ---------------------------------------------------------------- ICO output
-
-def ico_bytes(pixels):
-    xor = bytearray()
-    for row in reversed(pixels):                      # bottom-up
-        for x in range(0, SIZE, 2):
-            xor.append((row[x] << 4) | row[x + 1])    # left pixel in the high nibble
-    and_mask = bytes(SIZE * (SIZE // 8))              # 32 rows x 4 bytes, all opaque
-    palette = b"".join(struct.pack("<BBBB", c & 0xFF, (c >> 8) & 0xFF, c >> 16, 0) for c in VGA)
-    header = struct.pack("<IiiHHIIiiII",
-                         40,                          # biSize
-                         SIZE, SIZE * 2,              # width, height (XOR + AND)
-                         1, 4,                        # planes, bits per pixel
-                         0,                           # BI_RGB
-                         len(xor) + len(and_mask),    # biSizeImage
-                         0, 0,                        # resolution
-                         0, 0)                        # colours used / important (0 = all 16)
-    image = header + palette + bytes(xor) + and_mask
-    icondir = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 16, 0, 1, 4, len(image), 6 + 16)
-    return icondir + entry + image
 
 
 # ---------------------------------------------------------------- PNG output
@@ -179,7 +155,6 @@ def write(name, data):
 def main():
     rows, colours = read_xpm(os.path.join(HERE, "korvath.xpm"))
     pixels = to_indices(rows, colours)
-    write("korvath.ico", ico_bytes(pixels))
     write("korvath-32.png", png_bytes(pixels))
     write("korvath.svg", svg_text())
 
