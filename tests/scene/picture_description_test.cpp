@@ -103,13 +103,7 @@ TEST(PictureDescription, TheSceneDescriptionFollowsRecomputationsMovesAndBeam) {
     Rig rig;
     std::vector<PictureDescription> seen;
     DescribedScene described(rig.scene, [&](const PictureDescription& d) { seen.push_back(d); });
-    struct Describer final : SessionView {
-        DescribedScene& described;
-        explicit Describer(DescribedScene& d) : described(d) {}
-        void sessionChanged(const Session& s, const SessionChange& c) override {
-            s.draw(described, c);
-        }
-    } describer(described);
+    testing::DrawingView describer(described);
     Session sim;
     sim.addView(describer);
     sim.start();

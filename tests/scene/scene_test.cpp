@@ -194,13 +194,7 @@ namespace {
 TEST(SceneRecording, ReplayDrawsTheSamePictureSinceTheLastScene) {
     testing::Rig rig;
     SceneRecording recording(rig.scene);
-    struct Recorder final : SessionView {
-        SceneRecording& recording;
-        explicit Recorder(SceneRecording& r) : recording(r) {}
-        void sessionChanged(const Session& s, const SessionChange& c) override {
-            s.draw(recording, c);
-        }
-    } recorder(recording);
+    testing::DrawingView recorder(recording);
     Session& session = rig.session;
     session.removeView(rig);
     session.addView(recorder);

@@ -34,6 +34,15 @@ class RecordingSurface final : public Surface {
     std::function<void()> onClear;  // runs at each clear, after it is recorded
 };
 
+// Draws every change of a session on a scene view.
+struct DrawingView final : SessionView {
+    SceneView& target;
+    explicit DrawingView(SceneView& view) : target(view) {}
+    void sessionChanged(const Session& s, const SessionChange& change) override {
+        s.draw(target, change);
+    }
+};
+
 // A session drawing its scene on the recording surface, with the faults it
 // reported.
 struct Rig final : SessionView {
