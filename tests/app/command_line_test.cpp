@@ -76,20 +76,74 @@ TEST(CommandLine, AnUnknownOptionOrAnArgumentIsOneErrorLineAndStatusTwo) {
                      "korvath: Unexpected value after '--version'; try --help\n");
 }
 
-TEST(CommandLine, BeforeQtTakesItsOptionsOutOnlyAQtOptionWaitsForTheSecondReading) {
-    const QStringList withQtOptions{QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                                    QStringLiteral("--style=fusion"), QStringLiteral("--version")};
-    EXPECT_TRUE(read(withQtOptions, QtOptions::MayBePresent).openWindow);
-    EXPECT_EQ(read(withQtOptions).error.toStdString(),
+TEST(CommandLine, BeforeQtTakesItsOptionsOutOnlyTheWindowWaitsForTheSecondReading) {
+    const QStringList qtOptions{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                QStringLiteral("--style=fusion"), QStringLiteral("-reverse")};
+    EXPECT_TRUE(read(qtOptions + QStringList{QStringLiteral("--trace")}, QtOptions::MayBePresent)
+                    .openWindow);
+    EXPECT_EQ(read(qtOptions).error.toStdString(),
               "korvath: unknown option '-platform'; try --help\n");
-    // Without a Qt option the first reading decides.
+    // The help, the version and faults need no second reading.
+    const CommandLine version =
+        read(qtOptions + QStringList{QStringLiteral("--version")}, QtOptions::MayBePresent);
+    EXPECT_FALSE(version.openWindow);
+    EXPECT_EQ(version.output.toStdString(), "Korvath simulation 1.00\n");
     const CommandLine fault = read({QStringLiteral("--foo")}, QtOptions::MayBePresent);
     EXPECT_FALSE(fault.openWindow);
     EXPECT_EQ(fault.error.toStdString(), "korvath: unknown option '--foo'; try --help\n");
-    const CommandLine version = read({QStringLiteral("--version")}, QtOptions::MayBePresent);
-    EXPECT_FALSE(version.openWindow);
-    EXPECT_EQ(version.output.toStdString(), "Korvath simulation 1.00\n");
     EXPECT_TRUE(read({}, QtOptions::MayBePresent).openWindow);
+    // Values and pictures never open a window: Qt's options are refused
+    // rather than left to a window system that may not be there.
+    for (const QStringList& options :
+         {QStringList{QStringLiteral("-style"), QStringLiteral("fusion"),
+                      QStringLiteral("--values")},
+          QStringList{QStringLiteral("--picture"), QStringLiteral("p.png"),
+                      QStringLiteral("-reverse")},
+          QStringList{QStringLiteral("--values"), QStringLiteral("--name"), QStringLiteral("x")}}) {
+        SCOPED_TRACE(options.join(QLatin1Char(' ')).toStdString());
+        const CommandLine refused = read(options, QtOptions::MayBePresent);
+        EXPECT_FALSE(refused.openWindow);
+        EXPECT_EQ(refused.exitStatus, 2);
+        EXPECT_TRUE(refused.error.contains(QStringLiteral("is an option for the window")))
+            << refused.error.toStdString();
+    }
+}
+
+TEST(CommandLine, RepeatedOptionsUnknownLanguagesAndMisplacedOptionsAreUsageFaults) {
+    expectUsageFault({QStringLiteral("--values"), QStringLiteral("--body"), QStringLiteral("sun"),
+                      QStringLiteral("--body=earth")},
+                     "korvath: --body is given more than once; try --help\n");
+    expectUsageFault({QStringLiteral("-h"), QStringLiteral("--help")},
+                     "korvath: --help is given more than once; try --help\n");
+    expectUsageFault(
+        {QStringLiteral("--language"), QStringLiteral("xx"), QStringLiteral("--values")},
+        "korvath: unknown language 'xx' (en, de, fr, es or ja); try --help\n");
+    expectUsageFault({QStringLiteral("--picture"), QStringLiteral("p.png"),
+                      QStringLiteral("--scale"), QStringLiteral("0")},
+                     "korvath: --scale '0' is not a whole number 1 to 8; try --help\n");
+    expectUsageFault({QStringLiteral("--values"), QStringLiteral("--scale"), QStringLiteral("2")},
+                     "korvath: --scale goes with --picture; try --help\n");
+    expectUsageFault({QStringLiteral("--localized")},
+                     "korvath: --localized goes with --values; try --help\n");
+}
+
+TEST(CommandLine, SceneOptionsOpenTheWindowOrGoWithValuesAndPictures) {
+    const CommandLine window = read({QStringLiteral("--mass-bars"), QStringLiteral("79,50"),
+                                     QStringLiteral("--trace"), QStringLiteral("--beam=2500")});
+    EXPECT_TRUE(window.openWindow);
+    EXPECT_TRUE(window.sceneRequested);
+    EXPECT_EQ(window.batch, CommandLine::Batch::None);
+    EXPECT_EQ(window.scene.massBars, (std::pair{79, 50}));
+    EXPECT_EQ(window.scene.beamStart, 2500);
+    EXPECT_TRUE(window.scene.trace);
+    EXPECT_FALSE(read({}).sceneRequested);
+
+    const CommandLine picture = read({QStringLiteral("--picture"), QStringLiteral("p.svg"),
+                                      QStringLiteral("--scale"), QStringLiteral("8")});
+    EXPECT_EQ(picture.batch, CommandLine::Batch::Picture);
+    EXPECT_EQ(picture.pictureScale, 8);
+    EXPECT_FALSE(read({QStringLiteral("--values")}).localized);
+    EXPECT_TRUE(read({QStringLiteral("--values"), QStringLiteral("--localized")}).localized);
 }
 
 }  // namespace
