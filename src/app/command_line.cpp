@@ -103,8 +103,8 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
                                      Texts::tr("Show the program's name and version and exit."));
     const QCommandLineOption language(
         QStringLiteral("language"),
-        Texts::tr("Show the window in this language (en, de, fr, es or ja) instead of the "
-                  "desktop's."),
+        Texts::tr("Speak this language (en, de, fr, es or ja) instead of the desktop's: the "
+                  "window, the messages and, with --localized, the values."),
         Texts::tr("code"));
     const QCommandLineOption values(
         QStringLiteral("values"),

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when an option that PROGRAM --help lists is missing from the manual
-# page MANUAL, on a .B or .BR line of its own (where every dash is written
+# page MANUAL, on a .B, .BI or .BR line (where every dash is written
 # "\-").
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -16,7 +16,7 @@ set(missing)
 foreach(entry IN LISTS listed)
     string(REGEX MATCH "--[a-z-]+" option "${entry}")
     string(REPLACE "-" "\\\\-" written "${option}")
-    if(NOT manual MATCHES "\n\\.BR? [^\n]*${written}[ \"\n]")
+    if(NOT manual MATCHES "\n\\.B[IR]? [^\n]*${written}[ \"\n]")
         list(APPEND missing ${option})
     endif()
 endforeach()
