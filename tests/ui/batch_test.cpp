@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <random>
 
 #include "language.hpp"
