@@ -351,7 +351,7 @@ int finish(const CommandLine& commandLine) {
     int status = commandLine.exitStatus;
     QString error = commandLine.error;
     if (!commandLine.output.isEmpty()) {
-        // A full disk or a closed pipe is a failure, not a success with
+        // A full disk is a failure, not a success with
         // part of the output.
         const QByteArray bytes = commandLine.output.toLocal8Bit();
         errno = 0;
