@@ -217,14 +217,14 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
     if (parser.isSet(values)) result.batch = CommandLine::Batch::Values;
     if (parser.isSet(picture)) result.batch = CommandLine::Batch::Picture;
     const bool batch = result.batch != CommandLine::Batch::None;
+    bool withQtOptions = false;
     for (const QCommandLineOption& option : qtOptions) {
         if (!parser.isSet(option)) continue;
         if (batch)
             return usageFault(arguments, Texts::tr("'%1' is an option for the window; it cannot go "
                                                    "with --values or --picture")
                                              .arg(typedOption(arguments, option.names().first())));
-        // Read again once QApplication has taken Qt's options out.
-        return {};
+        withQtOptions = true;
     }
     for (const QCommandLineOption* option : {&format, &localized}) {
         if (parser.isSet(*option) && result.batch != CommandLine::Batch::Values)
@@ -304,6 +304,9 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
                 arguments,
                 Texts::tr("picture file '%1' must end in .png or .svg").arg(result.pictureFile));
     }
+    // A sound command line for the window is read again once QApplication
+    // has taken Qt's options out.
+    if (withQtOptions) return {};
     return result;
 }
 

@@ -92,6 +92,9 @@ TEST(CommandLine, BeforeQtTakesItsOptionsOutOnlyTheWindowWaitsForTheSecondReadin
     EXPECT_FALSE(fault.openWindow);
     EXPECT_EQ(fault.error.toStdString(), "korvath: unknown option '--foo'; try --help\n");
     EXPECT_TRUE(read({}, QtOptions::MayBePresent).openWindow);
+    EXPECT_EQ(read(qtOptions + QStringList{QStringLiteral("--beam=7")}, QtOptions::MayBePresent)
+                  .exitStatus,
+              2);
     // Values and pictures never open a window: Qt's options are refused
     // rather than left to a window system that may not be there.
     for (const QStringList& options :
