@@ -95,42 +95,20 @@ TEST(CommandLine, BeforeQtTakesItsOptionsOutOnlyTheWindowWaitsForTheSecondReadin
     EXPECT_EQ(read(qtOptions + QStringList{QStringLiteral("--beam=7")}, QtOptions::MayBePresent)
                   .exitStatus,
               2);
-    // Values and pictures never open a window: Qt's options are refused
-    // rather than left to a window system that may not be there.
-    for (const QStringList& options :
-         {QStringList{QStringLiteral("-style"), QStringLiteral("fusion"),
-                      QStringLiteral("--values")},
-          QStringList{QStringLiteral("--picture"), QStringLiteral("p.png"),
-                      QStringLiteral("-reverse")},
-          QStringList{QStringLiteral("--values"), QStringLiteral("--name"), QStringLiteral("x")}}) {
-        SCOPED_TRACE(options.join(QLatin1Char(' ')).toStdString());
-        const CommandLine refused = read(options, QtOptions::MayBePresent);
-        EXPECT_FALSE(refused.openWindow);
-        EXPECT_EQ(refused.exitStatus, 2);
-        EXPECT_TRUE(refused.error.contains(QStringLiteral("is an option for the window")))
-            << refused.error.toStdString();
-    }
 }
 
-TEST(CommandLine, RepeatedOptionsUnknownLanguagesAndMisplacedOptionsAreUsageFaults) {
-    expectUsageFault({QStringLiteral("--values"), QStringLiteral("--body"), QStringLiteral("sun"),
-                      QStringLiteral("--body=earth")},
-                     "korvath: --body is given more than once; try --help\n");
+// Repeats, unknown languages, Qt's options with --values and --scale's range
+// are checked on the program itself (tests/CMakeLists.txt).
+TEST(CommandLine, RepeatedAndMisplacedOptionsAreUsageFaults) {
     expectUsageFault({QStringLiteral("-h"), QStringLiteral("--help")},
                      "korvath: --help is given more than once; try --help\n");
-    expectUsageFault(
-        {QStringLiteral("--language"), QStringLiteral("xx"), QStringLiteral("--values")},
-        "korvath: unknown language 'xx' (en, de, fr, es or ja); try --help\n");
-    expectUsageFault({QStringLiteral("--picture"), QStringLiteral("p.png"),
-                      QStringLiteral("--scale"), QStringLiteral("0")},
-                     "korvath: --scale '0' is not a whole number 1 to 8; try --help\n");
     expectUsageFault({QStringLiteral("--values"), QStringLiteral("--scale"), QStringLiteral("2")},
                      "korvath: --scale goes with --picture; try --help\n");
     expectUsageFault({QStringLiteral("--localized")},
                      "korvath: --localized goes with --values; try --help\n");
 }
 
-TEST(CommandLine, SceneOptionsOpenTheWindowOrGoWithValuesAndPictures) {
+TEST(CommandLine, SceneOptionsAloneOpenTheWindowInThatState) {
     const CommandLine window = read({QStringLiteral("--mass-bars"), QStringLiteral("79,50"),
                                      QStringLiteral("--trace"), QStringLiteral("--beam=2500")});
     EXPECT_TRUE(window.openWindow);
@@ -140,13 +118,6 @@ TEST(CommandLine, SceneOptionsOpenTheWindowOrGoWithValuesAndPictures) {
     EXPECT_EQ(window.scene.beamStart, 2500);
     EXPECT_TRUE(window.scene.trace);
     EXPECT_FALSE(read({}).sceneRequested);
-
-    const CommandLine picture = read({QStringLiteral("--picture"), QStringLiteral("p.svg"),
-                                      QStringLiteral("--scale"), QStringLiteral("8")});
-    EXPECT_EQ(picture.batch, CommandLine::Batch::Picture);
-    EXPECT_EQ(picture.pictureScale, 8);
-    EXPECT_FALSE(read({QStringLiteral("--values")}).localized);
-    EXPECT_TRUE(read({QStringLiteral("--values"), QStringLiteral("--localized")}).localized);
 }
 
 }  // namespace
