@@ -8,15 +8,6 @@
         <translation>%1: %2; siehe --help</translation>
     </message>
     <message>
-        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
-its density, its Schwarzschild radius, the curvature of space around it,
-and a light ray bending towards it. Without options it opens its window.</source>
-        <translation>Zeigt einen Körper (die Erde oder die Sonne), dessen Radius und Masse sich beliebig
-verändern lassen: seine Dichte, seinen Schwarzschild-Radius, die Krümmung des Raums
-um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
-öffnet sich das Programmfenster.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
@@ -37,16 +28,8 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <translation>Aufruf: %1 [Optionen]</translation>
     </message>
     <message>
-        <source>Show the window in this language (en, de, fr, es or ja) instead of the desktop&apos;s.</source>
-        <translation>Das Fenster in dieser Sprache (en, de, fr, es oder ja) statt in der Sprache des Desktops anzeigen.</translation>
-    </message>
-    <message>
         <source>code</source>
         <translation>Kürzel</translation>
-    </message>
-    <message>
-        <source>Print the values the window would show, and exit without opening it.</source>
-        <translation>Die Werte ausgeben, die das Fenster zeigen würde, und beenden, ohne es zu öffnen.</translation>
     </message>
     <message>
         <source>Write the picture the window would show to a PNG or SVG file, and exit without opening the window.</source>
@@ -85,32 +68,16 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <translation>Format</translation>
     </message>
     <message>
-        <source>With --picture: the height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
-        <translation>Mit --picture: die Höhe des Startpunkts des Lichtstrahls, 50 bis 6150 in Schritten von 50 (Voreinstellung 1500).</translation>
-    </message>
-    <message>
         <source>height</source>
         <translation>Höhe</translation>
-    </message>
-    <message>
-        <source>With --picture: trace the light ray (Beam).</source>
-        <translation>Mit --picture: den Lichtstrahl verfolgen (Strahl).</translation>
     </message>
     <message>
         <source>--values and --picture cannot go together</source>
         <translation>--values und --picture lassen sich nicht zusammen verwenden</translation>
     </message>
     <message>
-        <source>--%1 goes with --values or --picture</source>
-        <translation>--%1 gilt nur zusammen mit --values oder --picture</translation>
-    </message>
-    <message>
         <source>--%1 goes with --picture</source>
         <translation>--%1 gilt nur zusammen mit --picture</translation>
-    </message>
-    <message>
-        <source>--format goes with --values</source>
-        <translation>--format gilt nur zusammen mit --values</translation>
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
@@ -131,6 +98,73 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
         <translation>Bilddatei &apos;%1&apos; muss auf .png oder .svg enden</translation>
+    </message>
+    <message>
+        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
+its density, its Schwarzschild radius, the curvature of space around it,
+and a light ray bending towards it. Without options it opens its window;
+--body, --radius-bars, --mass-bars, --beam and --trace open it in that state.</source>
+        <translation>Zeigt einen Körper (die Erde oder die Sonne), dessen Radius und Masse sich beliebig
+verändern lassen: seine Dichte, seinen Schwarzschild-Radius, die Krümmung des Raums
+um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
+öffnet sich das Programmfenster; --body, --radius-bars, --mass-bars, --beam und
+--trace öffnen es in diesem Zustand.</translation>
+    </message>
+    <message>
+        <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
+        <translation>Diese Sprache (en, de, fr, es oder ja) statt der des Desktops verwenden: im Fenster, in den Meldungen und, mit --localized, in den Werten.</translation>
+    </message>
+    <message>
+        <source>Print the values the window would show, with stable keys and C numbers, and exit without opening it.</source>
+        <translation>Die Werte ausgeben, die das Fenster zeigen würde, mit festen Schlüsseln und C-Zahlen, und beenden, ohne es zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
+        <translation>Die Höhe des Startpunkts des Lichtstrahls, 50 bis 6150 in Schritten von 50 (Voreinstellung 1500).</translation>
+    </message>
+    <message>
+        <source>Trace the light ray (Beam).</source>
+        <translation>Den Lichtstrahl verfolgen (Strahl).</translation>
+    </message>
+    <message>
+        <source>With --values: the quantities in the chosen language and the numbers with its decimal separator, as the window shows them, instead of stable keys and C numbers.</source>
+        <translation>Mit --values: die Größen in der gewählten Sprache und die Zahlen mit ihrem Dezimaltrennzeichen, wie das Fenster sie zeigt, statt fester Schlüssel und C-Zahlen.</translation>
+    </message>
+    <message>
+        <source>With --picture: 1 to 8 times the size the window shows (default 1).</source>
+        <translation>Mit --picture: 1- bis 8-mal so groß, wie das Fenster es zeigt (Voreinstellung 1).</translation>
+    </message>
+    <message>
+        <source>factor</source>
+        <translation>Faktor</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>unknown language &apos;%1&apos; (en, de, fr, es or ja)</source>
+        <translation>unbekannte Sprache „%1“ (en, de, fr, es oder ja)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option for the window; it cannot go with --values or --picture</source>
+        <translation>„%1“ ist eine Option für das Fenster und gilt nicht zusammen mit --values oder --picture</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --values</source>
+        <translation>--%1 gilt nur zusammen mit --values</translation>
+    </message>
+    <message>
+        <source>--scale goes with --picture</source>
+        <translation>--scale gilt nur zusammen mit --picture</translation>
+    </message>
+    <message>
+        <source>--scale &apos;%1&apos; is not a whole number 1 to 8</source>
+        <translation>--scale „%1“ ist keine ganze Zahl von 1 bis 8</translation>
+    </message>
+    <message>
+        <source>%1: cannot write to standard output: %2</source>
+        <translation>%1: Schreiben in die Standardausgabe nicht möglich: %2</translation>
     </message>
 </context>
 <context>

@@ -8,14 +8,6 @@
         <translation>%1: %2; prueba --help</translation>
     </message>
     <message>
-        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
-its density, its Schwarzschild radius, the curvature of space around it,
-and a light ray bending towards it. Without options it opens its window.</source>
-        <translation>Muestra un cuerpo (la Tierra o el Sol) cuyo radio y cuya masa se cambian a voluntad:
-su densidad, su radio de Schwarzschild, la curvatura del espacio a su alrededor
-y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Muestra esta ayuda y termina.</translation>
     </message>
@@ -36,16 +28,8 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
         <translation>Uso: %1 [opciones]</translation>
     </message>
     <message>
-        <source>Show the window in this language (en, de, fr, es or ja) instead of the desktop&apos;s.</source>
-        <translation>Muestra la ventana en este idioma (en, de, fr, es o ja) en lugar del idioma del escritorio.</translation>
-    </message>
-    <message>
         <source>code</source>
         <translation>código</translation>
-    </message>
-    <message>
-        <source>Print the values the window would show, and exit without opening it.</source>
-        <translation>Escribe los valores que mostraría la ventana y termina sin abrirla.</translation>
     </message>
     <message>
         <source>Write the picture the window would show to a PNG or SVG file, and exit without opening the window.</source>
@@ -84,32 +68,16 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
         <translation>formato</translation>
     </message>
     <message>
-        <source>With --picture: the height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
-        <translation>Con --picture: la altura del punto de partida del rayo, de 50 a 6150 en pasos de 50 (predeterminado 1500).</translation>
-    </message>
-    <message>
         <source>height</source>
         <translation>altura</translation>
-    </message>
-    <message>
-        <source>With --picture: trace the light ray (Beam).</source>
-        <translation>Con --picture: traza el rayo de luz (Rayo).</translation>
     </message>
     <message>
         <source>--values and --picture cannot go together</source>
         <translation>--values y --picture no se pueden usar juntas</translation>
     </message>
     <message>
-        <source>--%1 goes with --values or --picture</source>
-        <translation>--%1 solo se usa con --values o --picture</translation>
-    </message>
-    <message>
         <source>--%1 goes with --picture</source>
         <translation>--%1 solo se usa con --picture</translation>
-    </message>
-    <message>
-        <source>--format goes with --values</source>
-        <translation>--format solo se usa con --values</translation>
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
@@ -130,6 +98,72 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
         <translation>el archivo de imagen &apos;%1&apos; debe terminar en .png o .svg</translation>
+    </message>
+    <message>
+        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
+its density, its Schwarzschild radius, the curvature of space around it,
+and a light ray bending towards it. Without options it opens its window;
+--body, --radius-bars, --mass-bars, --beam and --trace open it in that state.</source>
+        <translation>Muestra un cuerpo (la Tierra o el Sol) cuyo radio y cuya masa se cambian a voluntad:
+su densidad, su radio de Schwarzschild, la curvatura del espacio a su alrededor
+y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
+--body, --radius-bars, --mass-bars, --beam y --trace la abren en ese estado.</translation>
+    </message>
+    <message>
+        <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
+        <translation>Usa este idioma (en, de, fr, es o ja) en lugar del del escritorio: en la ventana, en los mensajes y, con --localized, en los valores.</translation>
+    </message>
+    <message>
+        <source>Print the values the window would show, with stable keys and C numbers, and exit without opening it.</source>
+        <translation>Escribe los valores que mostraría la ventana, con claves fijas y números C, y termina sin abrirla.</translation>
+    </message>
+    <message>
+        <source>The height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
+        <translation>La altura del punto de partida del rayo, de 50 a 6150 en pasos de 50 (predeterminado 1500).</translation>
+    </message>
+    <message>
+        <source>Trace the light ray (Beam).</source>
+        <translation>Traza el rayo de luz (Rayo).</translation>
+    </message>
+    <message>
+        <source>With --values: the quantities in the chosen language and the numbers with its decimal separator, as the window shows them, instead of stable keys and C numbers.</source>
+        <translation>Con --values: las magnitudes en el idioma elegido y los números con su separador decimal, como los muestra la ventana, en lugar de claves fijas y números C.</translation>
+    </message>
+    <message>
+        <source>With --picture: 1 to 8 times the size the window shows (default 1).</source>
+        <translation>Con --picture: de 1 a 8 veces el tamaño que muestra la ventana (predeterminado 1).</translation>
+    </message>
+    <message>
+        <source>factor</source>
+        <translation>factor</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 aparece más de una vez</translation>
+    </message>
+    <message>
+        <source>unknown language &apos;%1&apos; (en, de, fr, es or ja)</source>
+        <translation>idioma desconocido «%1» (en, de, fr, es o ja)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option for the window; it cannot go with --values or --picture</source>
+        <translation>«%1» es una opción de la ventana; no se usa con --values ni con --picture</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --values</source>
+        <translation>--%1 solo se usa con --values</translation>
+    </message>
+    <message>
+        <source>--scale goes with --picture</source>
+        <translation>--scale solo se usa con --picture</translation>
+    </message>
+    <message>
+        <source>--scale &apos;%1&apos; is not a whole number 1 to 8</source>
+        <translation>--scale «%1» no es un número entero de 1 a 8</translation>
+    </message>
+    <message>
+        <source>%1: cannot write to standard output: %2</source>
+        <translation>%1: no se puede escribir en la salida estándar: %2</translation>
     </message>
 </context>
 <context>

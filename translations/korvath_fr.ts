@@ -8,14 +8,6 @@
         <translation>%1&#xa0;: %2&#xa0;; essayez --help</translation>
     </message>
     <message>
-        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
-its density, its Schwarzschild radius, the curvature of space around it,
-and a light ray bending towards it. Without options it opens its window.</source>
-        <translation>Montre un corps (la Terre ou le Soleil) dont on modifie à volonté le rayon et la masse&#xa0;:
-sa masse volumique, son rayon de Schwarzschild, la courbure de l’espace autour de lui
-et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa fenêtre.</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Affiche cette aide et quitte.</translation>
     </message>
@@ -36,16 +28,8 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <translation>Utilisation&#xa0;: %1 [options]</translation>
     </message>
     <message>
-        <source>Show the window in this language (en, de, fr, es or ja) instead of the desktop&apos;s.</source>
-        <translation>Affiche la fenêtre dans cette langue (en, de, fr, es ou ja) au lieu de celle du bureau.</translation>
-    </message>
-    <message>
         <source>code</source>
         <translation>code</translation>
-    </message>
-    <message>
-        <source>Print the values the window would show, and exit without opening it.</source>
-        <translation>Affiche les valeurs que montrerait la fenêtre, et quitte sans l’ouvrir.</translation>
     </message>
     <message>
         <source>Write the picture the window would show to a PNG or SVG file, and exit without opening the window.</source>
@@ -84,32 +68,16 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <translation>format</translation>
     </message>
     <message>
-        <source>With --picture: the height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
-        <translation>Avec --picture&#xa0;: la hauteur du départ du faisceau, de 50 à 6150 par pas de 50 (par défaut 1500).</translation>
-    </message>
-    <message>
         <source>height</source>
         <translation>hauteur</translation>
-    </message>
-    <message>
-        <source>With --picture: trace the light ray (Beam).</source>
-        <translation>Avec --picture&#xa0;: trace le rayon lumineux (Faisceau).</translation>
     </message>
     <message>
         <source>--values and --picture cannot go together</source>
         <translation>--values et --picture ne peuvent pas être utilisées ensemble</translation>
     </message>
     <message>
-        <source>--%1 goes with --values or --picture</source>
-        <translation>--%1 ne s’utilise qu’avec --values ou --picture</translation>
-    </message>
-    <message>
         <source>--%1 goes with --picture</source>
         <translation>--%1 ne s’utilise qu’avec --picture</translation>
-    </message>
-    <message>
-        <source>--format goes with --values</source>
-        <translation>--format ne s’utilise qu’avec --values</translation>
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
@@ -130,6 +98,72 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
         <translation>le fichier image &apos;%1&apos; doit se terminer par .png ou .svg</translation>
+    </message>
+    <message>
+        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
+its density, its Schwarzschild radius, the curvature of space around it,
+and a light ray bending towards it. Without options it opens its window;
+--body, --radius-bars, --mass-bars, --beam and --trace open it in that state.</source>
+        <translation>Montre un corps (la Terre ou le Soleil) dont on modifie à volonté le rayon et la masse :
+sa masse volumique, son rayon de Schwarzschild, la courbure de l’espace autour de lui
+et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa fenêtre ;
+--body, --radius-bars, --mass-bars, --beam et --trace l’ouvrent dans cet état.</translation>
+    </message>
+    <message>
+        <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
+        <translation>Utilise cette langue (en, de, fr, es ou ja) au lieu de celle du bureau : dans la fenêtre, les messages et, avec --localized, les valeurs.</translation>
+    </message>
+    <message>
+        <source>Print the values the window would show, with stable keys and C numbers, and exit without opening it.</source>
+        <translation>Affiche les valeurs que montrerait la fenêtre, avec des clés fixes et des nombres C, et quitte sans l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>The height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
+        <translation>La hauteur du départ du faisceau, de 50 à 6150 par pas de 50 (par défaut 1500).</translation>
+    </message>
+    <message>
+        <source>Trace the light ray (Beam).</source>
+        <translation>Trace le rayon lumineux (Faisceau).</translation>
+    </message>
+    <message>
+        <source>With --values: the quantities in the chosen language and the numbers with its decimal separator, as the window shows them, instead of stable keys and C numbers.</source>
+        <translation>Avec --values : les grandeurs dans la langue choisie et les nombres avec son séparateur décimal, comme la fenêtre les montre, au lieu des clés fixes et des nombres C.</translation>
+    </message>
+    <message>
+        <source>With --picture: 1 to 8 times the size the window shows (default 1).</source>
+        <translation>Avec --picture : 1 à 8 fois la taille que montre la fenêtre (par défaut 1).</translation>
+    </message>
+    <message>
+        <source>factor</source>
+        <translation>facteur</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 est donné plus d’une fois</translation>
+    </message>
+    <message>
+        <source>unknown language &apos;%1&apos; (en, de, fr, es or ja)</source>
+        <translation>langue inconnue « %1 » (en, de, fr, es ou ja)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option for the window; it cannot go with --values or --picture</source>
+        <translation>« %1 » est une option de la fenêtre ; elle ne s’utilise pas avec --values ou --picture</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --values</source>
+        <translation>--%1 ne s’utilise qu’avec --values</translation>
+    </message>
+    <message>
+        <source>--scale goes with --picture</source>
+        <translation>--scale ne s’utilise qu’avec --picture</translation>
+    </message>
+    <message>
+        <source>--scale &apos;%1&apos; is not a whole number 1 to 8</source>
+        <translation>--scale « %1 » n’est pas un nombre entier de 1 à 8</translation>
+    </message>
+    <message>
+        <source>%1: cannot write to standard output: %2</source>
+        <translation>%1 : impossible d’écrire sur la sortie standard : %2</translation>
     </message>
 </context>
 <context>

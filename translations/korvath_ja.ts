@@ -8,14 +8,6 @@
         <translation>%1: %2（--help で使い方を確認してください）</translation>
     </message>
     <message>
-        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
-its density, its Schwarzschild radius, the curvature of space around it,
-and a light ray bending towards it. Without options it opens its window.</source>
-        <translation>天体（地球または太陽）の半径と質量を自由に変えて、その密度、シュワルツシルト半径、
-周りの空間の曲率、そして天体のほうへ曲がる光線を示します。
-オプションを付けずに起動すると、ウィンドウを開きます。</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>このヘルプを表示して終了します。</translation>
     </message>
@@ -36,16 +28,8 @@ and a light ray bending towards it. Without options it opens its window.</source
         <translation>使い方: %1 [オプション]</translation>
     </message>
     <message>
-        <source>Show the window in this language (en, de, fr, es or ja) instead of the desktop&apos;s.</source>
-        <translation>デスクトップの言語ではなく、指定した言語（en、de、fr、es、ja のいずれか）でウィンドウを表示します。</translation>
-    </message>
-    <message>
         <source>code</source>
         <translation>コード</translation>
-    </message>
-    <message>
-        <source>Print the values the window would show, and exit without opening it.</source>
-        <translation>ウィンドウに表示されるはずの値を出力し、ウィンドウを開かずに終了します。</translation>
     </message>
     <message>
         <source>Write the picture the window would show to a PNG or SVG file, and exit without opening the window.</source>
@@ -84,32 +68,16 @@ and a light ray bending towards it. Without options it opens its window.</source
         <translation>形式</translation>
     </message>
     <message>
-        <source>With --picture: the height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
-        <translation>--picture と一緒に使います：光線の出発点の高さ。50から6150まで50刻み（既定は1500）。</translation>
-    </message>
-    <message>
         <source>height</source>
         <translation>高さ</translation>
-    </message>
-    <message>
-        <source>With --picture: trace the light ray (Beam).</source>
-        <translation>--picture と一緒に使います：光線をたどって描きます（光線ボタン）。</translation>
     </message>
     <message>
         <source>--values and --picture cannot go together</source>
         <translation>--values と --picture は同時に指定できません</translation>
     </message>
     <message>
-        <source>--%1 goes with --values or --picture</source>
-        <translation>--%1 は --values または --picture と一緒に指定してください</translation>
-    </message>
-    <message>
         <source>--%1 goes with --picture</source>
         <translation>--%1 は --picture と一緒に指定してください</translation>
-    </message>
-    <message>
-        <source>--format goes with --values</source>
-        <translation>--format は --values と一緒に指定してください</translation>
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
@@ -130,6 +98,72 @@ and a light ray bending towards it. Without options it opens its window.</source
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
         <translation>図のファイル名 &apos;%1&apos; は .png または .svg で終わる必要があります</translation>
+    </message>
+    <message>
+        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
+its density, its Schwarzschild radius, the curvature of space around it,
+and a light ray bending towards it. Without options it opens its window;
+--body, --radius-bars, --mass-bars, --beam and --trace open it in that state.</source>
+        <translation>天体（地球または太陽）の半径と質量を自由に変えて、その密度、シュワルツシルト半径、
+周りの空間の曲率、そして天体のほうへ曲がる光線を示します。
+オプションを付けずに起動すると、ウィンドウを開きます。--body、--radius-bars、
+--mass-bars、--beam、--trace を付けると、その状態でウィンドウを開きます。</translation>
+    </message>
+    <message>
+        <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
+        <translation>デスクトップの言語ではなく、指定した言語（en、de、fr、es、ja のいずれか）を使います。ウィンドウ、メッセージ、そして --localized を付けたときは値にも使います。</translation>
+    </message>
+    <message>
+        <source>Print the values the window would show, with stable keys and C numbers, and exit without opening it.</source>
+        <translation>ウィンドウに表示されるはずの値を、固定のキーと C 形式の数値で出力し、ウィンドウを開かずに終了します。</translation>
+    </message>
+    <message>
+        <source>The height of the beam start, 50 to 6150 in steps of 50 (default 1500).</source>
+        <translation>光線の出発点の高さ。50から6150まで50刻み（既定は1500）。</translation>
+    </message>
+    <message>
+        <source>Trace the light ray (Beam).</source>
+        <translation>光線をたどって描きます（光線ボタン）。</translation>
+    </message>
+    <message>
+        <source>With --values: the quantities in the chosen language and the numbers with its decimal separator, as the window shows them, instead of stable keys and C numbers.</source>
+        <translation>--values と一緒に使います：固定のキーと C 形式の数値の代わりに、ウィンドウと同じく、選んだ言語の量の名前とその言語の小数点で出力します。</translation>
+    </message>
+    <message>
+        <source>With --picture: 1 to 8 times the size the window shows (default 1).</source>
+        <translation>--picture と一緒に使います：ウィンドウに表示される大きさの1倍から8倍（既定は1）。</translation>
+    </message>
+    <message>
+        <source>factor</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 が2回以上指定されています</translation>
+    </message>
+    <message>
+        <source>unknown language &apos;%1&apos; (en, de, fr, es or ja)</source>
+        <translation>不明な言語「%1」です（en、de、fr、es、ja のいずれか）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option for the window; it cannot go with --values or --picture</source>
+        <translation>「%1」はウィンドウ用のオプションなので、--values や --picture と一緒には使えません</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --values</source>
+        <translation>--%1 は --values と一緒に指定してください</translation>
+    </message>
+    <message>
+        <source>--scale goes with --picture</source>
+        <translation>--scale は --picture と一緒に指定してください</translation>
+    </message>
+    <message>
+        <source>--scale &apos;%1&apos; is not a whole number 1 to 8</source>
+        <translation>--scale「%1」は1から8までの整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1: cannot write to standard output: %2</source>
+        <translation>%1: 標準出力に書き込めません: %2</translation>
     </message>
 </context>
 <context>

@@ -6,9 +6,12 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "korvath_build_info.hpp"
+#include "language.hpp"
 #include "session.hpp"
 
 namespace korvath::app {
@@ -37,22 +40,26 @@ QString typedOption(const QStringList& arguments, const QString& name) {
 }
 
 // The options QGuiApplication, QApplication and the X11 platform take out of
-// the command line (without dashes; Qt accepts one or two).
-bool mayBeQtOption(const QString& name) {
-    static const QStringList qtOptions{
+// the command line (without dashes; Qt accepts one or two), those that take a
+// value first.
+const QStringList& qtOptionsWithValue() {
+    static const QStringList names{
         QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
         QStringLiteral("platformtheme"), QStringLiteral("plugin"),
         QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
         QStringLiteral("qwindowicon"),   QStringLiteral("qwindowtitle"),
-        QStringLiteral("reverse"),       QStringLiteral("session"),
-        QStringLiteral("testability"),   QStringLiteral("style"),
-        QStringLiteral("stylesheet"),    QStringLiteral("widgetcount"),
-        QStringLiteral("display"),       QStringLiteral("geometry"),
-        QStringLiteral("title"),         QStringLiteral("icon"),
-        QStringLiteral("name"),          QStringLiteral("sync"),
-        QStringLiteral("visual"),        QStringLiteral("nograb"),
-        QStringLiteral("dograb")};
-    return qtOptions.contains(name);
+        QStringLiteral("session"),       QStringLiteral("style"),
+        QStringLiteral("stylesheet"),    QStringLiteral("display"),
+        QStringLiteral("geometry"),      QStringLiteral("title"),
+        QStringLiteral("icon"),          QStringLiteral("name"),
+        QStringLiteral("visual")};
+    return names;
+}
+const QStringList& qtFlags() {
+    static const QStringList names{QStringLiteral("reverse"),     QStringLiteral("testability"),
+                                   QStringLiteral("widgetcount"), QStringLiteral("sync"),
+                                   QStringLiteral("nograb"),      QStringLiteral("dograb")};
+    return names;
 }
 
 CommandLine usageFault(const QStringList& arguments, const QString& fault) {
@@ -80,7 +87,7 @@ QString programName(const QStringList& arguments) {
     return invoked.isEmpty() ? QString::fromUtf8(buildinfo::kExecutableName) : invoked;
 }
 
-CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
+CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode) {
     if (arguments.isEmpty()) return {};  // not even the program: no options
     QCommandLineParser parser;
     // "-help" is the option "help", not the letters h, e, l and p.
@@ -88,19 +95,21 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
     parser.setApplicationDescription(
         Texts::tr("Shows a body (the Earth or the Sun) with its radius and mass scaled at will:\n"
                   "its density, its Schwarzschild radius, the curvature of space around it,\n"
-                  "and a light ray bending towards it. Without options it opens its window."));
+                  "and a light ray bending towards it. Without options it opens its window;\n"
+                  "--body, --radius-bars, --mass-bars, --beam and --trace open it in that state."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   Texts::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      Texts::tr("Show the program's name and version and exit."));
     const QCommandLineOption language(
         QStringLiteral("language"),
-        Texts::tr("Show the window in this language (en, de, fr, es or ja) instead of the "
-                  "desktop's."),
+        Texts::tr("Speak this language (en, de, fr, es or ja) instead of the desktop's: the "
+                  "window, the messages and, with --localized, the values."),
         Texts::tr("code"));
     const QCommandLineOption values(
         QStringLiteral("values"),
-        Texts::tr("Print the values the window would show, and exit without opening it."));
+        Texts::tr("Print the values the window would show, with stable keys and C numbers, and "
+                  "exit without opening it."));
     const QCommandLineOption picture(
         QStringLiteral("picture"),
         Texts::tr("Write the picture the window would show to a PNG or SVG file, and exit "
@@ -122,24 +131,42 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
                                     Texts::tr("format"));
     const QCommandLineOption beam(
         QStringLiteral("beam"),
-        Texts::tr("With --picture: the height of the beam start, 50 to 6150 in steps of 50 "
-                  "(default 1500)."),
+        Texts::tr("The height of the beam start, 50 to 6150 in steps of 50 (default 1500)."),
         Texts::tr("height"));
     const QCommandLineOption trace(QStringLiteral("trace"),
-                                   Texts::tr("With --picture: trace the light ray (Beam)."));
-    parser.addOption(help);
-    parser.addOption(version);
-    parser.addOption(language);
-    for (const QCommandLineOption* option :
-         {&values, &picture, &body, &radiusBars, &massBars, &format, &beam, &trace})
+                                   Texts::tr("Trace the light ray (Beam)."));
+    const QCommandLineOption localized(
+        QStringLiteral("localized"),
+        Texts::tr("With --values: the quantities in the chosen language and the numbers with its "
+                  "decimal separator, as the window shows them, instead of stable keys and C "
+                  "numbers."));
+    const QCommandLineOption scale(
+        QStringLiteral("scale"),
+        Texts::tr("With --picture: 1 to 8 times the size the window shows (default 1)."),
+        Texts::tr("factor"));
+    const QList<const QCommandLineOption*> sceneOptions{&body, &radiusBars, &massBars, &beam,
+                                                        &trace};
+    const QList<const QCommandLineOption*> options{
+        &help,     &version, &language, &values, &picture,   &body, &radiusBars,
+        &massBars, &format,  &beam,     &trace,  &localized, &scale};
+    for (const QCommandLineOption* option : options)
         parser.addOption(*option);
+    // Qt's own options, known but not shown, while QApplication may still
+    // take them.
+    QList<QCommandLineOption> qtOptions;
+    if (qtOptionMode == QtOptions::MayBePresent) {
+        for (const QString& name : qtOptionsWithValue())
+            qtOptions.append(QCommandLineOption(name, QString(), QStringLiteral("value")));
+        for (const QString& name : qtFlags())
+            qtOptions.append(QCommandLineOption(name));
+        for (QCommandLineOption& option : qtOptions) {
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        if (qtOptions == QtOptions::MayBePresent &&
-            std::any_of(unknown.begin(), unknown.end(), mayBeQtOption)) {
-            return {};
-        }
         if (!unknown.isEmpty()) {
             return usageFault(
                 arguments,
@@ -153,6 +180,23 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
         return usageFault(
             arguments,
             Texts::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    }
+    // An option given twice is a mistake a script should hear of, not a
+    // silent choice of the last one.
+    const QStringList given = parser.optionNames();
+    for (const QCommandLineOption* option : options) {
+        const auto times = std::count_if(given.begin(), given.end(), [&](const QString& name) {
+            return option->names().contains(name);
+        });
+        if (times > 1)
+            return usageFault(
+                arguments,
+                Texts::tr("--%1 is given more than once").arg(option->names().constLast()));
+    }
+    if (parser.isSet(language) && ui::languageOf(parser.value(language)).isEmpty()) {
+        return usageFault(
+            arguments,
+            Texts::tr("unknown language '%1' (en, de, fr, es or ja)").arg(parser.value(language)));
     }
     if (parser.isSet(help)) {
         // The usage line names the program as a user types it, not the path
@@ -173,20 +217,27 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
     if (parser.isSet(values)) result.batch = CommandLine::Batch::Values;
     if (parser.isSet(picture)) result.batch = CommandLine::Batch::Picture;
     const bool batch = result.batch != CommandLine::Batch::None;
-    for (const QCommandLineOption* option :
-         {&body, &radiusBars, &massBars, &format, &beam, &trace}) {
-        if (parser.isSet(*option) && !batch)
-            return usageFault(
-                arguments,
-                Texts::tr("--%1 goes with --values or --picture").arg(option->names().first()));
+    bool withQtOptions = false;
+    for (const QCommandLineOption& option : qtOptions) {
+        if (!parser.isSet(option)) continue;
+        if (batch)
+            return usageFault(arguments, Texts::tr("'%1' is an option for the window; it cannot go "
+                                                   "with --values or --picture")
+                                             .arg(typedOption(arguments, option.names().first())));
+        withQtOptions = true;
     }
+    for (const QCommandLineOption* option : {&format, &localized}) {
+        if (parser.isSet(*option) && result.batch != CommandLine::Batch::Values)
+            return usageFault(arguments,
+                              Texts::tr("--%1 goes with --values").arg(option->names().first()));
+    }
+    if (parser.isSet(scale) && result.batch != CommandLine::Batch::Picture)
+        return usageFault(arguments, Texts::tr("--scale goes with --picture"));
     for (const QCommandLineOption* option : {&beam, &trace}) {
         if (parser.isSet(*option) && result.batch == CommandLine::Batch::Values)
             return usageFault(arguments,
                               Texts::tr("--%1 goes with --picture").arg(option->names().first()));
     }
-    if (parser.isSet(format) && result.batch == CommandLine::Batch::Picture)
-        return usageFault(arguments, Texts::tr("--format goes with --values"));
 
     if (parser.isSet(body)) {
         const QString name = parser.value(body).toLower();
@@ -233,6 +284,18 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
         result.scene.beamStart = height;
     }
     result.scene.trace = parser.isSet(trace);
+    result.sceneRequested =
+        std::any_of(sceneOptions.begin(), sceneOptions.end(),
+                    [&](const QCommandLineOption* option) { return parser.isSet(*option); });
+    result.localized = parser.isSet(localized);
+    if (parser.isSet(scale)) {
+        bool ok = false;
+        result.pictureScale = parser.value(scale).trimmed().toInt(&ok);
+        if (!ok || result.pictureScale < 1 || result.pictureScale > 8)
+            return usageFault(
+                arguments,
+                Texts::tr("--scale '%1' is not a whole number 1 to 8").arg(parser.value(scale)));
+    }
     if (result.batch == CommandLine::Batch::Picture) {
         result.pictureFile = parser.value(picture);
         const QString suffix = QFileInfo(result.pictureFile).suffix().toLower();
@@ -241,6 +304,9 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptions) {
                 arguments,
                 Texts::tr("picture file '%1' must end in .png or .svg").arg(result.pictureFile));
     }
+    // A sound command line for the window is read again once QApplication
+    // has taken Qt's options out.
+    if (withQtOptions) return {};
     return result;
 }
 
@@ -269,12 +335,15 @@ int runBatch(const CommandLine& commandLine) {
     CommandLine done;
     done.openWindow = false;
     if (commandLine.batch == CommandLine::Batch::Values) {
-        done.output = ui::valuesFor(commandLine.scene, commandLine.format);
+        done.output =
+            ui::valuesFor(commandLine.scene, commandLine.format,
+                          commandLine.localized ? ui::ValuesFor::People : ui::ValuesFor::Scripts);
         return finish(done);
     }
-    const QString fault = ui::writePictureFor(commandLine.scene, commandLine.pictureFile);
+    const QString fault =
+        ui::writePictureFor(commandLine.scene, commandLine.pictureFile, commandLine.pictureScale);
     if (!fault.isEmpty()) {
-        done.exitStatus = kUsageExitStatus;
+        done.exitStatus = kWriteFailureExitStatus;
         done.error = programName(QCoreApplication::arguments()) + QStringLiteral(": ") + fault +
                      QLatin1Char('\n');
     }
@@ -282,13 +351,29 @@ int runBatch(const CommandLine& commandLine) {
 }
 
 int finish(const CommandLine& commandLine) {
+    int status = commandLine.exitStatus;
+    QString error = commandLine.error;
     if (!commandLine.output.isEmpty()) {
-        std::fputs(commandLine.output.toLocal8Bit().constData(), stdout);
-        std::fflush(stdout);
+        // A full disk is a failure, not a success with
+        // part of the output.
+        const QByteArray bytes = commandLine.output.toLocal8Bit();
+        errno = 0;
+        const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) ==
+                                 size_t(bytes.size()) &&
+                             std::fflush(stdout) == 0;
+        if (!written) {
+            const int reason = errno;
+            const QStringList arguments =
+                QCoreApplication::instance() ? QCoreApplication::arguments() : QStringList();
+            error += Texts::tr("%1: cannot write to standard output: %2")
+                         .arg(programName(arguments),
+                              QString::fromLocal8Bit(std::strerror(reason ? reason : EIO))) +
+                     QLatin1Char('\n');
+            if (status == 0) status = kWriteFailureExitStatus;
+        }
     }
-    if (!commandLine.error.isEmpty())
-        std::fputs(commandLine.error.toLocal8Bit().constData(), stderr);
-    return commandLine.exitStatus;
+    if (!error.isEmpty()) std::fputs(error.toLocal8Bit().constData(), stderr);
+    return status;
 }
 
 }  // namespace korvath::app

@@ -12,7 +12,8 @@
 namespace korvath::app {
 
 // What a command line asks for. An option that changes how the window starts
-// adds its value here.
+// adds its value here: the scene options (body, bars, beam start, trace) open
+// the window in that state.
 struct CommandLine {
     // False: print the texts below and exit with exitStatus, no window.
     bool openWindow = true;
@@ -27,10 +28,18 @@ struct CommandLine {
     enum class Batch { None, Values, Picture };
     Batch batch = Batch::None;
     ui::SceneRequest scene;
+    // A scene option was given: the window starts at once in that state.
+    bool sceneRequested = false;
     ui::TableFormat format = ui::TableFormat::Tsv;
+    // --localized: the values in the user's language and number format
+    // instead of stable keys and C numbers.
+    bool localized = false;
     QString pictureFile;
+    int pictureScale = 1;  // --scale: 1 to 8 times the size the window shows
 };
 
+// The exit status of a run that could not write what it was asked for.
+inline constexpr int kWriteFailureExitStatus = 1;
 // The exit status of a command line that cannot be understood.
 inline constexpr int kUsageExitStatus = 2;
 
@@ -40,9 +49,10 @@ enum class QtOptions { TakenOut, MayBePresent };
 
 // Reads the arguments; the first one is the program as it was invoked.
 // With QtOptions::MayBePresent (before the QApplication exists, so that
-// --help, --version and faults are answered without a display), a command
-// line with an unknown option that Qt may take reads as opening the window:
-// it is read again from QApplication::arguments().
+// --help, --version, faults, values and pictures need no display), Qt's own
+// options are known: they are refused with --values and --picture, which
+// never open a window, and otherwise the command line reads as opening the
+// window: it is read again from QApplication::arguments().
 CommandLine readCommandLine(const QStringList& arguments,
                             QtOptions qtOptions = QtOptions::TakenOut);
 
@@ -58,10 +68,11 @@ QString programName(const QStringList& arguments);
 QStringList argumentsOf(int argc, const char* const* argv);
 
 // Writes the values or the picture a command line asks for (a QApplication
-// exists); returns the exit status, 2 when the picture cannot be written.
+// exists); returns the exit status, 1 when they cannot be written.
 int runBatch(const CommandLine& commandLine);
 
-// Prints the output and the error of a command line; returns its exit status.
+// Prints the output and the error of a command line; returns its exit status,
+// or 1 with the reason on standard error when the output cannot be written.
 int finish(const CommandLine& commandLine);
 
 }  // namespace korvath::app

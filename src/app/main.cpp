@@ -3,30 +3,43 @@
 // writes the values or the picture asked for) and runs until it is closed.
 #include <QApplication>
 
+#include "batch.hpp"
 #include "command_line.hpp"
 #include "korvath_build_info.hpp"
 #include "language.hpp"
 #include "main_window.hpp"
 #include "screen_scale.hpp"
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Without XDG_RUNTIME_DIR (cron, CI, a root shell) Qt falls back to a folder
+// of its own and says so on every run: that note is no fault of the run, and
+// standard error stays for faults.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (qtHandler) qtHandler(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     using namespace korvath;
+    qtHandler = qInstallMessageHandler(quietHandler);
     const QStringList arguments = app::argumentsOf(argc, argv);
     app::CommandLine early;
     {
-        // --help, --version and a faulty command line are answered, in the
-        // user's language, before the window system is opened, so they work
-        // without a display. A command line that also holds Qt's own options
-        // (-platform, -style, ...) is read again once QApplication has taken
-        // those out.
+        // --help, --version, a faulty command line, values and pictures are
+        // answered, in the user's language, before the window system is
+        // opened, so they work without a display. A command line that opens
+        // the window and holds Qt's own options (-platform, -style, ...) is
+        // read again once QApplication has taken those out.
         QCoreApplication reader(argc, argv);
-        const auto language = ui::installLanguage(app::requestedLanguage(arguments));
-        if (!language.warning.isEmpty()) {
-            app::CommandLine warning;
-            warning.error = app::programName(arguments) + QStringLiteral(": ") + language.warning +
-                            QLatin1Char('\n');
-            app::finish(warning);
-        }
+        // An unknown language is a fault of the command line, read below.
+        ui::installLanguage(app::requestedLanguage(arguments));
         early = app::readCommandLine(arguments, app::QtOptions::MayBePresent);
         if (!early.openWindow) return app::finish(early);
     }
@@ -47,6 +60,7 @@ int main(int argc, char* argv[]) {
     if (commandLine.batch != app::CommandLine::Batch::None) return app::runBatch(commandLine);
 
     ui::MainWindow window;
+    if (commandLine.sceneRequested) ui::startInRequestedState(window, commandLine.scene);
     window.show();
     return QApplication::exec();
 }

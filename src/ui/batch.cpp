@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "main_window.hpp"
 #include "main_window_layout.hpp"
 #include "picture_export.hpp"
 #include "scene.hpp"
@@ -57,11 +58,12 @@ void applyRequest(Session& session, const SceneRequest& request) {
     if (request.trace) session.trace();
 }
 
-QString valuesFor(const SceneRequest& request, TableFormat format) {
+QString valuesFor(const SceneRequest& request, TableFormat format, ValuesFor reader) {
     Session session;
     session.start();
     applyRequest(session, request);
-    return formatValueRows(valueRows(session), format);
+    return reader == ValuesFor::Scripts ? stableValues(session, format)
+                                        : formatValueRows(valueRows(session), format);
 }
 
 QString writePictureFor(const SceneRequest& request, const QString& file, int scale) {
@@ -72,6 +74,11 @@ QString writePictureFor(const SceneRequest& request, const QString& file, int sc
     applyRequest(session, request);
     session.removeView(picture);
     return picture.write(file, scale);
+}
+
+void startInRequestedState(MainWindow& window, const SceneRequest& request) {
+    window.session().start();
+    applyRequest(window.session(), request);
 }
 
 }  // namespace korvath::ui

@@ -5,6 +5,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <iterator>
 
 #include "number_display.hpp"
 #include "session.hpp"
@@ -18,10 +20,47 @@ struct ValuesTable {
 };
 
 QString csvField(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
     QString quoted = text;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
+
+// A model number text that JSON reads as a number, or null: "NaN",
+// "Infinity" and an empty (not yet computed) text are none.
+QString jsonNumber(const QString& text) {
+    static const QRegularExpression number(
+        QStringLiteral("^-?(0|[1-9][0-9]*)(\\.[0-9]+)?([eE][-+]?[0-9]+)?$"));
+    return number.match(text).hasMatch() ? text : QStringLiteral("null");
+}
+
+// The stable key and unit of each shown value, in the order of ShownValue.
+struct StableName {
+    const char* key;
+    const char* unit;
+};
+constexpr StableName kStableNames[] = {
+    {"radius_m", "m"},
+    {"mass_kg", "kg"},
+    {"density_g_per_cm3", "g/cm^3"},
+    {"schwarzschild_radius_m", "m"},
+    {"curvature_at_1_radius_per_m2", "m^-2"},
+    {"radius_of_curvature_at_1_radius_m", "m"},
+    {"curvature_at_1_5_radii_per_m2", "m^-2"},
+    {"radius_of_curvature_at_1_5_radii_m", "m"},
+    {"curvature_at_2_radii_per_m2", "m^-2"},
+    {"radius_of_curvature_at_2_radii_m", "m"},
+    {"curvature_at_2_5_radii_per_m2", "m^-2"},
+    {"radius_of_curvature_at_2_5_radii_m", "m"},
+    {"radius_coarse_bar", "position"},
+    {"radius_fine_bar", "position"},
+    {"mass_coarse_bar", "position"},
+    {"mass_fine_bar", "position"},
+    {"beam_start", "scene units"},
+};
+static_assert(std::size(kStableNames) == kShownValueCount);
 
 }  // namespace
 
@@ -80,6 +119,22 @@ QString formatValueRows(const QList<ValueRow>& rows, TableFormat format) {
         }
     }
     return out;
+}
+
+QString stableValues(const Session& session, TableFormat format) {
+    QList<ValueRow> rows;
+    for (int i = 0; i < kShownValueCount; ++i)
+        rows.append({QString::fromLatin1(kStableNames[i].key),
+                     QString::fromStdString(session.text(static_cast<ShownValue>(i))),
+                     QString::fromLatin1(kStableNames[i].unit)});
+    if (format != TableFormat::Json) return formatValueRows(rows, format);
+    // Keys and units are plain ASCII without quotes or backslashes.
+    QString out = QStringLiteral("[\n");
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        out += QStringLiteral("    {\"key\": \"%1\", \"value\": %2, \"unit\": \"%3\"}%4\n")
+                   .arg(rows[i].quantity, jsonNumber(rows[i].value), rows[i].unit,
+                        i + 1 < rows.size() ? QStringLiteral(",") : QString());
+    return out + QStringLiteral("]\n");
 }
 
 }  // namespace korvath::ui

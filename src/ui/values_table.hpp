@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every value a session shows as a table to take away: quantity, value and
-// unit, one row each, in the window's language and number format, with the
-// bar positions and the beam start.
+// Every value a session shows as a table to take away, one row each with the
+// bar positions and the beam start: either in the window's language and
+// number format (for people and spreadsheets), or with stable English keys and
+// C numbers (for scripts).
 #pragma once
 
 #include <QList>
@@ -19,12 +20,22 @@ struct ValueRow {
     QString unit;
 };
 
+// Quantity, value and unit in the window's language, with the user's decimal
+// separator.
 QList<ValueRow> valueRows(const Session& session);
 
 enum class TableFormat { Tsv, Csv, Json };
 
-// Tab-separated lines (pastes into a spreadsheet or a document), CSV with
-// quoted fields, or a JSON array of objects.
+// Tab-separated lines (pastes into a spreadsheet or a document), CSV lines
+// (fields quoted where they hold a comma, a quote or a line break), or a JSON
+// array of objects with the fields quantity, value and unit.
 QString formatValueRows(const QList<ValueRow>& rows, TableFormat format);
+
+// The same values for scripts, identical under every language and locale:
+// a key such as radius_m, the number as the model writes it ("5.59736E+24",
+// "." as the decimal point) and an ASCII unit. TSV and CSV rows hold key,
+// value and unit; JSON is an array of objects {"key", "value", "unit"} whose
+// value is a JSON number (null for a value that is not a finite number).
+QString stableValues(const Session& session, TableFormat format);
 
 }  // namespace korvath::ui

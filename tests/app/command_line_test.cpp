@@ -76,20 +76,48 @@ TEST(CommandLine, AnUnknownOptionOrAnArgumentIsOneErrorLineAndStatusTwo) {
                      "korvath: Unexpected value after '--version'; try --help\n");
 }
 
-TEST(CommandLine, BeforeQtTakesItsOptionsOutOnlyAQtOptionWaitsForTheSecondReading) {
-    const QStringList withQtOptions{QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                                    QStringLiteral("--style=fusion"), QStringLiteral("--version")};
-    EXPECT_TRUE(read(withQtOptions, QtOptions::MayBePresent).openWindow);
-    EXPECT_EQ(read(withQtOptions).error.toStdString(),
+TEST(CommandLine, BeforeQtTakesItsOptionsOutOnlyTheWindowWaitsForTheSecondReading) {
+    const QStringList qtOptions{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                QStringLiteral("--style=fusion"), QStringLiteral("-reverse")};
+    EXPECT_TRUE(read(qtOptions + QStringList{QStringLiteral("--trace")}, QtOptions::MayBePresent)
+                    .openWindow);
+    EXPECT_EQ(read(qtOptions).error.toStdString(),
               "korvath: unknown option '-platform'; try --help\n");
-    // Without a Qt option the first reading decides.
+    // The help, the version and faults need no second reading.
+    const CommandLine version =
+        read(qtOptions + QStringList{QStringLiteral("--version")}, QtOptions::MayBePresent);
+    EXPECT_FALSE(version.openWindow);
+    EXPECT_EQ(version.output.toStdString(), "Korvath simulation 1.00\n");
     const CommandLine fault = read({QStringLiteral("--foo")}, QtOptions::MayBePresent);
     EXPECT_FALSE(fault.openWindow);
     EXPECT_EQ(fault.error.toStdString(), "korvath: unknown option '--foo'; try --help\n");
-    const CommandLine version = read({QStringLiteral("--version")}, QtOptions::MayBePresent);
-    EXPECT_FALSE(version.openWindow);
-    EXPECT_EQ(version.output.toStdString(), "Korvath simulation 1.00\n");
     EXPECT_TRUE(read({}, QtOptions::MayBePresent).openWindow);
+    EXPECT_EQ(read(qtOptions + QStringList{QStringLiteral("--beam=7")}, QtOptions::MayBePresent)
+                  .exitStatus,
+              2);
+}
+
+// Repeats, unknown languages, Qt's options with --values and --scale's range
+// are checked on the program itself (tests/CMakeLists.txt).
+TEST(CommandLine, RepeatedAndMisplacedOptionsAreUsageFaults) {
+    expectUsageFault({QStringLiteral("-h"), QStringLiteral("--help")},
+                     "korvath: --help is given more than once; try --help\n");
+    expectUsageFault({QStringLiteral("--values"), QStringLiteral("--scale"), QStringLiteral("2")},
+                     "korvath: --scale goes with --picture; try --help\n");
+    expectUsageFault({QStringLiteral("--localized")},
+                     "korvath: --localized goes with --values; try --help\n");
+}
+
+TEST(CommandLine, SceneOptionsAloneOpenTheWindowInThatState) {
+    const CommandLine window = read({QStringLiteral("--mass-bars"), QStringLiteral("79,50"),
+                                     QStringLiteral("--trace"), QStringLiteral("--beam=2500")});
+    EXPECT_TRUE(window.openWindow);
+    EXPECT_TRUE(window.sceneRequested);
+    EXPECT_EQ(window.batch, CommandLine::Batch::None);
+    EXPECT_EQ(window.scene.massBars, (std::pair{79, 50}));
+    EXPECT_EQ(window.scene.beamStart, 2500);
+    EXPECT_TRUE(window.scene.trace);
+    EXPECT_FALSE(read({}).sceneRequested);
 }
 
 }  // namespace

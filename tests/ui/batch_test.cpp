@@ -9,12 +9,18 @@
 
 #include <QDir>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <random>
 
+#include "language.hpp"
 #include "scene_picture.hpp"
+#include "session.hpp"
 #include "value_field.hpp"
 #include "window_rig.hpp"
 
@@ -112,7 +118,7 @@ TEST(Batch, ValuesAreTheFieldsTheWindowShowsForSeededStates) {
         actLikeAUser(rig, request);
         const auto shown = ui::valueRows(rig.window->session());
         const QString expected = ui::formatValueRows(shown, ui::TableFormat::Tsv);
-        EXPECT_EQ(ui::valuesFor(request, ui::TableFormat::Tsv).toStdString(),
+        EXPECT_EQ(ui::valuesFor(request, ui::TableFormat::Tsv, ui::ValuesFor::People).toStdString(),
                   expected.toStdString())
             << "state " << i;
         ASSERT_EQ(shown.size(), kShownValueCount);
@@ -120,6 +126,72 @@ TEST(Batch, ValuesAreTheFieldsTheWindowShowsForSeededStates) {
             EXPECT_EQ(shown[v].value,
                       rig.window->values().field(static_cast<ShownValue>(v))->text());
     }
+}
+
+TEST(Batch, ScriptsGetKeysAndCNumbersInEveryLanguage) {
+    SceneRequest request;
+    request.sun = true;
+    request.massBars = std::pair{60, 40};
+    ui::installLanguage(QStringLiteral("en"));
+    const QString json = ui::valuesFor(request, ui::TableFormat::Json);
+    const QString tsv = ui::valuesFor(request, ui::TableFormat::Tsv);
+    const QString csv = ui::valuesFor(request, ui::TableFormat::Csv);
+    for (const char* language : {"de", "fr", "ja"}) {
+        ui::installLanguage(QString::fromLatin1(language));
+        EXPECT_EQ(ui::valuesFor(request, ui::TableFormat::Json), json) << language;
+        EXPECT_EQ(ui::valuesFor(request, ui::TableFormat::Tsv), tsv) << language;
+        EXPECT_EQ(ui::valuesFor(request, ui::TableFormat::Csv), csv) << language;
+    }
+    ui::installLanguage();
+
+    Session session;
+    session.start();
+    ui::applyRequest(session, request);
+    QJsonParseError error;
+    const QJsonArray rows = QJsonDocument::fromJson(json.toUtf8(), &error).array();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << json.toStdString();
+    ASSERT_EQ(rows.size(), kShownValueCount);
+    const QStringList tsvRows = tsv.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(tsvRows.size(), kShownValueCount);
+    for (int i = 0; i < kShownValueCount; ++i) {
+        const QJsonObject row = rows[i].toObject();
+        const std::string text = session.text(static_cast<ShownValue>(i));
+        ASSERT_TRUE(row[QStringLiteral("value")].isDouble()) << i;
+        EXPECT_EQ(row[QStringLiteral("value")].toDouble(), QString::fromStdString(text).toDouble())
+            << i;
+        EXPECT_EQ(tsvRows[i],
+                  QStringList({row[QStringLiteral("key")].toString(), QString::fromStdString(text),
+                               row[QStringLiteral("unit")].toString()})
+                      .join(QLatin1Char('\t')));
+    }
+    EXPECT_EQ(rows[1].toObject()[QStringLiteral("key")].toString(), QStringLiteral("mass_kg"));
+    EXPECT_EQ(rows[2].toObject()[QStringLiteral("unit")].toString(), QStringLiteral("g/cm^3"));
+    EXPECT_TRUE(csv.startsWith(QStringLiteral("radius_m,696000000,m\r\nmass_kg,")))
+        << csv.toStdString();
+}
+
+TEST(Batch, AWindowStartedInARequestedStateShowsItAndKeepsItPastItsStartUpTimer) {
+    SceneRequest request;
+    request.massBars = std::pair{79, 50};
+    request.beamStart = 2500;
+    request.trace = true;
+    WindowRig rig(WindowRig::Start::NotShown);
+    ui::startInRequestedState(*rig.window, request);
+    ASSERT_TRUE(rig.show());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !rig.window->startTimer()->isActive(); }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(rig.bar("massCoarseBar")->value(), 79);
+    EXPECT_EQ(rig.window->session().state().beamY.value(), 2500);
+    for (int v = 0; v < kShownValueCount; ++v)
+        EXPECT_EQ(rig.window->values().field(static_cast<ShownValue>(v))->text(),
+                  ui::valueRows(rig.window->session())[v].value);
+    EXPECT_EQ(ui::formatValueRows(ui::valueRows(rig.window->session()), ui::TableFormat::Tsv),
+              ui::valuesFor(request, ui::TableFormat::Tsv, ui::ValuesFor::People));
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QStringLiteral("p.png"));
+    ASSERT_EQ(ui::writePictureFor(request, png), QString());
+    EXPECT_EQ(rig.window->picture()->image().convertToFormat(QImage::Format_RGB32),
+              QImage(png).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(Batch, ThePngIsTheWindowsPictureAndTheSvgDrawsTheSameScene) {

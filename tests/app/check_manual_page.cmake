@@ -1,0 +1,25 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Fails when an option that PROGRAM --help lists is missing from the manual
+# page MANUAL, on a .B, .BI or .BR line (where every dash is written
+# "\-").
+execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${PROGRAM} --help exited with ${status}")
+endif()
+file(READ ${MANUAL} manual)
+string(REGEX MATCHALL "\n  (-[a-z], )?--[a-z-]+" listed "${help}")
+list(LENGTH listed count)
+if(count LESS 10)
+    message(FATAL_ERROR "--help lists only ${count} options:\n${help}")
+endif()
+set(missing)
+foreach(entry IN LISTS listed)
+    string(REGEX MATCH "--[a-z-]+" option "${entry}")
+    string(REPLACE "-" "\\\\-" written "${option}")
+    if(NOT manual MATCHES "\n\\.B[IR]? [^\n]*${written}[ \"\n]")
+        list(APPEND missing ${option})
+    endif()
+endforeach()
+if(missing)
+    message(FATAL_ERROR "the manual page does not document: ${missing}")
+endif()
