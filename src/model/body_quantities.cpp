@@ -55,8 +55,8 @@ std::variant<BodyQuantities, Fault> deriveBody(double radius, double mass) {
     double volume;  // cm^3; the radius goes to centimetres before it is cubed
     try {
         const double factor = checked::mul(checked::div(4.0, 3.0), physics::kPi);
-        volume = checked::mul(
-            factor, checked::pow(checked::mul(radius, physics::kMetresToCentimetres), 3.0));
+        volume = checked::mul(factor,
+                              checked::cube(checked::mul(radius, physics::kMetresToCentimetres)));
     } catch (const ArithmeticError& e) {
         return Fault{Fault::Kind::Volume, e.fault(), radius};
     }

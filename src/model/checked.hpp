@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <exception>
 
+#include "exact_power.hpp"
+
 namespace korvath {
 
 enum class ArithmeticFault { Overflow, DivisionByZero, InvalidOperation };
@@ -56,13 +58,27 @@ inline double div(double a, double b) {
     return result(a / b);
 }
 
-// The general power function of doubles. Cubes and squares go through it,
-// not through repeated multiplication, because the shown values are defined
-// with its results to the last digit.
+// x^2 and x^3, correctly rounded (exact_power.hpp): the same bits in every
+// build, whatever the processor.
+inline double square(double x) {
+    return result(exact::square(x));
+}
+inline double cube(double x) {
+    return result(exact::cube(x));
+}
+
+// 2^n, exact (or an overflow past the largest double).
+inline double powerOfTwo(int n) {
+    return result(std::ldexp(1.0, n));
+}
+
+// The coarse bars' 2^n: only base 2 and a whole exponent, through
+// powerOfTwo; anything else is an invalid operation.
 inline double pow(double base, double exponent) {
-    if (base == 0.0 && exponent < 0.0) [[unlikely]]
-        fail(ArithmeticFault::DivisionByZero);
-    return result(std::pow(base, exponent));
+    if (base != 2.0 || !(std::abs(exponent) <= 4096.0) || std::trunc(exponent) != exponent)
+        [[unlikely]]
+        fail(ArithmeticFault::InvalidOperation);
+    return powerOfTwo(static_cast<int>(exponent));
 }
 
 inline double sqrt(double a) {
