@@ -67,18 +67,13 @@ inline double cube(double x) {
     return result(exact::cube(x));
 }
 
-// 2^n, exact (or an overflow past the largest double).
-inline double powerOfTwo(int n) {
-    return result(std::ldexp(1.0, n));
-}
-
-// The coarse bars' 2^n: only base 2 and a whole exponent, through
-// powerOfTwo; anything else is an invalid operation.
+// 2^n for the coarse bars' scaling, exact through std::ldexp. Only base 2
+// with a whole exponent is accepted; anything else is an invalid operation.
 inline double pow(double base, double exponent) {
     if (base != 2.0 || !(std::abs(exponent) <= 4096.0) || std::trunc(exponent) != exponent)
         [[unlikely]]
         fail(ArithmeticFault::InvalidOperation);
-    return powerOfTwo(static_cast<int>(exponent));
+    return result(std::ldexp(1.0, static_cast<int>(exponent)));
 }
 
 inline double sqrt(double a) {

@@ -74,6 +74,8 @@ TEST(CheckedArithmetic, UnderflowAndInexactResultsPass) {
     // Powers of two are exact, up and down.
     EXPECT_EQ(checked::pow(2.0, 50.0), 1125899906842624.0);
     EXPECT_EQ(checked::pow(2.0, -50.0) * 1125899906842624.0, 1.0);
+    // Only powers of two: the C library's pow is not used.
+    EXPECT_EQ(faultOf([] { checked::pow(3.0, 2.0); }), ArithmeticFault::InvalidOperation);
 }
 
 TEST(VariantNumber, KeepsTheSixteenBitKindWhileItFitsAndWidensBeyond) {
