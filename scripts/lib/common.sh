@@ -7,7 +7,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # What building and testing needs on a fresh Debian 12 machine; the last three
 # check the desktop entry, the AppStream metadata and the Debian package.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libgl-dev libgtest-dev libbenchmark-dev
-                qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev qt6-translations-l10n
+                libmpfr-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev qt6-translations-l10n
                 fonts-liberation fonts-noto-cjk desktop-file-utils appstream lintian librsvg2-bin)
 
 # Installs those of the given Debian packages that are missing, as root or

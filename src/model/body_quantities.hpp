@@ -32,10 +32,10 @@ inline constexpr std::array<double, 4> kSampleRadii{1.0, 1.5, 2.0, 2.5};
 // The curvature of space 2GM / (c^2 d^3) at a distance d (m) from the centre
 // of a body of mass M (kg), in m^-2; throws ArithmeticError on a fault.
 // Operation order matters for the last digits: the product M * 2G first, then
-// the division by d^3, then by c^2; d^3 and c^2 through the power function.
+// the division by d^3, then by c^2; d^3 and c^2 each correctly rounded.
 inline double curvatureAt(double mass, double d) {
-    const double gravTerm = checked::div(checked::mul(mass, physics::kTwoG), checked::pow(d, 3.0));
-    return checked::div(gravTerm, checked::pow(physics::kSpeedOfLight, 2.0));
+    const double gravTerm = checked::div(checked::mul(mass, physics::kTwoG), checked::cube(d));
+    return checked::div(gravTerm, checked::square(physics::kSpeedOfLight));
 }
 
 // The curvature at one distance and its radius of curvature 1 / sqrt(curvature).

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <exception>
 
+#include "exact_power.hpp"
+
 namespace korvath {
 
 enum class ArithmeticFault { Overflow, DivisionByZero, InvalidOperation };
@@ -56,13 +58,13 @@ inline double div(double a, double b) {
     return result(a / b);
 }
 
-// The general power function of doubles. Cubes and squares go through it,
-// not through repeated multiplication, because the shown values are defined
-// with its results to the last digit.
-inline double pow(double base, double exponent) {
-    if (base == 0.0 && exponent < 0.0) [[unlikely]]
-        fail(ArithmeticFault::DivisionByZero);
-    return result(std::pow(base, exponent));
+// x^2 and x^3, correctly rounded (exact_power.hpp): the same bits in every
+// build, whatever the processor.
+inline double square(double x) {
+    return result(exact::square(x));
+}
+inline double cube(double x) {
+    return result(exact::cube(x));
 }
 
 inline double sqrt(double a) {

@@ -15,10 +15,6 @@ using geometry::kRayStep;
 
 namespace {
 
-double square(double v) {
-    return c::pow(v, 2.0);
-}
-
 // |v| of a 32-bit difference, without the overflow of abs(INT32_MIN).
 double magnitude(std::int32_t v) {
     return static_cast<double>(std::abs(std::int64_t{v}));
@@ -43,7 +39,7 @@ RayPath traceRay(double radius, double mass, VariantNumber beamX, VariantNumber 
         for (pass = 0; pass < ray::kPasses; ++pass) {
             // Distance from the centre, in whole scene units and in metres.
             const std::int32_t distance = c::toInt32(
-                c::sqrt(c::add(square(c::sub32(y, kCentre)), square(c::sub32(x, kCentre)))));
+                c::sqrt(c::add(c::square(c::sub32(y, kCentre)), c::square(c::sub32(x, kCentre)))));
             const double metres = c::div(c::mul(distance, radius), geometry::kUnitsPerBodyRadius);
             if (metres == 0) {
                 path.stop = RayPath::Stop::ZeroDistance;
@@ -54,8 +50,8 @@ RayPath traceRay(double radius, double mass, VariantNumber beamX, VariantNumber 
             double ax = c::mul(c::mul(c::sub32(kCentre, x), curvature), ray::kBendingFactor);
             double ay = c::mul(c::mul(c::sub32(kCentre, y), curvature), ray::kBendingFactor);
             const double k = c::div(radius, ray::kScaleRadius);
-            ax = c::mul(ax, square(k));
-            ay = c::mul(ay, square(k));
+            ax = c::mul(ax, c::square(k));
+            ay = c::mul(ay, c::square(k));
             // The previous step plus the bending, brought back to 50 units.
             const std::int32_t sx = c::sub32(x, prevX);
             const std::int32_t sy = c::sub32(y, prevY);
@@ -63,7 +59,7 @@ RayPath traceRay(double radius, double mass, VariantNumber beamX, VariantNumber 
             prevY = y;
             const double vx = c::add(ax, sx);
             const double vy = c::add(ay, sy);
-            const double length = c::sqrt(c::add(square(vx), square(vy)));
+            const double length = c::sqrt(c::add(c::square(vx), c::square(vy)));
             if (length == 0) {
                 path.stop = RayPath::Stop::ZeroVector;
                 return path;
@@ -73,8 +69,8 @@ RayPath traceRay(double radius, double mass, VariantNumber beamX, VariantNumber 
             y = c::toInt32(c::add(c::div(vy, f), prevY));
             path.segments.push_back({x, y, prevX, prevY});
             // Stop at the first point inside the drawn body (exactly 1000 out does not stop).
-            const double r = c::sqrt(c::add(square(magnitude(c::sub32(y, kCentre))),
-                                            square(magnitude(c::sub32(x, kCentre)))));
+            const double r = c::sqrt(c::add(c::square(magnitude(c::sub32(y, kCentre))),
+                                            c::square(magnitude(c::sub32(x, kCentre)))));
             if (r < geometry::kUnitsPerBodyRadius) {
                 path.stop = RayPath::Stop::EnteredBody;
                 return path;

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <random>
+#include <string>
 
 #include "number_text.hpp"
 #include "sim_state.hpp"
@@ -102,6 +105,53 @@ TEST(DerivedQuantities, TheLongestSearchesTheBarsCanReach) {
     const BodyQuantities grow =
         derive(kSun.radius / std::pow(2.0, 50) * 0.5, kSun.mass * std::pow(2.0, 50) * 1.5);
     EXPECT_EQ(grow.search.growingSteps, 5834);
+}
+
+std::uint64_t bits(double v) {
+    return std::bit_cast<std::uint64_t>(v);
+}
+
+// The search computing the radius of curvature at every probe: the outcome
+// searchSchwarzschild must reach while it settles most comparisons without.
+std::string searchedEveryStep(double radius, double mass) {
+    try {
+        double probe = radius, rc = 0;
+        int shrinking = 0, growing = 0;
+        while (probe <= (rc = sampleCurvature(mass, probe).radiusOfCurvature)) {
+            probe = checked::sub(probe, checked::div(probe, physics::kSearchDivisor));
+            if (++shrinking > 32767) return "too long";
+        }
+        if (shrinking == 0)
+            for (; probe >= (rc = sampleCurvature(mass, probe).radiusOfCurvature); ++growing)
+                probe = checked::add(probe, checked::div(probe, physics::kSearchDivisor));
+        return std::to_string(shrinking) + " " + std::to_string(growing) + " " +
+               std::to_string(bits(rc));
+    } catch (const ArithmeticError& e) {
+        return e.what();
+    }
+}
+
+TEST(DerivedQuantities, TheSearchEndsAsComputingEveryStepWould) {
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> decades(-320, 308), apart(-150, 150);
+    for (int i = 0; i < 1500; ++i) {
+        const double mass = std::pow(10.0, decades(rng));
+        // A radius up to 150 decades either side of rs, or anywhere.
+        const double radius =
+            i % 4 ? closedFormRs(mass) * std::pow(10.0, apart(rng)) : std::pow(10.0, decades(rng));
+        if (!(radius > 0 && std::isfinite(radius))) continue;
+        std::string got;
+        try {
+            const SchwarzschildSearch s = searchSchwarzschild(radius, mass);
+            got = std::to_string(s.shrinkingSteps) + " " + std::to_string(s.growingSteps) + " " +
+                  std::to_string(bits(s.schwarzschildRadius));
+        } catch (const SearchTooLong&) {
+            got = "too long";
+        } catch (const ArithmeticError& e) {
+            got = e.what();
+        }
+        ASSERT_EQ(got, searchedEveryStep(radius, mass)) << "radius " << radius << ", mass " << mass;
+    }
 }
 
 TEST(DerivedQuantities, BadInputsAreFaultsThatNameTheValue) {

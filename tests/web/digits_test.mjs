@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The WebAssembly build computes exactly what the native build computes.
+// The WebAssembly build computes exactly what the native build computes, and
+// the native build computes the same with and without fused multiply-add.
 //
 //   node digits_test.mjs PAGE_FOLDER NATIVE_DRIVER [--seed N] [--actions N]
 //
 // A seeded random session (presets, bar positions with 0 and 100 among them,
 // beam moves, Beam) runs through the page's WebAssembly module, through the
 // same calls the page makes, and through the native trace driver built from
-// the same sources; the traces (every value text, bar position, mark, fault
-// and drawing call, the ray's segments among them) must be identical.
+// the same sources, once as it is and once with the C library told to use no
+// FMA or AVX2 (GLIBC_TUNABLES); the three traces (every value text, bar
+// position, mark, fault and drawing call, the ray's segments among them) must
+// be identical.
 // Exits 77 (skipped) when the page has not been built.
 import {spawnSync} from 'node:child_process';
 import {copyFileSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
@@ -34,16 +37,6 @@ for (const needed of [join(pageFolder, 'korvath.js'), join(pageFolder, 'korvath.
     console.log(`SKIPPED: ${needed} is missing (the web page needs em++ from the Debian package emscripten)`);
     process.exit(SKIP);
   }
-}
-
-// The page computes pow as the C library does with fused multiply-add; on a
-// processor without it the native build rounds about one cube in a thousand
-// differently, and the comparison would say so for the wrong reason.
-const variant = spawnSync(driver, ['--pow-variant'], {encoding: 'utf8'}).stdout.trim();
-if (variant !== 'fma') {
-  console.log(`SKIPPED: the C library computes pow here without FMA (${variant || 'unknown'}); ` +
-    'the web page computes it as desktops with FMA do');
-  process.exit(SKIP);
 }
 
 // A small seeded generator (mulberry32): the same seed, the same session.
@@ -132,8 +125,8 @@ async function webTrace(actions) {
   return out.join('\n') + '\n';
 }
 
-function nativeTrace(actions) {
-  const run = spawnSync(driver, [], {input: actions.join('\n') + '\n', maxBuffer: 1 << 30, encoding: 'utf8'});
+function nativeTrace(actions, env = process.env) {
+  const run = spawnSync(driver, [], {input: actions.join('\n') + '\n', maxBuffer: 1 << 30, encoding: 'utf8', env});
   if (run.status !== 0) throw new Error(`${driver} failed (${run.status}): ${run.stderr}`);
   return run.stdout;
 }
@@ -143,17 +136,18 @@ const actions = makeActions(actionCount);
 if (process.env.KORVATH_ACTIONS) writeFileSync(process.env.KORVATH_ACTIONS, actions.join('\n') + '\n');
 const web = (await webTrace(actions)).split('\n');
 const native = nativeTrace(actions).split('\n');
+const withoutFma = nativeTrace(actions, {...process.env, GLIBC_TUNABLES: 'glibc.cpu.hwcaps=-AVX2,-FMA'}).split('\n');
 
 let texts = 0;
 let segments = 0;
 let action = '';
-for (let i = 0; i < Math.max(web.length, native.length); ++i) {
+for (let i = 0; i < Math.max(web.length, native.length, withoutFma.length); ++i) {
   const w = web[i];
-  const n = native[i];
-  if (w !== n) {
+  if (w !== native[i] || w !== withoutFma[i]) {
     console.error(`FAILED: the traces differ at line ${i + 1}, after "${action}"`);
-    console.error(`  WebAssembly: ${w}`);
-    console.error(`  native:      ${n}`);
+    console.error(`  WebAssembly:        ${w}`);
+    console.error(`  native:             ${native[i]}`);
+    console.error(`  native without FMA: ${withoutFma[i]}`);
     process.exit(1);
   }
   if (w.startsWith('> ')) action = w.slice(2);
@@ -166,4 +160,4 @@ if (segments < beams) {
   process.exit(1);
 }
 console.log(`${actions.length} actions (seed ${seed}, ${beams} of them Beam): ${texts} value texts and ` +
-  `${segments} ray segments identical in the WebAssembly and the native build`);
+  `${segments} ray segments identical in the WebAssembly build and the native one, with FMA and without`);

@@ -11,12 +11,7 @@
 //   = <value texts joined by '|'> ; <four bar positions> ; <Schwarzschild mark>
 //   ! <fault kind> <arithmetic fault> <value> <segments> <pass>   (one per fault)
 //   <every drawing call, one a line>
-//
-// With --pow-variant it only prints how the C library computes pow here:
-// "fma" (with fused multiply-add, as the web page does) or "plain".
 #include <algorithm>
-#include <cmath>
-#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -70,19 +65,9 @@ bool run(Session& s, const std::string& line) {
     return true;
 }
 
-// A cube that the C library's two ways of computing pow round differently.
-bool libraryPowUsesFma() {
-    volatile double x = 0x1.0da24e08451a8p-2;
-    return std::pow(x, 3.0) == 0x1.2b1e78f2d6339p-6;
-}
-
 }  // namespace
 
-int main(int argc, char* argv[]) {
-    if (argc > 1 && std::strcmp(argv[1], "--pow-variant") == 0) {
-        std::cout << (libraryPowUsesFma() ? "fma" : "plain") << '\n';
-        return 0;
-    }
+int main() {
     Session session;
     PageView view;
     session.addView(view);
