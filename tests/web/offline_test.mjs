@@ -107,6 +107,9 @@ try {
       } else if (what === 3) await page.click(['#beamBigUpButton', '#beamUpButton', '#beamDownButton', '#beamBigDownButton'][random(4)]);
       else await page.click('#beamButton');
     }
+    // A ray from an earlier beam start is traced anew from the current one
+    // by a link: the round ends with Beam or a body.
+    await page.click(round % 2 ? '#beamButton' : ['#earthButton', '#sunButton'][random(2)]);
     if (await notice(page)) await page.click('#faultOk');
     await page.click('#copyLinkAction');
     const url = await page.evaluate(() => navigator.clipboard.readText());
@@ -144,7 +147,8 @@ try {
     ['app.js missing', '', (p) => block(p, 'app.js'), /could not be loaded/],
   ];
   async function block(p, file) {
-    await p.setRequestInterception(true);
+    await p.setBypassServiceWorker(true);
+  await p.setRequestInterception(true);
     p.on('request', (r) => (r.url().endsWith(`/${file}`) ? r.respond({status: 404, body: 'gone'}) : r.continue()));
   }
   for (const [what, query, setup, expected] of failures) {
@@ -166,14 +170,17 @@ try {
   const afterBeam = await tree(reader);
   const picture = afterBeam.find((n) => n.role === 'image' || n.role === 'img');
   const live = afterBeam.filter((n) => n.role === 'status');
-  check(/^The body fills the blue disc.*Beam start at 1500\. The light ray passes the body and leaves at the right edge, bent by \d+ degrees?\.$/.test(picture.description),
+  check(/^The body fills the blue disc; .* Beam start at 1500\. The light ray passes the body in a straight line and leaves at the left edge\.$/.test(picture.description),
     `after Beam the picture's description tells the ray: "${picture.description}"`);
-  equal(live.map((n) => n.name), [picture.description.slice(picture.description.indexOf('The light ray'))], 'one live region, announcing where the ray went');
+  equal([live.length, await reader.$eval('#announcer', (e) => e.textContent), await reader.$$eval('[aria-live]', (l) => l.length)],
+    [1, 'The light ray passes the body in a straight line and leaves at the left edge.', 1], 'one live region, announcing where the ray went');
   await reader.focus('#radiusCoarseBar');
   await reader.keyboard.press('ArrowRight');
   const afterStep = await tree(reader);
+  // (Chromium's tree leaves a scrollbar's valuetext empty: the attribute is read.)
   const bar = afterStep.find((n) => n.role === 'scrollbar' && n.focused);
-  equal(bar.valuetext, '51: times 2 to the power 1, Radius in metres: 12756000', 'a bar step: the bar says its factor and the value it produces');
+  equal([bar.value, await reader.$eval('#radiusCoarseBar', (b) => b.getAttribute('aria-valuetext'))],
+    [51, '51: times 2 to the power 1, Radius in metres: 12756000'], 'a bar step: the bar says its factor and the value it produces');
   check(afterStep.some((n) => n.role === 'textbox' && n.name === 'Mass in kilograms: 5.59736E+24'), 'a value is named by quantity, value and unit');
   check(!/light ray/.test(afterStep.find((n) => n.role === 'image' || n.role === 'img').description), 'the description follows the bar step');
   await reader.click('#keysAction');

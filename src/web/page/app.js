@@ -56,7 +56,7 @@ const escapeHtml = (s) => s.replace(/[&<>"]/g, (c) => `&${{'&': 'amp', '<': 'lt'
 // with another type); the layout and the English texts are in the page.
 // A module or WebAssembly that fails to load or compile is told to the user.
 const modulePromise = new Promise((resolve, reject) => {
-  if (document.body.dataset.state === 'failed') return;  // index.html told why already
+  if (boot.failed) return;  // index.html tells why
   const failed = (error) => {
     boot.fail('moduleFailed', error.message || String(error));
     reject(error);
@@ -101,7 +101,7 @@ let canvas, context2d;
 async function main() {
   layout = embedded('layoutData');
   texts = embedded('englishData');
-  if (document.body.dataset.state === 'failed') return;
+  if (boot.failed) return;
   // ?lang=de picks a language; without it the browser's, as the desktop
   // program follows the user's locale.
   readSetup();
@@ -247,6 +247,7 @@ function makeControl(item, t) {
       element.setAttribute('role', 'textbox');
       element.setAttribute('aria-readonly', 'true');
       element.dataset.quantity = t.accessibleDescription || '';
+      element.setAttribute('aria-label', element.dataset.quantity);
       const text = document.createElement('span');
       text.className = 'text';
       text.setAttribute('aria-hidden', 'true');
@@ -800,9 +801,9 @@ function refresh() {
   }
 }
 
-// A fault of the model, or (f null) the page's own notice `notice`.
-function showFault(f, notice) {
-  let text = notice;
+// A fault of the model, or (f null) the page's own notice `message`.
+function showFault(f, message) {
+  let text = message;
   if (f) {
     const kind = `${f.kind}/${f.arithmetic}`;
     const key = Number.isNaN(f.value) ? `${kind}/nan` : Number.isFinite(f.value) ? kind : `${kind}/inf`;
@@ -900,6 +901,5 @@ function onKey(e) {
 // Everything above is defined: start.
 main().catch((error) => {
   console.error(error);
-  if (document.body.dataset.state === 'failed') return;
   boot.fail('moduleFailed', error.message || String(error));
 });

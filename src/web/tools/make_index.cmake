@@ -70,9 +70,10 @@ script_safe(bundle)
 file(READ ${CSS} css)
 file(READ ${MODULE} module)
 file(READ ${SCRIPT} script)
-# The module's factory for the page's script, which then imports nothing.
-string(REPLACE "export default createKorvath;" "window.korvathFactory = createKorvath;" module "${module}")
-string(FIND "${module}" "window.korvathFactory" found)
+# The module's factory for the page's script, which then imports nothing;
+# the module's own names stay in a scope of their own.
+string(REPLACE "export default createKorvath;" "return createKorvath;" module "${module}")
+string(FIND "${module}" "return createKorvath;" found)
 if(found EQUAL -1)
     message(FATAL_ERROR "${MODULE} does not end in the export make_index.cmake expects")
 endif()
@@ -81,5 +82,5 @@ string(REPLACE "</script" "<\\/script" script "${script}")
 set(NEEDS_SERVER false)
 set(LOADER "<style>\n${css}</style>
 <script type=\"application/json\" id=\"bundleData\">${bundle}</script>
-<script type=\"module\">\n${module}\n${script}</script>")
+<script type=\"module\">\nwindow.korvathFactory = (() => {\n${module}\n})();\n${script}</script>")
 configure_file(${TEMPLATE} ${OUT} @ONLY)
