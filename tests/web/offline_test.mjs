@@ -5,7 +5,7 @@
 // tells, and what a screen reader hears after Beam and after a bar step.
 //
 //   node offline_test.mjs PAGE_FOLDER NATIVE_DRIVER
-import {copyFileSync, mkdtempSync, readFileSync, rmSync} from 'node:fs';
+import {copyFileSync, cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {gzipSync} from 'node:zlib';
@@ -63,12 +63,20 @@ try {
   equal(requests, [], 'and the help, with no request beyond the file');
   await offline.close();
 
-  // 2. Served: after the first visit its service worker keeps it working offline.
+  // 2. Served: after the first visit its service worker keeps it working
+  // offline, and a new build reaches the next visit.
   const {serve, addressOf} = await import('../../src/web/tools/serve.mjs');
-  const server = await serve(pageFolder);
+  const copy = join(folder, 'served');
+  cpSync(pageFolder, copy, {recursive: true});
+  const server = await serve(copy);
   const served = await open(addressOf(server));
   await served.evaluate(() => navigator.serviceWorker.ready);
   await served.waitForFunction(() => navigator.serviceWorker.controller, {timeout: 10000}).catch(() => served.reload());
+  const index = join(copy, 'index.html');
+  writeFileSync(index, readFileSync(index, 'utf8').replace('<body data-state="loading">', '<body data-state="loading" data-build="new">'));
+  await served.reload({waitUntil: 'load'});
+  equal(await served.evaluate(() => [document.body.dataset.build, !!navigator.serviceWorker.controller]), ['new', true],
+    'a new build comes with the next visit, through the service worker');
   server.close();
   server.closeAllConnections();
   await served.reload({waitUntil: 'load'});
