@@ -750,10 +750,6 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <translation>OK</translation>
     </message>
     <message>
-        <source>The simulation could not be started: %1</source>
-        <translation>Die Simulation konnte nicht gestartet werden: %1</translation>
-    </message>
-    <message>
         <source>Copy link to this setup</source>
         <translation>Link zu dieser Einstellung kopieren</translation>
     </message>

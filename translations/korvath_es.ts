@@ -749,10 +749,6 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana.</transla
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>The simulation could not be started: %1</source>
-        <translation>No se pudo iniciar la simulación: %1</translation>
-    </message>
-    <message>
         <source>Copy link to this setup</source>
         <translation>Copiar el enlace a esta configuración</translation>
     </message>

@@ -749,10 +749,6 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <translation>OK</translation>
     </message>
     <message>
-        <source>The simulation could not be started: %1</source>
-        <translation>La simulation n’a pas pu démarrer : %1</translation>
-    </message>
-    <message>
         <source>Copy link to this setup</source>
         <translation>Copier le lien vers ce réglage</translation>
     </message>

@@ -742,10 +742,6 @@ and a light ray bending towards it. Without options it opens its window.</source
         <translation>OK</translation>
     </message>
     <message>
-        <source>The simulation could not be started: %1</source>
-        <translation>シミュレーションを開始できませんでした：%1</translation>
-    </message>
-    <message>
         <source>Copy link to this setup</source>
         <translation>この設定へのリンクをコピー</translation>
     </message>

@@ -8,10 +8,12 @@
 // geometry, font size, English caption, accessible name and description), the
 // window (title, client size, font, start timer), the menu captions, the
 // "HELP" window, the parameter bars' range and steps, the keyboard focus
-// order, the languages with their decimal separators, and which languages
-// have texts. OUTPUT_FOLDER/strings/LANGUAGE.json holds every text of the
-// window, the help, the fault messages and the page itself in one language:
-// every language the window speaks, from the translations built into it.
+// order, the languages with their decimal separators, which languages have
+// texts, and in each language what the page says when it cannot start.
+// OUTPUT_FOLDER/strings/LANGUAGE.json holds every text of the window, the
+// help, the fault messages, the picture's description (as templates) and the
+// page itself in one language: every language the window speaks, from the
+// translations built into it.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -50,7 +52,6 @@ const char* const kPageTexts[][2] = {
     {"startAgain", QT_TRANSLATE_NOOP("WebPage", "Start again")},
     {"close", QT_TRANSLATE_NOOP("WebPage", "Close")},
     {"ok", QT_TRANSLATE_NOOP("WebPage", "OK")},
-    {"loadFailed", QT_TRANSLATE_NOOP("WebPage", "The simulation could not be started: %1")},
     {"copyLink", QT_TRANSLATE_NOOP("WebPage", "Copy link to this setup")},
     {"linkCopied", QT_TRANSLATE_NOOP("WebPage", "The link to this setup is on the clipboard.")},
     {"linkNotCopied", QT_TRANSLATE_NOOP("WebPage", "The clipboard refused the link; copy it from here: %1")},
