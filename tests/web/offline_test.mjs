@@ -191,6 +191,10 @@ try {
     [51, '51: times 2 to the power 1, Radius in metres: 12756000'], 'a bar step: the bar says its factor and the value it produces');
   check(afterStep.some((n) => n.role === 'textbox' && n.name === 'Mass in kilograms: 5.59736E+24'), 'a value is named by quantity, value and unit');
   check(!/light ray/.test(afterStep.find((n) => n.role === 'image' || n.role === 'img').description), 'the description follows the bar step');
+  await reader.focus('#massCoarseBar');
+  await reader.keyboard.press('End');
+  equal(await reader.$eval('#announcer', (e) => e.textContent), 'The body is now inside its Schwarzschild radius.',
+    'the body passing inside its Schwarzschild radius is announced');
   await reader.click('#keysAction');
   equal(await reader.$eval('#keysDialog', (d) => [d.open, d.querySelectorAll('li').length]), [true, 8], 'Keys lists the keyboard commands');
   await reader.close();
