@@ -143,7 +143,9 @@ try {
   equal(told, [], 'every bad parameter named in a notice, and the default state');
   const german = await open(`${test.address}?lang=de&beam=17`);
   await german.waitForFunction(() => document.getElementById('faultNotice').open);
-  check((await notice(german)).includes('„beam=17“'), 'the notice in the page\'s language');
+  const germanNotice = await notice(german);
+  check(germanNotice.includes('„beam=17“'), 'the notice in the page\'s language');
+  equal(await german.$eval('#announcer', (e) => e.textContent), germanNotice, 'and announced by the live region');
   await german.close();
 
   // 4. Failures, told with what to do.

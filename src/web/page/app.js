@@ -811,8 +811,8 @@ function showFault(f, message) {
       .replace('{value}', M.numberText(f.value, separator))
       .replace('{segments}', String(f.segments))
       .replace('{pass}', String(f.pass));
-    announce(text);
   }
+  announce(text);
   $('faultText').textContent = text;
   const notice = $('faultNotice');
   if (!notice.open) notice.show();
