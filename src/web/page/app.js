@@ -658,7 +658,7 @@ function readSetup() {
 const barIndex = (name) => bars.findIndex((b) => b.element.id === name);
 
 // Applies the link's setup; should the model refuse a step (a body it
-// cannot compute), the default state instead, never a part of the setup.
+// cannot compute), the default state instead: never only some of it.
 function applySetup() {
   const s = session;
   const steps = [];
