@@ -784,8 +784,92 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <translation>OK</translation>
     </message>
     <message>
-        <source>The simulation could not be started: %1</source>
-        <translation>Die Simulation konnte nicht gestartet werden: %1</translation>
+        <source>Copy link to this setup</source>
+        <translation>Link zu dieser Einstellung kopieren</translation>
+    </message>
+    <message>
+        <source>The link to this setup is on the clipboard.</source>
+        <translation>Der Link zu dieser Einstellung ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>The clipboard refused the link; copy it from here: %1</source>
+        <translation>Die Zwischenablage hat den Link abgelehnt; kopieren Sie ihn von hier: %1</translation>
+    </message>
+    <message>
+        <source>Download for offline use</source>
+        <translation>Für die Nutzung ohne Netz herunterladen</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: the next or the previous control</source>
+        <translation>Tab, Umschalt+Tab: das nächste oder vorige Bedienelement</translation>
+    </message>
+    <message>
+        <source>Space, Enter: press the focused button</source>
+        <translation>Leertaste, Eingabe: die fokussierte Schaltfläche drücken</translation>
+    </message>
+    <message>
+        <source>Left, Right (or Up, Down): move the focused bar by one</source>
+        <translation>Links, Rechts (oder Auf, Ab): den fokussierten Balken um eins verschieben</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down: move the focused bar by ten</source>
+        <translation>Bild auf, Bild ab: den fokussierten Balken um zehn verschieben</translation>
+    </message>
+    <message>
+        <source>Home, End: the focused bar to its left or right end</source>
+        <translation>Pos1, Ende: den fokussierten Balken an sein linkes oder rechtes Ende</translation>
+    </message>
+    <message>
+        <source>Alt with an underlined letter: that menu command</source>
+        <translation>Alt mit einem unterstrichenen Buchstaben: dieser Menübefehl</translation>
+    </message>
+    <message>
+        <source>F1: the help, once the Help command has run</source>
+        <translation>F1: die Hilfe, nachdem der Befehl Hilfe einmal ausgeführt wurde</translation>
+    </message>
+    <message>
+        <source>Escape: close a dialog</source>
+        <translation>Esc: einen Dialog schließen</translation>
+    </message>
+    <message>
+        <source>%1: times 2 to the power %2, %3</source>
+        <translation>%1: mal 2 hoch %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: plus %2 percent of the coarse value, %3</source>
+        <translation>%1: plus %2 Prozent des Grobwerts, %3</translation>
+    </message>
+    <message>
+        <source>The body is now inside its Schwarzschild radius.</source>
+        <translation>Der Körper liegt jetzt innerhalb seines Schwarzschild-Radius.</translation>
+    </message>
+    <message>
+        <source>The body is now outside its Schwarzschild radius.</source>
+        <translation>Der Körper liegt jetzt außerhalb seines Schwarzschild-Radius.</translation>
+    </message>
+    <message>
+        <source>This browser cannot run the simulation: it has no WebAssembly, or it is switched off. Open the page in a current Firefox, Chromium, Chrome, Edge or Safari.</source>
+        <translation>Dieser Browser kann die Simulation nicht ausführen: Er hat kein WebAssembly, oder es ist abgeschaltet. Öffnen Sie die Seite in einem aktuellen Firefox, Chromium, Chrome, Edge oder Safari.</translation>
+    </message>
+    <message>
+        <source>The simulation could not be loaded (%1). Reload the page; if that does not help, use the single-file version or another browser.</source>
+        <translation>Die Simulation konnte nicht geladen werden (%1). Laden Sie die Seite neu; hilft das nicht, nehmen Sie die Version in einer Datei oder einen anderen Browser.</translation>
+    </message>
+    <message>
+        <source>This page needs its web server and cannot run from a file on disk. Open the single-file version (korvath-offline.html) instead: it works by double-click, without a network.</source>
+        <translation>Diese Seite braucht ihren Webserver und läuft nicht aus einer Datei auf der Festplatte. Öffnen Sie stattdessen die Version in einer Datei (korvath-offline.html): Sie startet per Doppelklick, ohne Netz.</translation>
+    </message>
+    <message>
+        <source>The link&apos;s setting &quot;%1&quot; is not valid; the simulation starts in its default state.</source>
+        <translation>Die Einstellung „%1“ im Link ist ungültig; die Simulation startet im Ausgangszustand.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
     </message>
 </context>
 <context>

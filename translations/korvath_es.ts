@@ -783,8 +783,92 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>The simulation could not be started: %1</source>
-        <translation>No se pudo iniciar la simulación: %1</translation>
+        <source>Copy link to this setup</source>
+        <translation>Copiar el enlace a esta configuración</translation>
+    </message>
+    <message>
+        <source>The link to this setup is on the clipboard.</source>
+        <translation>El enlace a esta configuración está en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>The clipboard refused the link; copy it from here: %1</source>
+        <translation>El portapapeles rechazó el enlace; cópielo de aquí: %1</translation>
+    </message>
+    <message>
+        <source>Download for offline use</source>
+        <translation>Descargar para usar sin conexión</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: the next or the previous control</source>
+        <translation>Tab, Mayús+Tab: el control siguiente o el anterior</translation>
+    </message>
+    <message>
+        <source>Space, Enter: press the focused button</source>
+        <translation>Espacio, Intro: pulsar el botón con el foco</translation>
+    </message>
+    <message>
+        <source>Left, Right (or Up, Down): move the focused bar by one</source>
+        <translation>Izquierda, Derecha (o Arriba, Abajo): mover la barra con el foco una posición</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down: move the focused bar by ten</source>
+        <translation>Re Pág, Av Pág: mover la barra con el foco diez posiciones</translation>
+    </message>
+    <message>
+        <source>Home, End: the focused bar to its left or right end</source>
+        <translation>Inicio, Fin: la barra con el foco a su extremo izquierdo o derecho</translation>
+    </message>
+    <message>
+        <source>Alt with an underlined letter: that menu command</source>
+        <translation>Alt con una letra subrayada: esa orden del menú</translation>
+    </message>
+    <message>
+        <source>F1: the help, once the Help command has run</source>
+        <translation>F1: la ayuda, una vez ejecutada la orden Ayuda</translation>
+    </message>
+    <message>
+        <source>Escape: close a dialog</source>
+        <translation>Esc: cerrar un cuadro de diálogo</translation>
+    </message>
+    <message>
+        <source>%1: times 2 to the power %2, %3</source>
+        <translation>%1: por 2 elevado a %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: plus %2 percent of the coarse value, %3</source>
+        <translation>%1: más %2 por ciento del valor grueso, %3</translation>
+    </message>
+    <message>
+        <source>The body is now inside its Schwarzschild radius.</source>
+        <translation>El cuerpo está ahora dentro de su radio de Schwarzschild.</translation>
+    </message>
+    <message>
+        <source>The body is now outside its Schwarzschild radius.</source>
+        <translation>El cuerpo está ahora fuera de su radio de Schwarzschild.</translation>
+    </message>
+    <message>
+        <source>This browser cannot run the simulation: it has no WebAssembly, or it is switched off. Open the page in a current Firefox, Chromium, Chrome, Edge or Safari.</source>
+        <translation>Este navegador no puede ejecutar la simulación: no tiene WebAssembly o está desactivado. Abra la página en un Firefox, Chromium, Chrome, Edge o Safari actual.</translation>
+    </message>
+    <message>
+        <source>The simulation could not be loaded (%1). Reload the page; if that does not help, use the single-file version or another browser.</source>
+        <translation>No se pudo cargar la simulación (%1). Recargue la página; si no sirve, use la versión de un solo archivo u otro navegador.</translation>
+    </message>
+    <message>
+        <source>This page needs its web server and cannot run from a file on disk. Open the single-file version (korvath-offline.html) instead: it works by double-click, without a network.</source>
+        <translation>Esta página necesita su servidor web y no funciona desde un archivo del disco. Abra en su lugar la versión de un solo archivo (korvath-offline.html): se abre con doble clic, sin red.</translation>
+    </message>
+    <message>
+        <source>The link&apos;s setting &quot;%1&quot; is not valid; the simulation starts in its default state.</source>
+        <translation>El ajuste «%1» del enlace no es válido; la simulación empieza en su estado inicial.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
     </message>
 </context>
 <context>

@@ -783,8 +783,92 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <translation>OK</translation>
     </message>
     <message>
-        <source>The simulation could not be started: %1</source>
-        <translation>La simulation n’a pas pu démarrer : %1</translation>
+        <source>Copy link to this setup</source>
+        <translation>Copier le lien vers ce réglage</translation>
+    </message>
+    <message>
+        <source>The link to this setup is on the clipboard.</source>
+        <translation>Le lien vers ce réglage est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>The clipboard refused the link; copy it from here: %1</source>
+        <translation>Le presse-papiers a refusé le lien ; copiez-le d’ici : %1</translation>
+    </message>
+    <message>
+        <source>Download for offline use</source>
+        <translation>Télécharger pour un usage hors ligne</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: the next or the previous control</source>
+        <translation>Tab, Maj+Tab : l’élément suivant ou précédent</translation>
+    </message>
+    <message>
+        <source>Space, Enter: press the focused button</source>
+        <translation>Espace, Entrée : appuyer sur le bouton actif</translation>
+    </message>
+    <message>
+        <source>Left, Right (or Up, Down): move the focused bar by one</source>
+        <translation>Gauche, Droite (ou Haut, Bas) : déplacer la barre active d’une unité</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down: move the focused bar by ten</source>
+        <translation>Page préc., Page suiv. : déplacer la barre active de dix</translation>
+    </message>
+    <message>
+        <source>Home, End: the focused bar to its left or right end</source>
+        <translation>Début, Fin : la barre active à son extrémité gauche ou droite</translation>
+    </message>
+    <message>
+        <source>Alt with an underlined letter: that menu command</source>
+        <translation>Alt avec une lettre soulignée : cette commande du menu</translation>
+    </message>
+    <message>
+        <source>F1: the help, once the Help command has run</source>
+        <translation>F1 : l’aide, une fois la commande Aide exécutée</translation>
+    </message>
+    <message>
+        <source>Escape: close a dialog</source>
+        <translation>Échap : fermer une boîte de dialogue</translation>
+    </message>
+    <message>
+        <source>%1: times 2 to the power %2, %3</source>
+        <translation>%1 : fois 2 puissance %2, %3</translation>
+    </message>
+    <message>
+        <source>%1: plus %2 percent of the coarse value, %3</source>
+        <translation>%1 : plus %2 pour cent de la valeur grossière, %3</translation>
+    </message>
+    <message>
+        <source>The body is now inside its Schwarzschild radius.</source>
+        <translation>Le corps est maintenant à l’intérieur de son rayon de Schwarzschild.</translation>
+    </message>
+    <message>
+        <source>The body is now outside its Schwarzschild radius.</source>
+        <translation>Le corps est maintenant à l’extérieur de son rayon de Schwarzschild.</translation>
+    </message>
+    <message>
+        <source>This browser cannot run the simulation: it has no WebAssembly, or it is switched off. Open the page in a current Firefox, Chromium, Chrome, Edge or Safari.</source>
+        <translation>Ce navigateur ne peut pas exécuter la simulation : il n’a pas WebAssembly, ou celui-ci est désactivé. Ouvrez la page dans un Firefox, Chromium, Chrome, Edge ou Safari récent.</translation>
+    </message>
+    <message>
+        <source>The simulation could not be loaded (%1). Reload the page; if that does not help, use the single-file version or another browser.</source>
+        <translation>La simulation n’a pas pu être chargée (%1). Rechargez la page ; si cela ne suffit pas, utilisez la version en un seul fichier ou un autre navigateur.</translation>
+    </message>
+    <message>
+        <source>This page needs its web server and cannot run from a file on disk. Open the single-file version (korvath-offline.html) instead: it works by double-click, without a network.</source>
+        <translation>Cette page a besoin de son serveur web et ne fonctionne pas depuis un fichier sur le disque. Ouvrez plutôt la version en un seul fichier (korvath-offline.html) : elle s’ouvre d’un double-clic, sans réseau.</translation>
+    </message>
+    <message>
+        <source>The link&apos;s setting &quot;%1&quot; is not valid; the simulation starts in its default state.</source>
+        <translation>Le réglage « %1 » du lien n’est pas valide ; la simulation démarre dans son état initial.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
     </message>
 </context>
 <context>

@@ -776,8 +776,92 @@ and a light ray bending towards it. Without options it opens its window;
         <translation>OK</translation>
     </message>
     <message>
-        <source>The simulation could not be started: %1</source>
-        <translation>シミュレーションを開始できませんでした：%1</translation>
+        <source>Copy link to this setup</source>
+        <translation>この設定へのリンクをコピー</translation>
+    </message>
+    <message>
+        <source>The link to this setup is on the clipboard.</source>
+        <translation>この設定へのリンクをクリップボードにコピーしました。</translation>
+    </message>
+    <message>
+        <source>The clipboard refused the link; copy it from here: %1</source>
+        <translation>クリップボードにコピーできませんでした。ここからコピーしてください: %1</translation>
+    </message>
+    <message>
+        <source>Download for offline use</source>
+        <translation>オフライン用にダウンロード</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>キー操作</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: the next or the previous control</source>
+        <translation>Tab、Shift+Tab: 次または前のコントロール</translation>
+    </message>
+    <message>
+        <source>Space, Enter: press the focused button</source>
+        <translation>Space、Enter: フォーカスのあるボタンを押す</translation>
+    </message>
+    <message>
+        <source>Left, Right (or Up, Down): move the focused bar by one</source>
+        <translation>←、→(または ↑、↓): フォーカスのあるバーを 1 動かす</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down: move the focused bar by ten</source>
+        <translation>Page Up、Page Down: フォーカスのあるバーを 10 動かす</translation>
+    </message>
+    <message>
+        <source>Home, End: the focused bar to its left or right end</source>
+        <translation>Home、End: フォーカスのあるバーを左端または右端へ</translation>
+    </message>
+    <message>
+        <source>Alt with an underlined letter: that menu command</source>
+        <translation>Alt と下線の付いた文字: そのメニューコマンド</translation>
+    </message>
+    <message>
+        <source>F1: the help, once the Help command has run</source>
+        <translation>F1: ヘルプ(ヘルプコマンドを一度実行した後)</translation>
+    </message>
+    <message>
+        <source>Escape: close a dialog</source>
+        <translation>Esc: ダイアログを閉じる</translation>
+    </message>
+    <message>
+        <source>%1: times 2 to the power %2, %3</source>
+        <translation>%1: 2 の %2 乗倍、%3</translation>
+    </message>
+    <message>
+        <source>%1: plus %2 percent of the coarse value, %3</source>
+        <translation>%1: 粗い値の %2 パーセントを加算、%3</translation>
+    </message>
+    <message>
+        <source>The body is now inside its Schwarzschild radius.</source>
+        <translation>天体はシュワルツシルト半径の内側に入りました。</translation>
+    </message>
+    <message>
+        <source>The body is now outside its Schwarzschild radius.</source>
+        <translation>天体はシュワルツシルト半径の外側に出ました。</translation>
+    </message>
+    <message>
+        <source>This browser cannot run the simulation: it has no WebAssembly, or it is switched off. Open the page in a current Firefox, Chromium, Chrome, Edge or Safari.</source>
+        <translation>このブラウザではシミュレーションを実行できません。WebAssembly がないか、無効になっています。最新の Firefox、Chromium、Chrome、Edge、Safari でページを開いてください。</translation>
+    </message>
+    <message>
+        <source>The simulation could not be loaded (%1). Reload the page; if that does not help, use the single-file version or another browser.</source>
+        <translation>シミュレーションを読み込めませんでした(%1)。ページを再読み込みしてください。解決しない場合は、1 ファイル版か別のブラウザを使ってください。</translation>
+    </message>
+    <message>
+        <source>This page needs its web server and cannot run from a file on disk. Open the single-file version (korvath-offline.html) instead: it works by double-click, without a network.</source>
+        <translation>このページは Web サーバーが必要で、ディスク上のファイルからは動きません。代わりに 1 ファイル版(korvath-offline.html)を開いてください。ネットワークなしでダブルクリックで動きます。</translation>
+    </message>
+    <message>
+        <source>The link&apos;s setting &quot;%1&quot; is not valid; the simulation starts in its default state.</source>
+        <translation>リンクの設定「%1」は無効です。シミュレーションは初期状態で始まります。</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>再読み込み</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,9 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include "number_text.hpp"
 
 #include "page_view.hpp"
@@ -34,6 +37,34 @@ class Session {
         return move >= 0 && move <= 3 && s_.moveBeam(static_cast<BeamMove>(move));
     }
     int beam() { return static_cast<int>(s_.trace().segments.size()); }
+    bool setBeamStart(int height) { return s_.setBeamStart(height); }
+    // The chosen body: 0 the Earth, 1 the Sun.
+    int body() const { return s_.state().presetRadius == kSun.radius ? 1 : 0; }
+
+    // What the picture shows, for the page to word: {computed, ratio (the
+    // Schwarzschild radius over the body's, to two figures), circle,
+    // beamStart, ray: null or {outcome, edge, degrees, steps, swingsRound}};
+    // the enums as their indices.
+    val picture() const {
+        const PictureDescription& d = view_.picture();
+        val o = val::object();
+        o.set("computed", d.computed);
+        o.set("ratio", twoFigures(d.schwarzschildRatio));
+        o.set("circle", static_cast<int>(d.circle));
+        o.set("beamStart", d.beamStart);
+        if (d.ray) {
+            val r = val::object();
+            r.set("outcome", static_cast<int>(d.ray->outcome));
+            r.set("edge", static_cast<int>(d.ray->edge));
+            r.set("degrees", static_cast<int>(std::lround(std::abs(d.ray->turningDegrees))));
+            r.set("steps", d.ray->steps);
+            r.set("swingsRound", d.ray->swingsRound());
+            o.set("ray", r);
+        } else {
+            o.set("ray", val::null());
+        }
+        return o;
+    }
 
     std::string text(int value) const {
         return validValue(value) ? s_.text(static_cast<ShownValue>(value)) : std::string();
@@ -73,6 +104,15 @@ class Session {
     std::string takeJournal() { return view_.surface().takeJournal(); }
 
   private:
+    // A ratio rounded to two significant figures, as the desktop words it.
+    static double twoFigures(double value) {
+        char buffer[32];
+        char* const end = std::to_chars(buffer, buffer + sizeof buffer - 1, value,
+                                        std::chars_format::scientific, 1)
+                              .ptr;
+        *end = '\0';
+        return std::strtod(buffer, nullptr);  // the C locale's "." in the WebAssembly build
+    }
     static bool validBar(int bar) { return bar >= 0 && bar < 4; }
     static bool validValue(int v) { return v >= 0 && v < kShownValueCount; }
     static Bar toBar(int bar) { return static_cast<Bar>(bar); }
@@ -108,6 +148,9 @@ EMSCRIPTEN_BINDINGS(korvath) {
         .function("moveBar", &Session::moveBar)
         .function("moveBeam", &Session::moveBeam)
         .function("beam", &Session::beam)
+        .function("setBeamStart", &Session::setBeamStart)
+        .function("body", &Session::body)
+        .function("picture", &Session::picture)
         .function("text", &Session::text)
         .function("barValue", &Session::barValue)
         .function("schwarzschildMark", &Session::schwarzschildMark)

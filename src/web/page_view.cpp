@@ -42,7 +42,7 @@ std::string_view barName(Bar bar) {
 }
 
 void PageView::sessionChanged(const Session& session, const SessionChange& change) {
-    session.draw(scene_, change);
+    session.draw(described_, change);
     if (change.fault) faults_.push_back(*change.fault);
 }
 

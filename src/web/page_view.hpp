@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "picture_description.hpp"
 #include "raster_surface.hpp"
 #include "scene.hpp"
 #include "session.hpp"
@@ -28,10 +29,13 @@ class PageView final : public SessionView {
     RasterSurface& surface() { return surface_; }
     // Faults reported since the last call, oldest first.
     std::vector<Fault> takeFaults();
+    // What the picture shows now, for its accessible description.
+    const PictureDescription& picture() const { return described_.description(); }
 
   private:
     RasterSurface surface_;
     Scene scene_{surface_};
+    DescribedScene described_{scene_, [](const PictureDescription&) {}};
     std::vector<Fault> faults_;
 };
 

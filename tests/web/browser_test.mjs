@@ -213,19 +213,20 @@ try {
   const named = (role) => nodes.filter((n) => n.role === role);
   const buttons = named('button').map((n) => n.name);
   equal(buttons.filter((n) => ['Earth', 'Sun', 'UP', 'up', 'down', 'DOWN', 'Beam'].includes(n)).length, 7, 'the seven buttons by their captions');
-  equal(named('menuitem').map((n) => n.name), ['Exit', 'Help'], 'the menu commands');
+  equal(named('menuitem').map((n) => n.name), ['Exit', 'Help', 'Keys', 'Copy link to this setup', 'Download for offline use'],
+    'the menu commands and the page\'s own');
   const bars = named('scrollbar');
   equal(bars.map((n) => n.name), ['Radius, coarse: powers of two', 'Radius, fine: whole percents',
     'Mass, coarse: powers of two', 'Mass, fine: whole percents'], 'the four bars by what they scale');
   check(bars.every((n) => n.description), 'the bars are described');
   equal(bars.map((n) => n.value), [50, 0, 50, 50], 'the bars tell their values');
-  const statuses = named('status');
+  const values = named('textbox');
   const texts = await shown(page);
-  equal(statuses.length, 17, 'seventeen value fields as status regions');
-  check(statuses.every((n) => texts.includes(n.name) && n.description), 'each value field is read as its value and described by its quantity');
+  equal(values.length, 17, 'seventeen value fields, none of them a live region');
+  check(values.every((n) => texts.some((t) => n.name.endsWith(`: ${t}`)) && !/^:/.test(n.name)), 'each value field is read as its quantity and value');
   const picture = [...named('img'), ...named('image')];
   equal(picture.map((n) => n.name), ['Scene'], 'the picture is an image named "Scene"');
-  check(nodes.filter((n) => ['button', 'menuitem', 'scrollbar', 'status', 'img'].includes(n.role)).every((n) => n.name),
+  check(nodes.filter((n) => ['button', 'menuitem', 'scrollbar', 'textbox', 'img'].includes(n.role)).every((n) => n.name),
     'no control without a name');
 
   // Help: "HELP" for two ticks, then the help; F1 opens it again.

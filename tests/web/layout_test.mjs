@@ -26,8 +26,9 @@ const SCREENS = [
   {name: 'projector', width: 1920, height: 1080, deviceScaleFactor: 1},
   {name: '4K screen', width: 3840, height: 2160, deviceScaleFactor: 1},
 ];
-// The layout's controls and the menu's two commands.
-const controlCount = JSON.parse(readFileSync(join(pageFolder, 'layout.json'), 'utf8')).controls.length + 2;
+// The layout's controls, the menu's two commands and the page's three (Keys,
+// Copy link to this setup, Download for offline use).
+const controlCount = JSON.parse(readFileSync(join(pageFolder, 'layout.json'), 'utf8')).controls.length + 5;
 const WINDOW_ASPECT = 950 / 555;  // the window with its menu, at scale 1
 const PICTURE_ASPECT = (8415 - 60) / (6255 - 60);  // the drawing area inside the picture's frame
 
@@ -41,10 +42,10 @@ function measure() {
   };
   const win = document.getElementById('mainWindow');
   const shown = (e) => e.getClientRects().length > 0;
-  const controls = [...document.querySelectorAll('#mainWindow .control, #menuBar button')].filter(shown);
+  const controls = [...document.querySelectorAll('#mainWindow .control, #menuBar [role=menuitem]')].filter(shown);
   const texts = [...win.querySelectorAll('*')].filter((e) => shown(e) &&
     [...e.childNodes].some((n) => n.nodeType === Node.TEXT_NODE && n.textContent.trim()));
-  const targets = [...document.querySelectorAll('#menuBar button, button.control, .bar .arrow, .bar .thumb')];
+  const targets = [...document.querySelectorAll('#menuBar [role=menuitem], button.control, .bar .arrow, .bar .thumb')];
   const canvas = document.getElementById('scenePictureCanvas');
   return {
     layout: document.documentElement.dataset.layout,

@@ -5,7 +5,10 @@
 // its sources); the simulation is the desktop's model and scene
 // compiled to WebAssembly (korvath.js). This module only shows what the
 // simulation holds and passes the user's actions to it.
-import createKorvath from './korvath.js';
+//
+// The single-file page (korvath-offline.html) carries all of it: the module
+// with its WebAssembly as window.korvathFactory, and the texts of every
+// language and the help in bundleData.
 
 const TWIPS_PER_PIXEL = 15;  // at scale 1, as on a 96 dpi screen
 const MENU_HEIGHT = 20;  // CSS pixels at scale 1
@@ -31,6 +34,14 @@ const FLOW = [
   ['values', null],
 ];
 const coarsePointer = matchMedia('(pointer: coarse)');
+const LANGUAGES = ['en', 'de', 'fr', 'es', 'ja'];
+// The model's bar indices (Bar) by the names links and the command line use.
+const SETUP_BARS = {'radius-bars': ['radiusCoarseBar', 'radiusFineBar'], 'mass-bars': ['massCoarseBar', 'massFineBar']};
+const BEAM_LOWEST = 50;
+const BEAM_HIGHEST = 6150;
+const BEAM_STEP = 50;
+const boot = window.korvathPage;  // index.html's start-up checks and failure notice
+const bundle = document.getElementById('bundleData') ? JSON.parse(document.getElementById('bundleData').textContent) : null;
 
 const $ = (id) => document.getElementById(id);
 const fetchJson = async (url) => {
@@ -43,14 +54,29 @@ const escapeHtml = (s) => s.replace(/[&<>"]/g, (c) => `&${{'&': 'amp', '<': 'lt'
 // The module starts at once, with the WebAssembly that index.html has been
 // compiling (compiled here if that failed, say for a server that sends it
 // with another type); the layout and the English texts are in the page.
-const modulePromise = createKorvath({
-  instantiateWasm(imports, receive) {
-    const compiled = (window.korvathWasm || Promise.reject(new Error('not started')))
-      .catch(() => fetch('korvath.wasm').then((r) => r.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
-    compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
-      .catch((error) => console.error('The simulation could not be started:', error));
-    return {};
-  },
+// A module or WebAssembly that fails to load or compile is told to the user.
+const modulePromise = new Promise((resolve, reject) => {
+  if (boot.failed) return;  // index.html tells why
+  const failed = (error) => {
+    boot.fail('moduleFailed', error.message || String(error));
+    reject(error);
+  };
+  if (window.korvathFactory) {
+    window.korvathFactory().then(resolve, failed);
+    return;
+  }
+  import('./korvath.js').then(({default: createKorvath}) => createKorvath({
+    instantiateWasm(imports, receive) {
+      const compiled = (window.korvathWasm || Promise.reject(new Error('not started')))
+        .catch(() => fetch('korvath.wasm').then((r) => {
+          if (!r.ok) throw new Error(`korvath.wasm: ${r.status} ${r.statusText}`);
+          return r.arrayBuffer();
+        }).then((bytes) => WebAssembly.compile(bytes)));
+      compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
+        .catch(failed);
+      return {};
+    },
+  })).then(resolve, failed);
 });
 const embedded = (id) => JSON.parse(document.getElementById(id).textContent);
 
@@ -63,6 +89,9 @@ let startTimer = 0;
 let scale = 1;
 let helpNamed = false;  // the Help command has run once: F1 opens the help
 let firstValuesMarked = false;
+let setup = null;  // the link's setup to apply at the start tick, or null
+let badParameter = '';  // the link's first bad parameter
+let lastMark = 0;  // the Schwarzschild mark last shown
 const controls = new Map();  // object name -> element
 const fields = [];  // value field elements, by the model's value index
 const bars = [];  // parameter bars, by the model's bar index
@@ -72,15 +101,16 @@ let canvas, context2d;
 async function main() {
   layout = embedded('layoutData');
   texts = embedded('englishData');
+  if (boot.failed) return;
   // ?lang=de picks a language; without it the browser's, as the desktop
   // program follows the user's locale.
-  const requested = new URLSearchParams(location.search).get('lang') || navigator.language || 'en';
-  const language = requested.toLowerCase().split(/[-_]/)[0];
+  readSetup();
+  const language = boot.language();
   if (Object.hasOwn(layout.decimalSeparators, language)) {
     separator = layout.decimalSeparators[language];
     // Only English texts may exist yet: any other language falls back to them.
     if (language !== 'en' && layout.languagesWithTexts.includes(language))
-      texts = await fetchJson(`strings/${language}.json`);
+      texts = bundle ? bundle.strings[language] : await fetchJson(`strings/${language}.json`);
   }
   document.documentElement.lang = texts.language;
   document.title = texts.title;
@@ -123,6 +153,14 @@ function buildWindow() {
   $('faultNoticeTitle').textContent = texts.title;
   $('faultNotice').setAttribute('aria-label', texts.title);
   $('faultOk').textContent = texts.page.ok;
+  $('keysTitle').textContent = texts.page.keys;
+  $('keysDialog').setAttribute('aria-label', texts.page.keys);
+  $('keysOk').textContent = texts.page.ok;
+  for (const key of ['keyTab', 'keyButton', 'keyBarStep', 'keyBarPage', 'keyBarEnds', 'keyMenu', 'keyHelp', 'keyClose']) {
+    const li = document.createElement('li');
+    li.textContent = texts.page[key];
+    $('keysList').append(li);
+  }
   for (const box of document.querySelectorAll('[data-close]')) {
     box.textContent = '\u00d7';
     box.setAttribute('aria-label', texts.page.close);
@@ -203,17 +241,17 @@ function makeControl(item, t) {
       element.textContent = t.caption;
       break;
     case 'value': {
-      // Read as its current text, described by its quantity and unit;
-      // changes are announced.
-      element = document.createElement('output');
-      element.setAttribute('role', 'status');
-      element.setAttribute('aria-live', 'polite');
+      // Named by its quantity and unit with its current text (refresh());
+      // what an action changed is announced once, by the announcer.
+      element = document.createElement('div');
+      element.setAttribute('role', 'textbox');
+      element.setAttribute('aria-readonly', 'true');
+      element.dataset.quantity = t.accessibleDescription || '';
+      element.setAttribute('aria-label', element.dataset.quantity);
       const text = document.createElement('span');
       text.className = 'text';
+      text.setAttribute('aria-hidden', 'true');
       element.append(text);
-      element.id = item.objectName;
-      element.setAttribute('aria-labelledby', item.objectName);
-      describe(element, t.accessibleDescription);
       break;
     }
     case 'bar':
@@ -223,13 +261,17 @@ function makeControl(item, t) {
       describe(element, t.accessibleDescription);
       break;
     case 'picture': {
+      // The picture takes the first focus, as in the window; its
+      // description says what it shows now (describePicture()).
       element = document.createElement('div');
+      element.id = item.objectName;
+      element.setAttribute('role', 'img');
+      element.setAttribute('aria-label', t.accessibleName);
       canvas = document.createElement('canvas');
       canvas.id = `${item.objectName}Canvas`;
-      canvas.setAttribute('role', 'img');
-      canvas.setAttribute('aria-label', t.accessibleName);
+      canvas.setAttribute('aria-hidden', 'true');
       element.append(canvas);
-      describe(canvas, t.accessibleDescription, element);
+      describe(element, t.accessibleDescription);
       context2d = canvas.getContext('2d', {alpha: false});
       // Draw at the canvas's exact size in device pixels.
       new ResizeObserver(onCanvasResized).observe(canvas, {box: 'device-pixel-content-box'});
@@ -266,6 +308,29 @@ function buildMenu() {
     button.tabIndex = bar.children.length === 0 ? 0 : -1;
     button.addEventListener('click', item.objectName === 'exitAction' ? exit : runHelp);
     bar.append(button);
+  }
+  // The page's own commands: the keys, a link to the setup and, served,
+  // the single file to keep.
+  const command = (id, caption, run) => {
+    const b = document.createElement(run ? 'button' : 'a');
+    if (run) {
+      b.type = 'button';
+      b.addEventListener('click', run);
+    }
+    b.id = id;
+    b.className = 'page-command';
+    b.setAttribute('role', 'menuitem');
+    b.tabIndex = -1;
+    b.textContent = caption;
+    bar.append(b);
+    return b;
+  };
+  command('keysAction', texts.page.keys, showKeys);
+  command('copyLinkAction', texts.page.copyLink, copyLink);
+  if (!bundle) {
+    const a = command('downloadAction', texts.page.download);
+    a.href = 'korvath-offline.html';
+    a.download = 'korvath-offline.html';
   }
   // Left and Right move between the menu's commands.
   bar.addEventListener('keydown', (e) => {
@@ -417,9 +482,10 @@ class ParameterBar {
   }
 
   // What the simulation holds.
-  set(value) {
+  set(value, valueText) {
     this.value = value;
     this.element.setAttribute('aria-valuenow', String(value));
+    this.element.setAttribute('aria-valuetext', valueText);
     if (!this.dragging) this.show(this.fractionOf(value));
   }
 
@@ -529,26 +595,168 @@ class ParameterBar {
 function start() {
   session = new M.Session();
   helpNamed = false;
+  lastMark = 0;
   $('ended').hidden = true;
   $('mainWindow').hidden = false;
   if (canvas.dataset.sized) fitPicture();
   session.load();
   refresh();
   document.body.dataset.state = 'running';
-  canvas.focus({preventScroll: true});
-  // The first tick shows the body; later ones would do nothing.
+  controls.get('scenePicture').focus({preventScroll: true});
+  // The first tick shows the body (and a link's setup); later ones would do nothing.
   performance.mark('korvath-timer-started');
   startTimer = setTimeout(() => {
     startTimer = 0;
     act((s) => s.tick());
+    if (setup) applySetup();
+    else if (badParameter) showFault(null, boot.text('badParameter').replace('%1', badParameter));
   }, layout.window.startTimerMs);
+}
+
+// ---------------------------------------------------------------------------
+// A link to a setup: the command line's option names as query parameters,
+// applied at the start tick in the order body, radius bars (coarse, then
+// fine), mass bars, beam start, trace. A bad parameter leaves the default
+// state and is named in a notice.
+
+function readSetup() {
+  const wanted = {};
+  const bad = (name, value) => {
+    badParameter = value === null ? name : `${name}=${value}`;
+  };
+  const seen = new Set();
+  for (const [name, value] of new URLSearchParams(location.search)) {
+    if (badParameter) break;
+    if (seen.has(name)) {
+      bad(name, value);
+      break;
+    }
+    seen.add(name);
+    const pair = /^(\d{1,3}),(\d{1,3})$/.exec(value);
+    if (name === 'lang') {
+      if (!LANGUAGES.includes(value.toLowerCase().split(/[-_]/)[0])) bad(name, value);
+    } else if (name === 'body') {
+      if (value === 'earth' || value === 'sun') wanted.body = value;
+      else bad(name, value);
+    } else if (name in SETUP_BARS) {
+      if (pair && Number(pair[1]) <= 100 && Number(pair[2]) <= 100) wanted[name] = [Number(pair[1]), Number(pair[2])];
+      else bad(name, value);
+    } else if (name === 'beam') {
+      const y = /^\d{1,4}$/.test(value) ? Number(value) : NaN;
+      if (y >= BEAM_LOWEST && y <= BEAM_HIGHEST && y % BEAM_STEP === 0) wanted.beam = y;
+      else bad(name, value);
+    } else if (name === 'trace') {
+      if (value === '') wanted.trace = true;
+      else bad(name, value);
+    } else {
+      bad(name, value || null);
+    }
+  }
+  setup = badParameter || !Object.keys(wanted).length ? null : wanted;
+}
+
+const barIndex = (name) => bars.findIndex((b) => b.element.id === name);
+
+// Applies the link's setup; should the model refuse a step (a body it
+// cannot compute), the default state instead: never only some of it.
+function applySetup() {
+  const s = session;
+  const steps = [];
+  if (setup.body) steps.push(['body', () => (setup.body === 'sun' ? s.clickSun() : s.clickEarth()), () => s.body() === (setup.body === 'sun' ? 1 : 0)]);
+  for (const name of Object.keys(SETUP_BARS)) {
+    if (!setup[name]) continue;
+    const [coarse, fine] = SETUP_BARS[name].map(barIndex);
+    steps.push([name, () => {
+      s.moveBar(coarse, setup[name][0]);
+      s.moveBar(fine, setup[name][1]);
+    }, () => s.barValue(coarse) === setup[name][0] && s.barValue(fine) === setup[name][1]]);
+  }
+  if (setup.beam) steps.push(['beam', () => s.setBeamStart(setup.beam), () => s.picture().beamStart === setup.beam]);
+  if (setup.trace) steps.push(['trace', () => s.beam(), () => true]);
+  for (const [name, run, done] of steps) {
+    run();
+    if (done()) continue;
+    const value = new URLSearchParams(location.search).get(name);
+    session.takeFaults();
+    session.delete();
+    session = null;
+    setup = null;
+    badParameter = value ? `${name}=${value}` : name;
+    start();
+    return;
+  }
+  refresh();
+}
+
+// The link that opens the page in the state it shows now.
+function setupLink() {
+  const query = new URLSearchParams();
+  const lang = new URLSearchParams(location.search).get('lang');
+  if (lang) query.set('lang', lang);
+  query.set('body', session.body() ? 'sun' : 'earth');
+  for (const [name, pair] of Object.entries(SETUP_BARS)) query.set(name, pair.map((n) => session.barValue(barIndex(n))).join(','));
+  query.set('beam', String(session.picture().beamStart));
+  const link = new URL(location.href);
+  link.search = query.toString().replaceAll('%2C', ',');
+  if (session.picture().ray) link.search += '&trace';
+  link.hash = '';
+  return link.href;
+}
+
+async function copyLink() {
+  if (!session) return;
+  const link = setupLink();
+  try {
+    await navigator.clipboard.writeText(link);
+    announce(texts.page.linkCopied);
+  } catch {
+    showFault(null, texts.page.linkNotCopied.replace('%1', link));
+  }
+}
+
+function showKeys() {
+  const keys = $('keysDialog');
+  if (!keys.open) keys.showModal();
+}
+
+// One polite live region says what an action changed.
+function announce(text) {
+  const region = $('announcer');
+  // The same text again is announced again.
+  region.textContent = region.textContent === text ? `${text}\u00a0` : text;
+}
+
+// The picture's description in the page's language, worded as the window words it.
+function pictureText(d) {
+  const t = texts.picture;
+  if (!d.computed) return t.empty;
+  const body = (d.ratio < 1 ? t.below : t.above)[d.circle]
+    .replace('{ratio}', M.numberText(d.ratio, separator)).replace('{beam}', String(d.beamStart));
+  const ray = rayText(d.ray);
+  return ray ? `${body} ${ray}` : body;
+}
+
+function rayText(ray) {
+  if (!ray) return '';
+  const t = texts.picture;
+  const counted = (forms, n) => (forms[String(n)] ?? forms.many).replace('{n}', String(n));
+  if (ray.outcome === 1) return counted(t.falls, ray.steps);
+  if (ray.outcome === 2) return counted(t.stops, ray.steps);
+  if (ray.swingsRound) return t.swings[ray.edge];
+  if (ray.degrees === 0) return t.straight[ray.edge];
+  return counted(t.bent[ray.edge], ray.degrees);
 }
 
 // Runs one event of the window and shows what changed.
 function act(handler) {
   if (!session) return;
-  handler(session);
+  const traced = handler(session);
   refresh();
+  // After Beam, where the ray went.
+  if (typeof traced === 'number') {
+    const ray = rayText(session.picture().ray);
+    if (ray) announce(ray);
+  }
 }
 
 const localized = (text) => (separator === '.' ? text : text.replaceAll('.', separator));
@@ -557,10 +765,26 @@ function refresh() {
   for (let i = 0; i < fields.length; ++i) {
     const text = localized(session.text(i));
     const shown = fields[i].firstChild;
-    if (shown.textContent !== text) shown.textContent = text;
+    if (shown.textContent === text) continue;
+    shown.textContent = text;
+    fields[i].setAttribute('aria-label', text ? `${fields[i].dataset.quantity}: ${text}` : fields[i].dataset.quantity);
   }
-  bars.forEach((bar, i) => bar.set(session.barValue(i)));
-  const mark = `mark-${session.schwarzschildMark()}`;
+  // Each bar says its factor and the value it produces.
+  bars.forEach((bar, i) => {
+    const position = session.barValue(i);
+    const name = bar.element.id;
+    const produced = controls.get(name.startsWith('radius') ? 'radiusValue' : 'massValue').getAttribute('aria-label') || '';
+    const template = name.includes('Coarse') ? texts.page.coarseBarValue : texts.page.fineBarValue;
+    bar.set(position, template.replace('%1', String(position)).replace('%2', String(position - 50)).replace('%3', produced));
+  });
+  const description = pictureText(session.picture());
+  const described = $('scenePicture-description');
+  if (described.textContent !== description) described.textContent = description;
+  const markNow = session.schwarzschildMark();
+  if (lastMark && markNow && markNow !== lastMark)
+    announce(markNow === 2 ? texts.page.insideSchwarzschild : texts.page.outsideSchwarzschild);
+  lastMark = markNow;
+  const mark = `mark-${markNow}`;
   for (const name of ['schwarzschildRadiusCaption', 'schwarzschildRadiusValue']) {
     const element = controls.get(name);
     if (!element.classList.contains(mark)) {
@@ -577,13 +801,18 @@ function refresh() {
   }
 }
 
-function showFault(f) {
-  const kind = `${f.kind}/${f.arithmetic}`;
-  const key = Number.isNaN(f.value) ? `${kind}/nan` : Number.isFinite(f.value) ? kind : `${kind}/inf`;
-  const text = (texts.faults[key] || texts.faults[kind] || kind)
-    .replace('{value}', M.numberText(f.value, separator))
-    .replace('{segments}', String(f.segments))
-    .replace('{pass}', String(f.pass));
+// A fault of the model, or (f null) the page's own notice `message`.
+function showFault(f, message) {
+  let text = message;
+  if (f) {
+    const kind = `${f.kind}/${f.arithmetic}`;
+    const key = Number.isNaN(f.value) ? `${kind}/nan` : Number.isFinite(f.value) ? kind : `${kind}/inf`;
+    text = (texts.faults[key] || texts.faults[kind] || kind)
+      .replace('{value}', M.numberText(f.value, separator))
+      .replace('{segments}', String(f.segments))
+      .replace('{pass}', String(f.pass));
+  }
+  announce(text);
   $('faultText').textContent = text;
   const notice = $('faultNotice');
   if (!notice.open) notice.show();
@@ -638,6 +867,11 @@ async function openHelp() {
   // The help in the window's language, as on the desktop: vesker_de.hlp and
   // so on, the English vesker.hlp otherwise.
   const file = texts.language === 'en' ? 'vesker.hlp' : `vesker_${texts.language}.hlp`;
+  if (bundle) {
+    frame.srcdoc = bundle.help[file];
+    frame.title = texts.helpTitle;
+    return;
+  }
   try {
     const response = await fetch(file, {cache: 'no-cache'});
     if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
@@ -667,9 +901,5 @@ function onKey(e) {
 // Everything above is defined: start.
 main().catch((error) => {
   console.error(error);
-  document.body.dataset.state = 'failed';
-  const message = texts ? texts.page.loadFailed.replace('%1', error.message) : String(error);
-  $('ended').hidden = false;
-  $('endedText').textContent = message;
-  $('startAgain').hidden = true;
+  boot.fail('moduleFailed', error.message || String(error));
 });

@@ -8,10 +8,12 @@
 // geometry, font size, English caption, accessible name and description), the
 // window (title, client size, font, start timer), the menu captions, the
 // "HELP" window, the parameter bars' range and steps, the keyboard focus
-// order, the languages with their decimal separators, and which languages
-// have texts. OUTPUT_FOLDER/strings/LANGUAGE.json holds every text of the
-// window, the help, the fault messages and the page itself in one language:
-// every language the window speaks, from the translations built into it.
+// order, the languages with their decimal separators, which languages have
+// texts, and in each language what the page says when it cannot start.
+// OUTPUT_FOLDER/strings/LANGUAGE.json holds every text of the window, the
+// help, the fault messages, the picture's description (as templates) and the
+// page itself in one language: every language the window speaks, from the
+// translations built into it.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -32,6 +34,7 @@
 #include "main_window.hpp"
 #include "main_window_layout.hpp"
 #include "number_display.hpp"
+#include "picture_text.hpp"
 
 namespace {
 
@@ -49,7 +52,32 @@ const char* const kPageTexts[][2] = {
     {"startAgain", QT_TRANSLATE_NOOP("WebPage", "Start again")},
     {"close", QT_TRANSLATE_NOOP("WebPage", "Close")},
     {"ok", QT_TRANSLATE_NOOP("WebPage", "OK")},
-    {"loadFailed", QT_TRANSLATE_NOOP("WebPage", "The simulation could not be started: %1")},
+    {"copyLink", QT_TRANSLATE_NOOP("WebPage", "Copy link to this setup")},
+    {"linkCopied", QT_TRANSLATE_NOOP("WebPage", "The link to this setup is on the clipboard.")},
+    {"linkNotCopied", QT_TRANSLATE_NOOP("WebPage", "The clipboard refused the link; copy it from here: %1")},
+    {"download", QT_TRANSLATE_NOOP("WebPage", "Download for offline use")},
+    {"keys", QT_TRANSLATE_NOOP("WebPage", "Keys")},
+    {"keyTab", QT_TRANSLATE_NOOP("WebPage", "Tab, Shift+Tab: the next or the previous control")},
+    {"keyButton", QT_TRANSLATE_NOOP("WebPage", "Space, Enter: press the focused button")},
+    {"keyBarStep", QT_TRANSLATE_NOOP("WebPage", "Left, Right (or Up, Down): move the focused bar by one")},
+    {"keyBarPage", QT_TRANSLATE_NOOP("WebPage", "Page Up, Page Down: move the focused bar by ten")},
+    {"keyBarEnds", QT_TRANSLATE_NOOP("WebPage", "Home, End: the focused bar to its left or right end")},
+    {"keyMenu", QT_TRANSLATE_NOOP("WebPage", "Alt with an underlined letter: that menu command")},
+    {"keyHelp", QT_TRANSLATE_NOOP("WebPage", "F1: the help, once the Help command has run")},
+    {"keyClose", QT_TRANSLATE_NOOP("WebPage", "Escape: close a dialog")},
+    {"coarseBarValue", QT_TRANSLATE_NOOP("WebPage", "%1: times 2 to the power %2, %3")},
+    {"fineBarValue", QT_TRANSLATE_NOOP("WebPage", "%1: plus %2 percent of the coarse value, %3")},
+    {"insideSchwarzschild", QT_TRANSLATE_NOOP("WebPage", "The body is now inside its Schwarzschild radius.")},
+    {"outsideSchwarzschild", QT_TRANSLATE_NOOP("WebPage", "The body is now outside its Schwarzschild radius.")},
+};
+// What the page says when it cannot start; index.html carries these in
+// every language, so that they can be shown before anything else loads.
+const char* const kFailureTexts[][2] = {
+    {"noWasm", QT_TRANSLATE_NOOP("WebPage", "This browser cannot run the simulation: it has no WebAssembly, or it is switched off. Open the page in a current Firefox, Chromium, Chrome, Edge or Safari.")},
+    {"moduleFailed", QT_TRANSLATE_NOOP("WebPage", "The simulation could not be loaded (%1). Reload the page; if that does not help, use the single-file version or another browser.")},
+    {"needsServer", QT_TRANSLATE_NOOP("WebPage", "This page needs its web server and cannot run from a file on disk. Open the single-file version (korvath-offline.html) instead: it works by double-click, without a network.")},
+    {"badParameter", QT_TRANSLATE_NOOP("WebPage", "The link's setting \"%1\" is not valid; the simulation starts in its default state.")},
+    {"reload", QT_TRANSLATE_NOOP("WebPage", "Reload")},
 };
 // clang-format on
 
@@ -113,6 +141,71 @@ QJsonObject faultTemplates() {
     return out;
 }
 
+// The picture's description as templates, from the window's own wording:
+// "below" and "above" (a ratio below 1 or not) by circle, with {ratio} and
+// {beam}; the ray's sentence that follows by outcome (falls, stops) or edge
+// (straight, bent, swings), the counted ones in the forms for 0, 1 and more
+// steps or degrees ({n}).
+QJsonObject pictureTemplates() {
+    constexpr double kSmallRatio = 0.12;
+    constexpr double kLargeRatio = 98;
+    constexpr int kBeam = 4321;
+    PictureDescription d;
+    d.computed = true;
+    d.beamStart = kBeam;
+    auto bodyText = [&](double ratio, int circle) {
+        d.schwarzschildRatio = ratio;
+        d.circle = static_cast<PictureDescription::Circle>(circle);
+        return pictureText(d)
+            .replace(localizedNumber(ratio), "{ratio}")
+            .replace(QString::number(kBeam), "{beam}");
+    };
+    QJsonArray below, above;
+    for (int c = 0; c <= static_cast<int>(PictureDescription::Circle::OutsidePicture); ++c) {
+        below.append(bodyText(kSmallRatio, c));
+        above.append(bodyText(kLargeRatio, c));
+    }
+    const qsizetype bodyLength = pictureText(d).size() + 1;  // and the space before the ray
+    auto rayText = [&](RayDescription ray, int n) {
+        d.ray = ray;
+        QString text = pictureText(d).mid(bodyLength);
+        d.ray.reset();
+        return text.replace(QString::number(n), "{n}");
+    };
+    // The forms for 0, 1 and many; degrees stay below a right angle, which
+    // would make the ray swing round instead.
+    auto counted = [&](RayDescription ray, bool degrees) {
+        QJsonObject forms;
+        for (int n : {0, 1, degrees ? 89 : 97531}) {
+            if (degrees)
+                ray.turningDegrees = n;
+            else
+                ray.steps = n;
+            forms.insert(n > 1 ? QStringLiteral("many") : QString::number(n), rayText(ray, n));
+        }
+        return forms;
+    };
+    using Outcome = RayDescription::Outcome;
+    QJsonArray straight, bent, swings;
+    for (int e = 0; e <= static_cast<int>(Edge::Bottom); ++e) {
+        RayDescription ray{Outcome::LeavesPicture, static_cast<Edge>(e), 0, 10};
+        straight.append(rayText(ray, -1));
+        bent.append(counted(ray, true));
+        ray.turningDegrees = 180;
+        swings.append(rayText(ray, -1));
+    }
+    return QJsonObject{
+        {"empty", pictureText(PictureDescription{})},
+        {"below", below},
+        {"above", above},
+        {"falls", counted({Outcome::FallsIntoBody}, false)},
+        {"stops", counted({Outcome::StopsInPicture}, false)},
+        {"straight", straight},
+        {"bent", bent},
+        {"swings", swings},
+    };
+}
+
 // Every text in the language whose translator is installed (none: English).
 QJsonObject strings(const QString& language) {
     QLocale::setDefault(QLocale(language));
@@ -141,6 +234,7 @@ QJsonObject strings(const QString& language) {
                                 help::HelpViewer::tr(help::kHelpNotRead),
                                 help::HelpViewer::tr(help::kHelpGoesOn))},
         {"faults", faultTemplates()},
+        {"picture", pictureTemplates()},
         {"page", page},
     };
 }
@@ -156,7 +250,7 @@ bool writeJson(const QString& path, const QJsonObject& object) {
     return file.flush();
 }
 
-QJsonObject layout(const QStringList& languagesWithTexts) {
+QJsonObject layout(const QStringList& languagesWithTexts, const QJsonObject& failures) {
     QJsonArray controls;
     for (const ControlSpec& item : mainWindowLayout()) {
         QJsonObject c{{"objectName", name(item.objectName)},
@@ -202,6 +296,7 @@ QJsonObject layout(const QStringList& languagesWithTexts) {
         {"controls", controls},
         {"decimalSeparators", separators},
         {"languagesWithTexts", QJsonArray::fromStringList(languagesWithTexts)},
+        {"failures", failures},
     };
 }
 
@@ -227,7 +322,15 @@ int main(int argc, char* argv[]) {
         if (!writeJson(out.filePath("strings/" + language + ".json"), strings(language))) return 1;
         languages.append(language);
     }
+    QJsonObject failures;
+    for (const QString& language : languages) {
+        installLanguage(language);
+        QJsonObject texts;
+        for (const auto& [key, text] : kFailureTexts)
+            texts.insert(key, QCoreApplication::translate("WebPage", text));
+        failures.insert(language, texts);
+    }
     installLanguage(QStringLiteral("en"));
     QLocale::setDefault(QLocale::c());
-    return writeJson(out.filePath("layout.json"), layout(languages)) ? 0 : 1;
+    return writeJson(out.filePath("layout.json"), layout(languages, failures)) ? 0 : 1;
 }
