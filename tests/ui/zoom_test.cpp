@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <cmath>
 
+#include "picture_export.hpp"
 #include "scene_picture.hpp"
 #include "value_field.hpp"
 #include "window_rig.hpp"
@@ -74,6 +75,7 @@ TEST_F(Zoom, At200And300PercentTheSameLayoutScalesWithTextsInsideAndEvenLines) {
     for (QWidget* w : controls)
         atOne[w] = w->geometry();
     const QSize clientAtOne = client->size();
+    const QSize pictureAtOne = ui::pictureArea(*rig.window);
     for (double zoom : {2.0, 3.0}) {
         rig.window->setZoom(zoom);
         ASSERT_EQ(rig.window->shownZoom(), zoom);
@@ -107,6 +109,11 @@ TEST_F(Zoom, At200And300PercentTheSameLayoutScalesWithTextsInsideAndEvenLines) {
             }
         }
         EXPECT_EQ(rig.window->menuBar()->font().pointSizeF(), 9 * zoom);
+        // A saved picture keeps its size whatever the zoom, but for the
+        // frame's two pixels a side, which do not scale.
+        const QSize saved = ui::pictureArea(*rig.window);
+        EXPECT_LE(std::abs(saved.width() - pictureAtOne.width()), 4);
+        EXPECT_LE(std::abs(saved.height() - pictureAtOne.height()), 4);
         // The picture drawn again at the new scale: the rings and the beam
         // start's box are where the scene puts them, their lines all the
         // same whole number of device pixels wide.
