@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -59,6 +61,29 @@ class ClientArea final : public QWidget {
     void setZoom(double zoom) {
         zoom_ = zoom;
         setFixedSize(sizeHint());
+    }
+
+  private:
+    double zoom_ = 1;
+};
+
+// The bars' arrows and smallest thumb grow with the zoom as the bars do; the
+// style gives them a fixed number of pixels. Used only away from 100 %, where
+// the bars keep the application's own style.
+class ZoomedBarStyle final : public QProxyStyle {
+  public:
+    explicit ZoomedBarStyle(QObject* owner) {
+        setParent(owner);
+        // The base style is a new one of the application's kind, owned here.
+        setBaseStyle(QStyleFactory::create(QApplication::style()->name()));
+    }
+    void setZoom(double zoom) { zoom_ = zoom; }
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin)
+            return static_cast<int>(std::lround(base * zoom_));
+        return base;
     }
 
   private:
@@ -362,6 +387,13 @@ void MainWindow::showAtZoom(double zoom) {
         w->setFont(controlFont(*item, zoom));
     }
     menuBar()->setFont(windowFont(kWindowFontPoints * zoom));
+    if (zoom != 1 && !barStyle_) barStyle_ = new ZoomedBarStyle(this);
+    if (barStyle_) static_cast<ZoomedBarStyle*>(barStyle_)->setZoom(zoom);
+    for (QWidget* bar : {controls_.radiusCoarseBar, controls_.radiusFineBar,
+                         controls_.massCoarseBar, controls_.massFineBar}) {
+        bar->setStyle(zoom == 1 ? nullptr : barStyle_);
+        bar->update();
+    }
     // The picture drawn again at the new scale, from what it last showed.
     controls_.scenePicture->clear();
     if (sceneRecording_) sceneRecording_->replay(*scene_);

@@ -21,6 +21,7 @@
 class QAction;
 class QMenu;
 class QScrollArea;
+class QStyle;
 class QTimer;
 
 namespace korvath::help {
@@ -123,6 +124,7 @@ class MainWindow final : public QMainWindow, private SessionView {
     double zoom_ = 1;
     double shownZoom_ = 1;
     int menuBarHeightAtOne_ = 0;
+    QStyle* barStyle_ = nullptr;  // the bars' style away from 100 %
     QMenu* viewMenu_ = nullptr;
     QAction* zoomInAction_ = nullptr;
     QAction* zoomOutAction_ = nullptr;

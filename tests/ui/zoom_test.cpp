@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyleOptionSlider>
 #include <cmath>
 
 #include "picture_export.hpp"
@@ -76,6 +77,19 @@ TEST_F(Zoom, At200And300PercentTheSameLayoutScalesWithTextsInsideAndEvenLines) {
         atOne[w] = w->geometry();
     const QSize clientAtOne = client->size();
     const QSize pictureAtOne = ui::pictureArea(*rig.window);
+    // A bar's arrow button, as its style places it.
+    const auto arrow = [&rig] {
+        QScrollBar* bar = rig.bar("radiusCoarseBar");
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.pageStep = bar->pageStep();
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                            QStyle::SC_ScrollBarAddLine, bar);
+    };
+    const QRect arrowAtOne = arrow();
     for (double zoom : {2.0, 3.0}) {
         rig.window->setZoom(zoom);
         ASSERT_EQ(rig.window->shownZoom(), zoom);
@@ -109,6 +123,7 @@ TEST_F(Zoom, At200And300PercentTheSameLayoutScalesWithTextsInsideAndEvenLines) {
             }
         }
         EXPECT_EQ(rig.window->menuBar()->font().pointSizeF(), 9 * zoom);
+        EXPECT_LE(std::abs(arrow().width() - arrowAtOne.width() * zoom), zoom);
         // A saved picture keeps its size whatever the zoom, but for the
         // frame's two pixels a side, which do not scale.
         const QSize saved = ui::pictureArea(*rig.window);
