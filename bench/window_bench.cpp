@@ -12,18 +12,29 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QWindow>
+#include <algorithm>
 #include <string>
 #include <variant>
 
 #include "bodies.hpp"
 #include "main_window.hpp"
 #include "scene_picture.hpp"
+#include "zoom.hpp"
 
 namespace korvath::bench {
 namespace {
 
 using ui::MainWindow;
+
+// The windows here read and remember their zoom in Qt's test settings, never
+// in the user's own, and so start at 100 %.
+const bool kIsolatedSettings = [] {
+    QStandardPaths::setTestModeEnabled(true);
+    return true;
+}();
 
 // Counts the paint events a widget receives.
 class PaintCounter final : public QObject {
@@ -216,6 +227,41 @@ void BM_BeamPress(benchmark::State& state, BodyId id) {
     state.counters["segments"] = kExpectedSegments;
 }
 
+// One zoom step with the Earth's traced ray on the picture: every control
+// laid out and given its font at the new zoom, the picture drawn again from
+// the recording, and the window painted. The steps go up from 100 % to
+// 400 % and back down. The target is under 50 ms a step (README, Speed);
+// the slowest step and the share of the layout (before the paint) are
+// reported too.
+void BM_ZoomStep(benchmark::State& state) {
+    QSettings().remove("window/zoom");
+    const Body b = body(BodyId::Earth);
+    ShownWindow window(b);
+    if (window.failed(state)) return;
+    window->session().trace();
+    window->picture()->image();
+    QCoreApplication::processEvents();
+    const auto steps = ui::zoomSteps();
+    size_t at = 0;
+    int direction = 1;
+    double slowestMs = 0, layoutMs = 0;
+    QElapsedTimer step;
+    for (auto _ : state) {
+        if (at + direction >= steps.size()) direction = -direction;
+        at += direction;
+        step.start();
+        window->setZoom(steps[at]);
+        benchmark::DoNotOptimize(window->picture()->image().constBits());
+        layoutMs += step.nsecsElapsed() / 1e6;
+        QCoreApplication::processEvents();
+        slowestMs = std::max(slowestMs, step.nsecsElapsed() / 1e6);
+    }
+    QSettings().remove("window/zoom");
+    const double n = std::max<double>(1, state.iterations());
+    state.counters["slowest_ms"] = slowestMs;
+    state.counters["layout_ms"] = layoutMs / n;
+}
+
 #define KORVATH_BODY_BENCHMARKS(fn)                                             \
     BENCHMARK_CAPTURE(fn, Earth, BodyId::Earth)->Unit(benchmark::kMicrosecond); \
     BENCHMARK_CAPTURE(fn, Sun, BodyId::Sun)->Unit(benchmark::kMicrosecond);     \
@@ -227,6 +273,8 @@ KORVATH_BODY_BENCHMARKS(BM_ComputeAndDraw);
 KORVATH_BODY_BENCHMARKS(BM_ComputeAndShow);
 KORVATH_BODY_BENCHMARKS(BM_SearchAfterDrawing);
 BENCHMARK_CAPTURE(BM_BeamPress, Earth, BodyId::Earth)->Unit(benchmark::kMicrosecond);
+// Sixteen steps: 100 % to 400 % and back.
+BENCHMARK(BM_ZoomStep)->Iterations(16)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace korvath::bench

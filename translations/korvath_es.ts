@@ -313,6 +313,26 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
         <translation>&amp;Ayuda</translation>
     </message>
     <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
         <source>Earth</source>
         <translation>Tierra</translation>
     </message>

@@ -312,6 +312,26 @@ and a light ray bending towards it. Without options it opens its window;
         <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>拡大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>縮小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>実際のサイズ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>全画面表示(&amp;F)</translation>
+    </message>
+    <message>
         <source>Earth</source>
         <translation>地球</translation>
     </message>

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "fault_notice.hpp"
 #include "main_window_layout.hpp"
@@ -17,7 +19,9 @@
 #include "session_widgets.hpp"
 
 class QAction;
+class QMenu;
 class QScrollArea;
+class QStyle;
 class QTimer;
 
 namespace korvath::help {
@@ -58,6 +62,20 @@ class MainWindow final : public QMainWindow, private SessionView {
     // included, and keeps it inside that area; done when it is first shown.
     void fitToScreen();
 
+    // The zoom chosen with the View menu (1 to 4), remembered between runs,
+    // and the zoom the layout is shown at: the chosen one in a normal
+    // window, the largest that fits in a maximised or full-screen one.
+    double zoom() const { return zoom_; }
+    double shownZoom() const { return shownZoom_; }
+    // Chooses a zoom (clamped to 1 to 4), remembers it and, in a normal
+    // window, shows the layout at it and sizes the window to match.
+    void setZoom(double zoom);
+    QMenu* viewMenu() const { return viewMenu_; }
+    QAction* zoomInAction() const { return zoomInAction_; }
+    QAction* zoomOutAction() const { return zoomOutAction_; }
+    QAction* actualSizeAction() const { return actualSizeAction_; }
+    QAction* fullScreenAction() const { return fullScreenAction_; }
+
   signals:
     // The picture's description changed; a screen reader has been told.
     void pictureDescribed(const QString& description);
@@ -66,11 +84,21 @@ class MainWindow final : public QMainWindow, private SessionView {
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildControls();
     void bindValues();
     void buildMenu();
+    void buildViewMenu();
+    // Lays out every control, the fonts and the picture at `zoom`, and draws
+    // the picture again at it.
+    void showAtZoom(double zoom);
+    // Whether the window fills its screen (maximised or full screen) and so
+    // scales its layout to fit rather than to the chosen zoom.
+    bool fillsScreen() const;
+    void fitZoomToWindow();
+    void updateViewActions();
     void wireControls();
     void describePicture(const PictureDescription& description);
     void sessionChanged(const Session& session, const SessionChange& change) override;
@@ -91,6 +119,18 @@ class MainWindow final : public QMainWindow, private SessionView {
     QScrollArea* scrollArea_ = nullptr;
     QWidget* clientArea_ = nullptr;
     bool fittedToScreen_ = false;
+    // Each control with its place in the layout, for laying it out again.
+    std::vector<std::pair<const ControlSpec*, QWidget*>> placed_;
+    double zoom_ = 1;
+    double shownZoom_ = 1;
+    int menuBarHeightAtOne_ = 0;
+    QStyle* barStyle_ = nullptr;  // the bars' style away from 100 %
+    QMenu* viewMenu_ = nullptr;
+    QAction* zoomInAction_ = nullptr;
+    QAction* zoomOutAction_ = nullptr;
+    QAction* actualSizeAction_ = nullptr;
+    QAction* fullScreenAction_ = nullptr;
+    bool maximisedBeforeFullScreen_ = false;
 };
 
 }  // namespace korvath::ui

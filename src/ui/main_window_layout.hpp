@@ -107,6 +107,13 @@ inline constexpr int kStartTimerIntervalMs = 100;
 inline constexpr const char* kExitCaption = QT_TRANSLATE_NOOP("MainWindow", "E&xit");
 inline constexpr const char* kHelpCaption = QT_TRANSLATE_NOOP("MainWindow", "&Help");
 
+// The View menu: the window's zoom and full screen.
+inline constexpr const char* kViewCaption = QT_TRANSLATE_NOOP("MainWindow", "&View");
+inline constexpr const char* kZoomInCaption = QT_TRANSLATE_NOOP("MainWindow", "Zoom &In");
+inline constexpr const char* kZoomOutCaption = QT_TRANSLATE_NOOP("MainWindow", "Zoom &Out");
+inline constexpr const char* kActualSizeCaption = QT_TRANSLATE_NOOP("MainWindow", "&Actual Size");
+inline constexpr const char* kFullScreenCaption = QT_TRANSLATE_NOOP("MainWindow", "&Full Screen");
+
 // The parameter bars' steps (their range is the session's, 0 to 100): an
 // arrow moves 1, the track or Page Up/Down 10.
 inline constexpr int kBarArrowStep = 1;

@@ -111,7 +111,7 @@ QString writePicture(const SceneRecording& recording, QSize area, int scale, con
 
 QSize pictureArea(const MainWindow& window) {
     const ScenePicture* picture = window.picture();
-    const double toScaleOne = kPictureDpi / picture->logicalDpiX();
+    const double toScaleOne = kPictureDpi / (picture->logicalDpiX() * picture->zoom());
     const QSize area = picture->contentsRect().size();
     return {static_cast<int>(std::lround(area.width() * toScaleOne)),
             static_cast<int>(std::lround(area.height() * toScaleOne))};

@@ -42,7 +42,16 @@ ScenePicture::ScenePicture(QWidget* parent) : QFrame(parent) {
 ScenePicture::~ScenePicture() = default;
 
 double ScenePicture::sceneToPixels() const {
-    return logicalDpiX() / kTwipsPerInch;
+    return logicalDpiX() * zoom_ / kTwipsPerInch;
+}
+
+void ScenePicture::setZoom(double zoom) {
+    if (zoom == zoom_) return;
+    finishPainting();
+    zoom_ = zoom;
+    image_ = QImage();
+    fitImage();
+    update();
 }
 
 // The image covers the drawing area at the device pixel ratio. When either
@@ -71,12 +80,13 @@ PainterSurface& ScenePicture::surface() {
     if (!surface_) {
         fitImage();
         painter_ = std::make_unique<QPainter>(&image_);
-        // One device-independent pixel wide, rounded to whole device pixels:
-        // an aliased line 1.25 pixels wide would come out 1 or 2 pixels wide
-        // depending on where it falls, and every line must look alike.
-        const double lineWidth = std::max(1, qRound(devicePixelRatioF()));
+        // One device-independent pixel wide at 100 %, scaled with the zoom
+        // and rounded to whole device pixels: an aliased line 1.25 pixels
+        // wide would come out 1 or 2 pixels wide depending on where it
+        // falls, and every line must look alike.
+        const double lineWidth = std::max(1, qRound(devicePixelRatioF() * zoom_));
         surface_ = std::make_unique<PainterSurface>(*painter_, QSizeF(contentsRect().size()),
-                                                    logicalDpiX(), lineWidth);
+                                                    logicalDpiX() * zoom_, lineWidth);
         surface_->setFillColor(fillColor_);
         surface_->setFillStyle(fillStyle_);
         update();

@@ -36,6 +36,12 @@ class ScenePicture final : public QFrame, public Surface {
     // The pixel under scene point (x, y), for checking what was drawn.
     QColor pixelAt(double x, double y);
 
+    // The window's zoom: scene units and line widths scale with it. Changing
+    // it clears the picture, which the caller then draws again at the new
+    // scale (scaling the old image would blur it).
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -52,6 +58,7 @@ class ScenePicture final : public QFrame, public Surface {
     std::unique_ptr<PainterSurface> surface_;  // draws with painter_
     Color fillColor_ = 0;
     FillStyle fillStyle_ = FillStyle::Transparent;
+    double zoom_ = 1;
 };
 
 }  // namespace korvath::ui

@@ -44,10 +44,11 @@ TEST_F(AccessibilityShown, ButtonsAndMenuCommandsAreReadByTheirCaptions) {
     // The menu bar's commands, by caption without the access-key mark.
     QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(rig.window->menuBar());
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->childCount(), 3);
+    ASSERT_EQ(menu->childCount(), 4);
     EXPECT_EQ(menu->child(0)->text(QAccessible::Name), "Exit");
     EXPECT_EQ(menu->child(1)->text(QAccessible::Name), "Picture");
-    EXPECT_EQ(menu->child(2)->text(QAccessible::Name), "Help");
+    EXPECT_EQ(menu->child(2)->text(QAccessible::Name), "View");
+    EXPECT_EQ(menu->child(3)->text(QAccessible::Name), "Help");
     // The picture is an image to a screen reader, not an empty frame.
     QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(rig.find("scenePicture"));
     ASSERT_NE(picture, nullptr);

@@ -105,17 +105,19 @@ TEST_F(MainWindowShown, CaptionClientAreaFontsAndIcon) {
     EXPECT_GE(colours.size(), 4);
 }
 
-TEST_F(MainWindowShown, MenuBarHoldsExitThePictureMenuAndHelp) {
+TEST_F(MainWindowShown, MenuBarHoldsExitThePictureAndViewMenusAndHelp) {
     const QList<QAction*> actions = rig.window->menuBar()->actions();
-    ASSERT_EQ(actions.size(), 3);
+    ASSERT_EQ(actions.size(), 4);
     EXPECT_EQ(actions[0]->objectName(), "exitAction");
     EXPECT_EQ(actions[0]->text(), "E&xit");
     EXPECT_EQ(actions[1]->objectName(), "pictureMenuAction");
     EXPECT_EQ(actions[1]->text(), "&Picture");
-    EXPECT_EQ(actions[2]->objectName(), "helpAction");
-    EXPECT_EQ(actions[2]->text(), "&Help");
+    EXPECT_EQ(actions[2]->objectName(), "viewMenuAction");
+    EXPECT_EQ(actions[2]->text(), "&View");
+    EXPECT_EQ(actions[3]->objectName(), "helpAction");
+    EXPECT_EQ(actions[3]->text(), "&Help");
     EXPECT_EQ(actions[0]->menu(), nullptr);
-    EXPECT_EQ(actions[2]->menu(), nullptr);
+    EXPECT_EQ(actions[3]->menu(), nullptr);
 }
 
 TEST_F(MainWindowShown, TabOrderStartsAtThePictureWhichHasTheFocus) {

@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's zoom: the steps and the stored value, the layout at 200 % and
+// 300 % (texts fit, places keep their proportions, lines stay even), the keys
+// and the View menu, and a full-screen window that fits its screen.
+#include "zoom.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStyleOptionSlider>
+#include <cmath>
+
+#include "picture_export.hpp"
+#include "scene_picture.hpp"
+#include "value_field.hpp"
+#include "window_rig.hpp"
+
+namespace korvath {
+namespace {
+
+using testing::WindowRig;
+
+// Every window of this test binary reads and writes the zoom in Qt's test
+// settings, never in the user's own.
+const bool kIsolatedSettings = [] {
+    QStandardPaths::setTestModeEnabled(true);
+    return true;
+}();
+
+class Zoom : public ::testing::Test {
+  protected:
+    void SetUp() override { QSettings().remove("window/zoom"); }
+    void TearDown() override { QSettings().remove("window/zoom"); }
+};
+
+TEST(ZoomSteps, StepFitAndStoredValues) {
+    EXPECT_EQ(ui::zoomIn(1), 1.25);
+    EXPECT_EQ(ui::zoomIn(1.8), 2);
+    EXPECT_EQ(ui::zoomIn(4), 4);
+    EXPECT_EQ(ui::zoomOut(2), 1.75);
+    EXPECT_EQ(ui::zoomOut(1), 1);
+    EXPECT_EQ(ui::fittingZoom({950, 555}, {1920, 1200}), 2.02);
+    EXPECT_EQ(ui::fittingZoom({950, 555}, {800, 600}), 1);
+    EXPECT_EQ(ui::fittingZoom({950, 555}, {7680, 4320}), 4);
+    EXPECT_EQ(ui::zoomFromStored(QVariant("2.5")), 2.5);
+    EXPECT_EQ(ui::zoomFromStored(QVariant(3.0)), 3);
+    for (const QVariant& bad : {QVariant("big"), QVariant("0.5"), QVariant("4.5"), QVariant("nan"),
+                                QVariant("inf"), QVariant()})
+        EXPECT_EQ(ui::zoomFromStored(bad), 1) << bad.toString().toStdString();
+}
+
+// The run of `colour` crossing the picture's point (x, y) in scene units.
+int runAcross(const QImage& image, double perUnit, double x, double y, bool vertical,
+              const QColor& colour) {
+    const int cx = static_cast<int>(std::lround(x * perUnit));
+    const int cy = static_cast<int>(std::lround(y * perUnit));
+    int best = 0, run = 0;
+    for (int d = -12; d <= 12; ++d) {
+        const QPoint p = vertical ? QPoint(cx, cy + d) : QPoint(cx + d, cy);
+        run = image.rect().contains(p) && image.pixelColor(p) == colour ? run + 1 : 0;
+        best = std::max(best, run);
+    }
+    return best;
+}
+
+TEST_F(Zoom, At200And300PercentTheSameLayoutScalesWithTextsInsideAndEvenLines) {
+    WindowRig rig;
+    QWidget* client = rig.window->clientArea();
+    const QList<QWidget*> controls = client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::map<QWidget*, QRect> atOne;
+    for (QWidget* w : controls)
+        atOne[w] = w->geometry();
+    const QSize clientAtOne = client->size();
+    const QSize pictureAtOne = ui::pictureArea(*rig.window);
+    // A bar's arrow button, as its style places it.
+    const auto arrow = [&rig] {
+        QScrollBar* bar = rig.bar("radiusCoarseBar");
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Horizontal;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.pageStep = bar->pageStep();
+        return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                            QStyle::SC_ScrollBarAddLine, bar);
+    };
+    const QRect arrowAtOne = arrow();
+    for (double zoom : {2.0, 3.0}) {
+        rig.window->setZoom(zoom);
+        ASSERT_EQ(rig.window->shownZoom(), zoom);
+        EXPECT_EQ(client->size(), clientAtOne * zoom);
+        // As large as the whole layout, or kept within the screen when that is smaller.
+        const QRect screen = rig.window->screen()->availableGeometry();
+        const QSize natural = rig.window->naturalSize();
+        if (natural.width() + 8 <= screen.width() && natural.height() + 8 <= screen.height())
+            EXPECT_EQ(rig.window->size(), rig.window->naturalSize());
+        else
+            EXPECT_TRUE(screen.contains(rig.window->frameGeometry()));
+        for (QWidget* w : controls) {
+            const std::string name = w->objectName().toStdString();
+            // Every place and size is the one at 100 %, scaled, within rounding.
+            const QRect g = w->geometry(), one = atOne[w];
+            EXPECT_LE(std::abs(g.x() - one.x() * zoom), zoom) << name;
+            EXPECT_LE(std::abs(g.y() - one.y() * zoom), zoom) << name;
+            EXPECT_LE(std::abs(g.width() - one.width() * zoom), zoom) << name;
+            EXPECT_LE(std::abs(g.height() - one.height() * zoom), zoom) << name;
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                EXPECT_GE(label->font().pointSizeF(), 9 * zoom) << name;
+                EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                          label->contentsRect().width())
+                    << name;
+                EXPECT_FALSE(label->text().contains(QChar(0x2026))) << name;
+            }
+            if (auto* button = qobject_cast<QPushButton*>(w)) {
+                EXPECT_EQ(button->font().pointSizeF(), 9 * zoom) << name;
+                EXPECT_LT(button->fontMetrics().horizontalAdvance(button->text()), button->width())
+                    << name;
+            }
+        }
+        EXPECT_EQ(rig.window->menuBar()->font().pointSizeF(), 9 * zoom);
+        EXPECT_LE(std::abs(arrow().width() - arrowAtOne.width() * zoom), zoom);
+        // A saved picture keeps its size whatever the zoom, but for the
+        // frame's two pixels a side, which do not scale.
+        const QSize saved = ui::pictureArea(*rig.window);
+        EXPECT_LE(std::abs(saved.width() - pictureAtOne.width()), 4);
+        EXPECT_LE(std::abs(saved.height() - pictureAtOne.height()), 4);
+        // The picture drawn again at the new scale: the rings and the beam
+        // start's box are where the scene puts them, their lines all the
+        // same whole number of device pixels wide.
+        ui::ScenePicture* picture = rig.window->picture();
+        const QImage image = picture->image();
+        EXPECT_EQ(image.size(), picture->contentsRect().size() * image.devicePixelRatio());
+        const double perUnit = image.devicePixelRatio() * zoom / 15;
+        const int width = std::max(1, int(std::lround(image.devicePixelRatio() * zoom)));
+        const QColor red(200, 0, 0);
+        for (double r : {1500.0, 2000.0, 2500.0}) {
+            EXPECT_EQ(runAcross(image, perUnit, 3000, 3000 - r, true, red), width) << r;
+            EXPECT_EQ(runAcross(image, perUnit, 3000 + r, 3000, false, red), width) << r;
+        }
+    }
+    rig.window->setZoom(1);
+    for (QWidget* w : controls)
+        EXPECT_EQ(w->geometry(), atOne[w]) << w->objectName().toStdString();
+}
+
+TEST_F(Zoom, KeysAndMenuStepTheZoomWhichIsRememberedAndRefusedWhenBad) {
+    {
+        WindowRig rig;
+        QMenu* view = rig.window->viewMenu();
+        const QList<QAction*> bar = rig.window->menuBar()->actions();
+        ASSERT_EQ(bar.size(), 4);
+        EXPECT_EQ(bar[2], view->menuAction());
+        EXPECT_EQ(view->title(), "&View");
+        EXPECT_FALSE(rig.window->zoomOutAction()->isEnabled());
+        QWidget* focus = rig.window->picture();
+        QTest::keyClick(focus, Qt::Key_Equal, Qt::ControlModifier);
+        EXPECT_EQ(rig.window->shownZoom(), 1.25);
+        QTest::keyClick(focus, Qt::Key_Plus, Qt::ControlModifier);
+        EXPECT_EQ(rig.window->shownZoom(), 1.5);
+        QTest::keyClick(focus, Qt::Key_Minus, Qt::ControlModifier);
+        EXPECT_EQ(rig.window->shownZoom(), 1.25);
+        QTest::keyClick(focus, Qt::Key_0, Qt::ControlModifier);
+        EXPECT_EQ(rig.window->shownZoom(), 1);
+        EXPECT_FALSE(rig.window->actualSizeAction()->isEnabled());
+        for (int i = 0; i < 10; ++i)
+            rig.window->zoomInAction()->trigger();
+        EXPECT_EQ(rig.window->zoom(), 4);
+        EXPECT_FALSE(rig.window->zoomInAction()->isEnabled());
+        rig.window->setZoom(2);
+    }
+    {
+        WindowRig rig(WindowRig::Start::NotShown);
+        EXPECT_EQ(rig.window->zoom(), 2);
+        EXPECT_EQ(rig.window->shownZoom(), 2);
+    }
+    for (const char* bad : {"twice", "0.5", "400"}) {
+        QSettings().setValue("window/zoom", bad);
+        WindowRig rig(WindowRig::Start::NotShown);
+        EXPECT_EQ(rig.window->shownZoom(), 1) << bad;
+        EXPECT_EQ(rig.window->clientArea()->size(), QSize(950, 535)) << bad;
+    }
+}
+
+TEST_F(Zoom, FullScreenFitsTheLargestZoomCentredAndReturnsToTheChosenOne) {
+    WindowRig rig;
+    rig.window->setZoom(1.5);
+    rig.window->fullScreenAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.window->shownZoom() > 1.5; }, 2000));
+    QScrollArea* scroll = rig.window->clientScrollArea();
+    const QRect client = rig.window->clientArea()->geometry();
+    const QSize room = scroll->viewport()->size();
+    // The whole client area inside, centred, and a few percent more would not fit.
+    EXPECT_TRUE(QRect(QPoint(), room).contains(client));
+    EXPECT_LE(std::abs(client.center().x() - room.width() / 2), 1);
+    EXPECT_LE(std::abs(client.center().y() - room.height() / 2), 1);
+    const QSize larger = QSize(950, 535) * (rig.window->shownZoom() + 0.03);
+    EXPECT_TRUE(larger.width() > room.width() || larger.height() > room.height());
+    EXPECT_FALSE(rig.window->zoomInAction()->isEnabled());
+    EXPECT_TRUE(rig.window->fullScreenAction()->isChecked());
+    rig.window->fullScreenAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.window->shownZoom() == 1.5; }, 2000));
+    EXPECT_EQ(rig.window->zoom(), 1.5);
+    EXPECT_TRUE(rig.window->zoomInAction()->isEnabled());
+}
+
+}  // namespace
+}  // namespace korvath
