@@ -11,6 +11,7 @@
 int main(int argc, char** argv) {
     korvath::testing::prepareHeadlessRun();
     QApplication app(argc, argv);
+    const auto settings = korvath::testing::isolateSettings();
     // QApplication takes the C library's locale from the environment; the
     // benchmark library prints its figures with printf, which would then
     // write decimal commas under a German or French locale.

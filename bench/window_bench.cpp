@@ -29,13 +29,6 @@ namespace {
 
 using ui::MainWindow;
 
-// The windows here read and remember their zoom in Qt's test settings, never
-// in the user's own, and so start at 100 %.
-const bool kIsolatedSettings = [] {
-    QStandardPaths::setTestModeEnabled(true);
-    return true;
-}();
-
 // Counts the paint events a widget receives.
 class PaintCounter final : public QObject {
   public:

@@ -6,7 +6,9 @@
 // may lack XDG_RUNTIME_DIR, for which Qt then uses a default).
 #pragma once
 
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtGlobal>
 #include <cstdlib>
 
@@ -23,6 +25,16 @@ inline void quietMessageHandler(QtMsgType type, const QMessageLogContext& contex
 inline void prepareHeadlessRun() {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quietMessageHandler);
+}
+
+// Settings the program stores (the window's zoom) go to a folder of this
+// run's own, removed at its end: a run neither reads the user's settings nor
+// shares them with runs beside it. Keep the returned folder alive.
+[[nodiscard]] inline QTemporaryDir isolateSettings() {
+    QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+    return folder;
 }
 
 }  // namespace korvath::testing

@@ -25,13 +25,6 @@ namespace {
 
 using testing::WindowRig;
 
-// Every window of this test binary reads and writes the zoom in Qt's test
-// settings, never in the user's own.
-const bool kIsolatedSettings = [] {
-    QStandardPaths::setTestModeEnabled(true);
-    return true;
-}();
-
 class Zoom : public ::testing::Test {
   protected:
     void SetUp() override { QSettings().remove("window/zoom"); }
