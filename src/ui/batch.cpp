@@ -23,11 +23,12 @@ class OffscreenPicture final : public SessionView {
   public:
     OffscreenPicture() {
         const auto& layout = mainWindowLayout();
-        const auto spec = std::find_if(layout.begin(), layout.end(), [](const ControlSpec& c) {
+        const auto entry = std::find_if(layout.begin(), layout.end(), [](const ControlSpec& c) {
             return c.objectName == "scenePicture";
         });
         const double dpi = picture_.logicalDpiX();
-        picture_.setGeometry(twipsToPixels(spec->left, spec->top, spec->width, spec->height, dpi));
+        picture_.setGeometry(
+            twipsToPixels(entry->left, entry->top, entry->width, entry->height, dpi));
     }
     void sessionChanged(const Session& session, const SessionChange& change) override {
         session.draw(recording_, change);
