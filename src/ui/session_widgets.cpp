@@ -14,10 +14,25 @@ namespace korvath::ui {
 
 namespace {
 
+// x^2.4 for x in (0, 1]: x^2 times the fifth root of x^2, the root by
+// Newton's method from 1, downwards, until it stops falling. Basic operations
+// only, like the rest of the program's arithmetic: the same bits everywhere.
+double power2_4(double x) {
+    const double square = x * x;
+    double root = 1;
+    for (int i = 0; i < 64; ++i) {
+        const double r2 = root * root;
+        const double next = (4 * root + square / (r2 * r2)) / 5;
+        if (!(next < root)) break;
+        root = next;
+    }
+    return square * root;
+}
+
 // WCAG 2 relative luminance of an sRGB colour, 0 (black) to 1 (white).
 double relativeLuminance(const QColor& colour) {
     const auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        return c <= 0.04045 ? c / 12.92 : power2_4((c + 0.055) / 1.055);
     };
     const QColor rgb = colour.toRgb();
     return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
