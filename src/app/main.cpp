@@ -43,8 +43,8 @@ int main(int argc, char* argv[]) {
         early = app::readCommandLine(arguments, app::QtOptions::MayBePresent);
         if (!early.openWindow) return app::finish(early);
     }
-    // Values and pictures are made by a window that is never shown: no
-    // display is needed.
+    // Values and pictures come from a session of their own, drawn on a
+    // picture that is never shown: no display is needed.
     if (early.batch != app::CommandLine::Batch::None) qputenv("QT_QPA_PLATFORM", "offscreen");
 
     ui::refuseScaleBelowOne();
