@@ -70,6 +70,10 @@ MoveRule ruleOf(BeamMove move) {
 
 }  // namespace
 
+ShownValue positionOf(Bar bar) {
+    return kBarPositions[static_cast<size_t>(barIndex(bar))];
+}
+
 bool reachableBeamStart(int height) {
     return height >= 50 && height <= 6150 && (height - kBeamStartY) % 50 == 0;
 }
@@ -77,7 +81,7 @@ bool reachableBeamStart(int height) {
 Session::Session() {
     bars_.fill(kBarNeutral);
     for (Bar b : kAllBars)
-        texts_[at(kBarPositions[index(b)])] = numberText(kBarNeutral);
+        texts_[at(positionOf(b))] = numberText(kBarNeutral);
     state_.radius = state_.presetRadius = state_.coarseRadius = kEarth.radius;
     state_.mass = state_.presetMass = state_.coarseMass = kEarth.mass;
     state_.beamX = VariantNumber::int16(kBeamStartX);
@@ -170,7 +174,7 @@ bool Session::choose(const Preset& body) {
     change.bars = std::any_of(bars_.begin(), bars_.end(), [](auto p) { return p != kBarNeutral; });
     bars_.fill(kBarNeutral);
     for (Bar b : kAllBars)
-        texts_[at(kBarPositions[index(b)])] = numberText(kBarNeutral);
+        texts_[at(positionOf(b))] = numberText(kBarNeutral);
     state_.radius = state_.presetRadius = state_.coarseRadius = body.radius;
     state_.mass = state_.presetMass = state_.coarseMass = body.mass;
     show(change);
@@ -209,10 +213,10 @@ bool Session::setBar(Bar bar, int position) {
         return false;
     }
     bars_[index(bar)] = p;
-    texts_[at(kBarPositions[index(bar)])] = numberText(p);
+    texts_[at(positionOf(bar))] = numberText(p);
     if (isCoarse(bar)) {
         bars_[index(fineOf(bar))] = kBarNeutral;
-        texts_[at(kBarPositions[index(fineOf(bar))])] = numberText(kBarNeutral);
+        texts_[at(positionOf(fineOf(bar)))] = numberText(kBarNeutral);
     }
     (radius ? state_.coarseRadius : state_.coarseMass) = coarse;
     (radius ? state_.radius : state_.mass) = value;

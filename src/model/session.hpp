@@ -29,6 +29,9 @@ namespace korvath {
 // The four beam-move buttons: 300 or 50 units up or down.
 enum class BeamMove { BigUp, Up, Down, BigDown };
 
+// Where a bar's position is shown.
+ShownValue positionOf(Bar bar);
+
 // The heights the beam start can take: 50 to 6150, in steps of 50 from the
 // start-up height.
 bool reachableBeamStart(int height);

@@ -36,16 +36,20 @@ struct Counter final : SessionView {
     }
 };
 
+// Every bar at 50, and its shown position too.
+void expectBarsAtFifty(const Rig& rig) {
+    for (Bar b : kAllBars) {
+        EXPECT_EQ(rig.session.bar(b), 50);
+        EXPECT_EQ(rig.text(positionOf(b)), "50");
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Start-up
 
 TEST(StartUp, TheEarthWithEveryBarAtFiftyAndNothingComputedUntilTheStart) {
     Rig rig;
-    for (Bar b : kAllBars)
-        EXPECT_EQ(rig.session.bar(b), 50);
-    for (ShownValue id : {ShownValue::RadiusCoarsePosition, ShownValue::RadiusFinePosition,
-                          ShownValue::MassCoarsePosition, ShownValue::MassFinePosition})
-        EXPECT_EQ(rig.text(id), "50");
+    expectBarsAtFifty(rig);
     EXPECT_EQ(rig.text(ShownValue::BeamStart), "1500");
     for (ShownValue id : kResultLabels)
         EXPECT_EQ(rig.text(id), "") << static_cast<int>(id);
@@ -105,11 +109,7 @@ TEST(Bodies, ChoosingPutsEveryBarBackToFiftyWithOneComputation) {
     const long before = rig.session.computeCount();
     rig.session.choose(kSun);
     EXPECT_EQ(rig.session.computeCount() - before, 1);
-    for (Bar b : kAllBars)
-        EXPECT_EQ(rig.session.bar(b), 50);
-    for (ShownValue id : {ShownValue::RadiusCoarsePosition, ShownValue::RadiusFinePosition,
-                          ShownValue::MassCoarsePosition, ShownValue::MassFinePosition})
-        EXPECT_EQ(rig.text(id), "50");
+    expectBarsAtFifty(rig);
     EXPECT_EQ(rig.text(ShownValue::Radius), "696000000");
     EXPECT_EQ(rig.state.coarseRadius, kSun.radius);
     EXPECT_EQ(rig.state.coarseMass, kSun.mass);
@@ -134,11 +134,7 @@ void expectInvariants(const Rig& rig) {
     EXPECT_EQ(s.radius, (h(Bar::RadiusFine) - 50) * (s.coarseRadius / 100) + s.coarseRadius);
     EXPECT_EQ(s.mass, (h(Bar::MassFine) - 50) * (s.coarseMass / 100) + s.coarseMass);
     for (Bar b : kAllBars)
-        EXPECT_EQ(rig.text(b == Bar::RadiusCoarse ? ShownValue::RadiusCoarsePosition
-                           : b == Bar::MassCoarse ? ShownValue::MassCoarsePosition
-                           : b == Bar::RadiusFine ? ShownValue::RadiusFinePosition
-                                                  : ShownValue::MassFinePosition),
-                  std::to_string(h(b)));
+        EXPECT_EQ(rig.text(positionOf(b)), std::to_string(h(b)));
     EXPECT_EQ(rig.text(ShownValue::Radius), numberText(s.radius));
     EXPECT_EQ(rig.text(ShownValue::Mass), numberText(s.mass));
 }
