@@ -140,8 +140,10 @@ QRectF inkOf(const QLabel* label) {
     if (indent > 0 && (align & Qt::AlignRight)) r.setRight(r.right() - indent);
     if (indent > 0 && (align & Qt::AlignTop)) r.setTop(r.top() + indent);
     if (indent > 0 && (align & Qt::AlignBottom)) r.setBottom(r.bottom() - indent);
-    label->style()->drawItemText(&painter, r, static_cast<int>(align), label->palette(), true,
-                                 label->text());
+    // Not clipped to that rectangle, as the label would: what it would cut
+    // off is what this measures.
+    label->style()->drawItemText(&painter, r, static_cast<int>(align) | Qt::TextDontClip,
+                                 label->palette(), true, label->text());
     painter.end();
     int left = image.width(), top = image.height(), right = -1, bottom = -1;
     for (int y = 0; y < image.height(); ++y)
