@@ -61,11 +61,13 @@ const modulePromise = new Promise((resolve, reject) => {
     boot.fail('moduleFailed', error.message || String(error));
     reject(error);
   };
-  if (window.korvathFactory) {
-    window.korvathFactory().then(resolve, failed);
-    return;
-  }
-  import('./korvath.js').then(({default: createKorvath}) => createKorvath({
+  // Both pages give the module's factory before this module runs: the served
+  // one imports korvath.js in index.html (which tells when that fails), the
+  // single file carries it with its WebAssembly.
+  const createKorvath = window.korvathFactory;
+  if (!createKorvath) return failed(new Error('korvath.js'));
+  if (!('korvathWasm' in window)) return createKorvath().then(resolve, failed);
+  createKorvath({
     instantiateWasm(imports, receive) {
       const compiled = (window.korvathWasm || Promise.reject(new Error('not started')))
         .catch(() => fetch('korvath.wasm').then((r) => {
@@ -76,7 +78,7 @@ const modulePromise = new Promise((resolve, reject) => {
         .catch(failed);
       return {};
     },
-  })).then(resolve, failed);
+  }).then(resolve, failed);
 });
 const embedded = (id) => JSON.parse(document.getElementById(id).textContent);
 

@@ -38,6 +38,12 @@ if (!window.korvathPage.failed) {
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="stylesheet" href="style.css">
 <link rel="modulepreload" href="korvath.js">
+<script type="module" onerror="korvathPage.fail('moduleFailed', 'korvath.js')">
+// The simulation's module is ready when the page's script runs, which starts
+// it at once (a dynamic import there would evaluate it a task later).
+import createKorvath from './korvath.js';
+window.korvathFactory = createKorvath;
+</script>
 <script type="module" src="app.js" onerror="korvathPage.fail('moduleFailed', 'app.js')"></script>]=])
     configure_file(${TEMPLATE} ${OUT} @ONLY)
     return()
