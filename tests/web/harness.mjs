@@ -1,53 +1,84 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the page's checks in headless Chromium share: starting the page's
-// server and the browser, and what the native build shows for the same
-// actions.
+// What the page's checks share: serving the page, starting a browser engine
+// (engines.mjs), and what the native build shows for the same actions.
 import {spawnSync} from 'node:child_process';
-import {existsSync, rmSync} from 'node:fs';
-import {basename, dirname, join} from 'node:path';
-import {fileURLToPath} from 'node:url';
+import {cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {basename, join} from 'node:path';
+import {addressOf, serve} from '../../src/web/tools/serve.mjs';
+import {CONSOLE_RECORDER, launchEngine} from './engines.mjs';
 
-const here = dirname(fileURLToPath(import.meta.url));
-
-// Reads PAGE_FOLDER and NATIVE_DRIVER from the command line, serves the page
-// and starts Chromium. Exits 77 (skipped) when the page, Chromium or
-// puppeteer-core is missing. finish() closes everything and exits 1 if any
-// check failed.
+// Reads PAGE_FOLDER, NATIVE_DRIVER and ENGINE (chromium when none) from the
+// command line, serves the page and starts the engine. Exits 77 (skipped)
+// when the page was not built; a missing engine or driver is a failure.
+// finish() closes everything and exit() exits 1 if any check failed.
 export async function startPageTest() {
-  const [pageFolder, driver] = process.argv.slice(2);
-  const chromium = process.env.KORVATH_CHROMIUM || '/usr/bin/chromium';
-  const skip = (why) => {
-    console.log(`SKIPPED: ${why}`);
-    process.exit(77);
-  };
+  const [pageFolder, driver, engineName = 'chromium'] = process.argv.slice(2);
   if (!pageFolder || !driver) {
-    console.error(`usage: node ${basename(process.argv[1])} PAGE_FOLDER NATIVE_DRIVER`);
+    console.error(`usage: node ${basename(process.argv[1])} PAGE_FOLDER NATIVE_DRIVER [chromium|firefox|webkit]`);
     process.exit(2);
   }
-  if (!existsSync(join(pageFolder, 'korvath.wasm'))) skip(`${pageFolder} has no built page (em++ from the Debian package emscripten is needed)`);
-  if (!existsSync(chromium)) skip(`${chromium} is missing (Debian package chromium; tests/web/install.sh installs it)`);
-  let puppeteer;
-  try {
-    puppeteer = (await import(join(here, 'node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js'))).default;
-  } catch {
-    skip('puppeteer-core is not installed (tests/web/install.sh runs npm ci in tests/web)');
+  if (!existsSync(join(pageFolder, 'korvath.wasm'))) {
+    console.log(`SKIPPED: ${pageFolder} has no built page (em++ from the Debian package emscripten is needed)`);
+    process.exit(77);
   }
-  const {serve, addressOf} = await import(join(here, '../../src/web/tools/serve.mjs'));
-  const {launchChromium} = await import(join(here, '../../src/web/tools/chromium.mjs'));
-  const server = await serve(pageFolder);
-  const {browser, profile} = await launchChromium(puppeteer, chromium);
+  const temporary = [];
+  const servers = [];
+  const failedRequests = [];
+  let engine;
+  try {
+    engine = await launchEngine(engineName);
+  } catch (error) {
+    console.log(`FAILED - ${engineName}: ${error.message}`);
+    process.exit(1);
+  }
+  // A copy of the page's files, changed by `change(folder)`; where the
+  // engine's console cannot be read, its pages record their own.
+  const copyOfPage = (change) => {
+    const folder = mkdtempSync(join(tmpdir(), 'korvath-page-'));
+    temporary.push(folder);
+    cpSync(pageFolder, folder, {recursive: true});
+    if (!engine.can.console) {
+      for (const file of ['index.html', 'korvath-offline.html']) {
+        const path = join(folder, file);
+        writeFileSync(path, readFileSync(path, 'utf8').replace('<head>', `<head>\n${CONSOLE_RECORDER}`));
+      }
+    }
+    if (change) change(folder);
+    return folder;
+  };
+  // Serves a folder on a port of its own; the page's own server records
+  // every request that failed.
+  const serveFolder = async (folder, record) => {
+    const server = await serve(folder);
+    servers.push(server);
+    if (record) {
+      server.on('request', (request, response) => response.on('finish', () => {
+        if (response.statusCode >= 400) failedRequests.push(`HTTP ${response.statusCode}: ${request.url}`);
+      }));
+    }
+    return addressOf(server);
+  };
+  const served = copyOfPage();
   const test = {
-    pageFolder, driver, browser, address: addressOf(server), failures: 0,
+    pageFolder, servedFolder: served, driver, engine, browser: engine.browser, failures: 0, failedRequests,
+    address: await serveFolder(served, true),
+    copyOfPage,
+    // The page changed by `change(folder)`, served at an address of its own.
+    serveChanged: async (change) => serveFolder(copyOfPage(change), false),
     check(ok, what) {
-      console.log(`${ok ? 'ok' : 'FAILED'} - ${what}`);
+      console.log(`${ok ? 'ok' : 'FAILED'} - ${engine.name}: ${what}`);
       if (!ok) ++test.failures;
     },
     native: (actions) => nativeTrace(driver, actions),
     async finish(error) {
       if (error) test.check(false, error.stack || error);
-      await browser.close();
-      server.close();
-      rmSync(profile, {recursive: true, force: true});
+      await engine.close();
+      for (const server of servers) {
+        server.closeAllConnections();
+        server.close();
+      }
+      for (const folder of temporary) rmSync(folder, {recursive: true, force: true});
     },
     exit() {
       console.log(test.failures ? `${test.failures} checks failed` : 'all checks passed');

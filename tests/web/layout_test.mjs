@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The web page on screens from a phone to a 4K projector, in headless
-// Chromium: nothing wider than the viewport, every control on the page
+// The web page on screens from a phone to a 4K projector, in the engines
+// whose drivers emulate a screen: Chromium, and Firefox without touch (its
+// driver emulates no touch screen; WebKit's window has the one size of its
+// display, where browser_test.mjs runs): nothing wider than the viewport, every control on the page
 // within reach, no text under 12 px, targets a finger can hit where the
 // pointer is coarse, a crisp picture of the right size, and the values of a
 // few taps or clicks as the native build computes them.
 //
-//   node layout_test.mjs PAGE_FOLDER NATIVE_DRIVER
+//   node layout_test.mjs PAGE_FOLDER NATIVE_DRIVER [chromium|firefox]
 //
-// Exits 77 (skipped) when the page, Chromium or puppeteer-core is missing
+// Exits 77 (skipped) when the page was not built; a missing engine fails
 // (harness.mjs).
 import {readFileSync} from 'node:fs';
 import {join} from 'node:path';
 import {shownValues, startPageTest} from './harness.mjs';
 
 const test = await startPageTest();
-const {browser, check, pageFolder} = test;
+const {browser, check, pageFolder, engine} = test;
 
 const phone = {deviceScaleFactor: 3, hasTouch: true, isMobile: true};
 const SCREENS = [
@@ -86,7 +88,7 @@ try {
     page.on('console', (m) => {
       if (m.type() === 'error' || m.type() === 'warn') problems.push(`${name}: console ${m.type()}: ${m.text()}`);
     });
-    await page.setViewport(screen);
+    await page.setViewport(engine.can.touchScreen ? screen : {width, height, deviceScaleFactor: screen.deviceScaleFactor});
     await page.goto(test.address);
     await page.waitForFunction(() => document.querySelector('#radiusValue .text')?.textContent === '6378000', {timeout: 10000});
     const m = await page.evaluate(measure);

@@ -275,8 +275,7 @@ function makeControl(item, t) {
       element.append(canvas);
       describe(element, t.accessibleDescription);
       context2d = canvas.getContext('2d', {alpha: false});
-      // Draw at the canvas's exact size in device pixels.
-      new ResizeObserver(onCanvasResized).observe(canvas, {box: 'device-pixel-content-box'});
+      observeCanvasSize();
       break;
     }
     default:
@@ -391,6 +390,19 @@ function placeWindow() {
       left: `${px(item.left)}px`, top: `${px(item.top)}px`,
       width: `${px(item.width)}px`, height: `${px(item.height)}px`, fontSize: pt(item.fontPoints),
     });
+  }
+}
+
+// Draw at the canvas's exact size in device pixels where the browser counts
+// them (device-pixel-content-box); where it does not (WebKit throws a
+// TypeError for that box), from the CSS size times the device pixel ratio,
+// which may be a pixel off at some fractional ratios.
+function observeCanvasSize() {
+  const observer = new ResizeObserver(onCanvasResized);
+  try {
+    observer.observe(canvas, {box: 'device-pixel-content-box'});
+  } catch {
+    observer.observe(canvas);
   }
 }
 
@@ -840,12 +852,14 @@ function runHelp() {
   if (!session || splash.open) return;
   const {clientWidthTwips, clientHeightTwips, tickMs, ticksShown} = layout.helpSplash;
   // Where the desktop puts it, moved in so that it fits a narrow screen
-  // with its border (a pixel either side).
-  const width = Math.min((clientWidthTwips / TWIPS_PER_PIXEL) * scale, innerWidth - 2);
-  const height = Math.min((clientHeightTwips / TWIPS_PER_PIXEL) * scale, innerHeight - 2);
+  // with its border (a pixel either side), beside the page's scroll bar
+  // where that takes room.
+  const {clientWidth: screenWidth, clientHeight: screenHeight} = document.documentElement;
+  const width = Math.min((clientWidthTwips / TWIPS_PER_PIXEL) * scale, screenWidth - 2);
+  const height = Math.min((clientHeightTwips / TWIPS_PER_PIXEL) * scale, screenHeight - 2);
   Object.assign(splash.style, {
-    left: `${Math.min(Math.floor(innerWidth / 2) - Math.floor(innerWidth / 4), innerWidth - width - 2)}px`,
-    top: `${Math.min(Math.floor(innerHeight / 4), innerHeight - height - 2)}px`,
+    left: `${Math.min(Math.floor(screenWidth / 2) - Math.floor(screenWidth / 4), screenWidth - width - 2)}px`,
+    top: `${Math.min(Math.floor(screenHeight / 4), screenHeight - height - 2)}px`,
     width: `${width}px`, height: `${height}px`,
   });
   let ticks = 0;
