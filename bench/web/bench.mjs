@@ -1,58 +1,93 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Speed and size of the web page in headless Chromium.
+// Speed and size of the web page, in each browser engine.
 //
-//   node bench/web/bench.mjs PAGE_FOLDER [--loads N] [--runs N]
+//   node bench/web/bench.mjs PAGE_FOLDER [--loads N] [--runs N] [--engines chromium,firefox,webkit]
 //
-// - load: from navigation to the first values, median of N fresh loads, with
-//   the moment the page started its 100 ms start timer (all set up);
+// - load: from navigation to the first values, the page against a bare page
+//   served the same way (one HTML file and one module script that writes
+//   the same texts after the same 100 ms tick), loaded alternately in one
+//   browser, N fresh loads each: both medians and their ratio, in each
+//   engine, and in Chromium also with the processor slowed down four times
+//   (DevTools' CPU throttling, a phone);
 // - size: every file the page fetched, help text aside, raw and gzipped;
-// - the longest recomputation (the Earth, radius bars 100/100, mass bars
-//   0/0: 9042 search steps) and one press of Beam with the Earth, each timed
-//   in the page around the key or click event, value fields and canvas
-//   included, median of N runs.
-import {existsSync, readFileSync, rmSync} from 'node:fs';
+// - in Chromium, the longest recomputation (the Earth, radius bars 100/100,
+//   mass bars 0/0: 9042 search steps) and one press of Beam with the Earth,
+//   each timed in the page around the key or click event, value fields and
+//   canvas included, median of N runs.
+import {cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {gzipSync} from 'node:zlib';
+import {launchEngine} from '../../tests/web/engines.mjs';
+import {shownValues} from '../../tests/web/harness.mjs';
+import {addressOf, serve} from '../../src/web/tools/serve.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
-const root = join(here, '../..');
 const args = process.argv.slice(2);
-const option = (name, fallback) => (args.includes(name) ? Number(args[args.indexOf(name) + 1]) : fallback);
+const option = (name, fallback) => (args.includes(name) ? args[args.indexOf(name) + 1] : fallback);
 const pageFolder = args.find((a, i) => !a.startsWith('--') && !(args[i - 1] || '').startsWith('--'));
-const loads = option('--loads', 10);
-const runs = option('--runs', 21);
+const loads = Number(option('--loads', 15));
+const runs = Number(option('--runs', 21));
+const engines = option('--engines', 'chromium,firefox,webkit').split(',');
 if (!pageFolder || !existsSync(join(pageFolder, 'korvath.wasm'))) {
   console.error('usage: node bench/web/bench.mjs PAGE_FOLDER (a built page: scripts/web --build)');
   process.exit(2);
 }
-const puppeteer = (await import(join(root, 'tests/web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js'))).default;
-const {serve, addressOf} = await import(join(root, 'src/web/tools/serve.mjs'));
-const {launchChromium} = await import(join(root, 'src/web/tools/chromium.mjs'));
-
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const server = await serve(pageFolder);
-const {browser, profile} = await launchChromium(puppeteer);
 
+// The page's files with the bare page beside them, served alike.
+const folder = mkdtempSync(join(tmpdir(), 'korvath-bench-'));
+cpSync(pageFolder, folder, {recursive: true});
+cpSync(join(here, 'bare.html'), join(folder, 'bare.html'));
+const server = await serve(folder);
+const address = addressOf(server);
+
+// From navigation to the mark the page (or the bare page) sets when it
+// shows the first values.
+async function firstValues(engine, url, screen) {
+  const page = await engine.open(url, screen);
+  await page.waitFor(() => performance.getEntriesByName('korvath-first-values').length > 0);
+  const t = await page.evaluate(() => ({
+    values: performance.getEntriesByName('korvath-first-values')[0].startTime,
+    files: [location.pathname, ...performance.getEntriesByType('resource').map((r) => new URL(r.name).pathname)],
+  }));
+  await page.close();
+  return t;
+}
+
+const lines = [];
+let files = [];
 try {
-  // Load to first values.
-  const firstValues = [], timerStarted = [];
-  let files = [];
-  for (let i = 0; i < loads; ++i) {
-    const page = await browser.newPage();
-    await page.setViewport({width: 1000, height: 600});
-    await page.goto(addressOf(server));
-    await page.waitForFunction(() => performance.getEntriesByName('korvath-first-values').length > 0, {timeout: 10000});
-    const t = await page.evaluate(() => ({
-      values: performance.getEntriesByName('korvath-first-values')[0].startTime,
-      timer: performance.getEntriesByName('korvath-timer-started')[0].startTime,
-      files: [location.pathname, ...performance.getEntriesByType('resource').map((r) => new URL(r.name).pathname)],
-    }));
-    firstValues.push(t.values);
-    timerStarted.push(t.timer);
-    files = t.files;
-    await page.close();
+  for (const name of engines) {
+    const engine = await launchEngine(name);
+    try {
+      // The bare page writes the texts the page shows first.
+      const first = await engine.open(address);
+      await first.waitFor(() => document.querySelector('#radiusValue .text')?.textContent);
+      writeFileSync(join(folder, 'bare.mjs'), `${readFileSync(join(here, 'bare.mjs'), 'utf8')}\nshow(${JSON.stringify(await shownValues(first))});\n`);
+      await first.close();
+      const settings = [[name, {}]];
+      if (engine.can.cpuSlowdown) settings.push([`${name}, processor 4 times slower`, {cpuSlowdown: 4}]);
+      for (const [label, screen] of settings) {
+        const page = [], bare = [];
+        for (let i = 0; i < loads; ++i) {
+          const t = await firstValues(engine, address, screen);
+          page.push(t.values);
+          files = t.files;
+          bare.push((await firstValues(engine, `${address}bare.html`, screen)).values);
+        }
+        lines.push(`| ${label} | ${median(page).toFixed(0)} ms | ${median(bare).toFixed(0)} ms | ${(median(page) / median(bare)).toFixed(2)} |`);
+        console.log(lines[lines.length - 1]);
+      }
+      if (name === 'chromium') lines.push(...await inPageTimings(engine));
+    } finally {
+      await engine.close();
+    }
   }
+  console.log(`\nFirst values after navigation, median of ${loads} fresh loads each, alternately:\n`);
+  console.log('| engine | page | bare page | ratio |\n|---|---|---|---|');
+  console.log(lines.filter((l) => l.startsWith('|')).join('\n'));
 
   // Size.
   const fetched = [...new Set(files.map((f) => (f.endsWith('/') ? `${f}index.html` : f)))].filter((f) => !f.endsWith('.hlp'));
@@ -64,12 +99,19 @@ try {
     gzipped += z;
     return `${f.slice(1)} ${body.length} B (${z} B gzipped)`;
   });
+  console.log(`\nTransferred (help text aside): ${raw} B, ${gzipped} B gzipped, in ${fetched.length} files:\n  ${sizes.join('\n  ')}`);
+  const single = gzipSync(readFileSync(join(pageFolder, 'korvath-offline.html')), {level: 9}).length;
+  console.log(`The single file: ${single} B gzipped`);
+  console.log(lines.filter((l) => !l.startsWith('|')).join('\n'));
+} finally {
+  server.close();
+  rmSync(folder, {recursive: true, force: true});
+}
 
-  // Recomputation and Beam, timed inside the page.
-  const page = await browser.newPage();
-  await page.setViewport({width: 1000, height: 600});
-  await page.goto(addressOf(server));
-  await page.waitForFunction(() => performance.getEntriesByName('korvath-first-values').length > 0);
+// The longest recomputation and Beam, timed inside the page.
+async function inPageTimings(engine) {
+  const page = await engine.open(address);
+  await page.waitFor(() => performance.getEntriesByName('korvath-first-values').length > 0);
   const timings = await page.evaluate((runs) => {
     const key = (id, k) => {
       const t0 = performance.now();
@@ -97,18 +139,7 @@ try {
     return {longest: median(longest), beam: median(beam), shown};
   }, runs);
   await page.close();
-
-  const tick = 100;
-  console.log(`Load to first values (median of ${loads} loads): ${median(firstValues).toFixed(1)} ms after navigation; ` +
-    `the start timer was set at ${median(timerStarted).toFixed(1)} ms, so the first tick was due at ` +
-    `${(median(timerStarted) + tick).toFixed(1)} ms and the values came ${(median(firstValues) - median(timerStarted) - tick).toFixed(1)} ms after it; ` +
-    `${(median(firstValues) - tick).toFixed(1)} ms beyond 100 ms after navigation`);
-  console.log(`Transferred (help text aside): ${raw} B, ${gzipped} B gzipped, in ${fetched.length} files:\n  ${sizes.join('\n  ')}`);
-  console.log(`Longest recomputation (Earth, radius bars 100/100, mass bars 0/0, Schwarzschild radius ${timings.shown}): ` +
-    `${timings.longest.toFixed(3)} ms (median of ${runs})`);
-  console.log(`One press of Beam with the Earth: ${timings.beam.toFixed(3)} ms (median of ${runs})`);
-} finally {
-  await browser.close();
-  server.close();
-  rmSync(profile, {recursive: true, force: true});
+  return [`Longest recomputation (Earth, radius bars 100/100, mass bars 0/0, Schwarzschild radius ${timings.shown}): ` +
+    `${timings.longest.toFixed(3)} ms (median of ${runs})`,
+  `One press of Beam with the Earth: ${timings.beam.toFixed(3)} ms (median of ${runs})`];
 }

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the page's JavaScript sees of the simulation: one Session class with
-// the window's events and what it shows, and the number text of the model.
+// What the page's JavaScript sees of the simulation, as plain C functions
+// over one Session at a time (session.js wraps them in a Session class with
+// the window's events and what it shows, and the model's number text).
+// Plain functions rather than a binding library keep the glue small and the
+// module quick to start: the page's first values wait for it.
 // Indices follow the model's enums: ShownValue for value fields, Bar for the
-// parameter bars, BeamMove for the move buttons.
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+// parameter bars, BeamMove for the move buttons. A string result stays valid
+// until the next call that returns one.
+#include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
 #include "number_text.hpp"
 
 #include "page_view.hpp"
@@ -18,13 +24,9 @@ namespace korvath::web {
 
 namespace {
 
-using emscripten::val;
-
 class Session {
   public:
     Session() { s_.addView(view_); }
-    // The session starts loaded; kept for the page's start-up sequence.
-    void load() {}
     void tick() { s_.start(); }
     void clickEarth() { s_.choose(kEarth); }
     void clickSun() { s_.choose(kSun); }
@@ -41,29 +43,23 @@ class Session {
     // The chosen body: 0 the Earth, 1 the Sun.
     int body() const { return s_.state().presetRadius == kSun.radius ? 1 : 0; }
 
-    // What the picture shows, for the page to word: {computed, ratio (the
-    // Schwarzschild radius over the body's, to two figures), circle,
-    // beamStart, ray: null or {outcome, edge, degrees, steps, swingsRound}};
-    // the enums as their indices.
-    val picture() const {
+    // What the picture shows, for the page to word: computed, ratio (the
+    // Schwarzschild radius over the body's, to two figures), circle, beam
+    // start, whether there is a ray, and the ray's outcome, edge, degrees,
+    // steps and whether it swings round; the enums as their indices.
+    const std::array<double, 10>& picture() {
         const PictureDescription& d = view_.picture();
-        val o = val::object();
-        o.set("computed", d.computed);
-        o.set("ratio", twoFigures(d.schwarzschildRatio));
-        o.set("circle", static_cast<int>(d.circle));
-        o.set("beamStart", d.beamStart);
+        picture_ = {d.computed ? 1.0 : 0.0, twoFigures(d.schwarzschildRatio),
+                    static_cast<double>(d.circle), static_cast<double>(d.beamStart),
+                    d.ray ? 1.0 : 0.0};
         if (d.ray) {
-            val r = val::object();
-            r.set("outcome", static_cast<int>(d.ray->outcome));
-            r.set("edge", static_cast<int>(d.ray->edge));
-            r.set("degrees", static_cast<int>(std::lround(std::abs(d.ray->turningDegrees))));
-            r.set("steps", d.ray->steps);
-            r.set("swingsRound", d.ray->swingsRound());
-            o.set("ray", r);
-        } else {
-            o.set("ray", val::null());
+            picture_[5] = static_cast<double>(d.ray->outcome);
+            picture_[6] = static_cast<double>(d.ray->edge);
+            picture_[7] = static_cast<double>(std::lround(std::abs(d.ray->turningDegrees)));
+            picture_[8] = d.ray->steps;
+            picture_[9] = d.ray->swingsRound() ? 1.0 : 0.0;
         }
-        return o;
+        return picture_;
     }
 
     std::string text(int value) const {
@@ -72,20 +68,21 @@ class Session {
     int barValue(int bar) const { return validBar(bar) ? s_.bar(toBar(bar)) : 0; }
     int schwarzschildMark() const { return static_cast<int>(s_.schwarzschildMark()); }
 
-    // Faults since the last call, as objects {kind, arithmetic, value, segments, pass};
-    // kind and arithmetic are the enums' indices.
-    val takeFaults() {
-        val list = val::array();
-        for (const Fault& f : view_.takeFaults()) {
-            val o = val::object();
-            o.set("kind", static_cast<int>(f.kind));
-            o.set("arithmetic", static_cast<int>(f.arithmetic));
-            o.set("value", f.value);
-            o.set("segments", f.segments);
-            o.set("pass", f.pass);
-            list.call<void>("push", o);
+    // Faults since the last call: their count, then each as kind,
+    // arithmetic (the enums' indices), value, segments and pass.
+    int takeFaults() {
+        faults_ = view_.takeFaults();
+        return static_cast<int>(faults_.size());
+    }
+    const std::array<double, 5>& fault(int i) {
+        if (i < 0 || i >= static_cast<int>(faults_.size())) {
+            fault_ = {};
+            return fault_;
         }
-        return list;
+        const Fault& f = faults_[static_cast<size_t>(i)];
+        fault_ = {static_cast<double>(f.kind), static_cast<double>(f.arithmetic), f.value,
+                  static_cast<double>(f.segments), static_cast<double>(f.pass)};
+        return fault_;
     }
 
     // The picture: the canvas's size in device pixels, device pixels per
@@ -95,10 +92,8 @@ class Session {
         view_.surface().setGeometry(width, height, pixelsPerUnit, lineWidth);
     }
     bool takePictureChanged() { return view_.surface().takeChanged(); }
-    val pixels() {
-        const auto& p = view_.surface().pixels();
-        return val(emscripten::typed_memory_view(p.size() * 4,
-                                                 reinterpret_cast<const std::uint8_t*>(p.data())));
+    const std::uint8_t* pixels() {
+        return reinterpret_cast<const std::uint8_t*>(view_.surface().pixels().data());
     }
     void keepJournal(bool on) { view_.surface().keepJournal(on); }
     std::string takeJournal() { return view_.surface().takeJournal(); }
@@ -119,51 +114,64 @@ class Session {
 
     korvath::Session s_;
     PageView view_;
+    std::array<double, 10> picture_{};
+    std::vector<Fault> faults_;
+    std::array<double, 5> fault_{};
 };
 
-std::string fieldName(int value) {
-    return value >= 0 && value < kShownValueCount
-               ? std::string(valueFieldName(static_cast<ShownValue>(value)))
-               : std::string();
-}
-
-std::string nameOfBar(int bar) {
-    return bar >= 0 && bar < 4 ? std::string(barName(static_cast<Bar>(bar))) : std::string();
-}
-
-std::string numberTextWith(double value, const std::string& separator) {
-    return numberText(value, separator);
+// The string last returned.
+std::string returned;
+const char* give(std::string text) {
+    returned = std::move(text);
+    return returned.c_str();
 }
 
 }  // namespace
 
-EMSCRIPTEN_BINDINGS(korvath) {
-    using namespace emscripten;
-    class_<Session>("Session")
-        .constructor<>()
-        .function("load", &Session::load)
-        .function("tick", &Session::tick)
-        .function("clickEarth", &Session::clickEarth)
-        .function("clickSun", &Session::clickSun)
-        .function("moveBar", &Session::moveBar)
-        .function("moveBeam", &Session::moveBeam)
-        .function("beam", &Session::beam)
-        .function("setBeamStart", &Session::setBeamStart)
-        .function("body", &Session::body)
-        .function("picture", &Session::picture)
-        .function("text", &Session::text)
-        .function("barValue", &Session::barValue)
-        .function("schwarzschildMark", &Session::schwarzschildMark)
-        .function("takeFaults", &Session::takeFaults)
-        .function("setCanvas", &Session::setCanvas)
-        .function("takePictureChanged", &Session::takePictureChanged)
-        .function("pixels", &Session::pixels)
-        .function("keepJournal", &Session::keepJournal)
-        .function("takeJournal", &Session::takeJournal);
-    function("valueFieldName", &fieldName);
-    function("barName", &nameOfBar);
-    function("numberText", &numberTextWith);
-    constant("valueCount", kShownValueCount);
+}  // namespace korvath::web
+
+using korvath::web::Session;
+using korvath::web::give;
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE Session* korvath_new() { return new Session(); }
+EMSCRIPTEN_KEEPALIVE void korvath_delete(Session* s) { delete s; }
+EMSCRIPTEN_KEEPALIVE void korvath_tick(Session* s) { s->tick(); }
+EMSCRIPTEN_KEEPALIVE void korvath_choose(Session* s, int sun) { sun ? s->clickSun() : s->clickEarth(); }
+EMSCRIPTEN_KEEPALIVE int korvath_move_bar(Session* s, int bar, int value) { return s->moveBar(bar, value); }
+EMSCRIPTEN_KEEPALIVE int korvath_move_beam(Session* s, int move) { return s->moveBeam(move); }
+EMSCRIPTEN_KEEPALIVE int korvath_trace(Session* s) { return s->beam(); }
+EMSCRIPTEN_KEEPALIVE int korvath_set_beam_start(Session* s, int height) { return s->setBeamStart(height); }
+EMSCRIPTEN_KEEPALIVE int korvath_body(Session* s) { return s->body(); }
+EMSCRIPTEN_KEEPALIVE const double* korvath_picture(Session* s) { return s->picture().data(); }
+EMSCRIPTEN_KEEPALIVE const char* korvath_text(Session* s, int value) { return give(s->text(value)); }
+EMSCRIPTEN_KEEPALIVE int korvath_bar_value(Session* s, int bar) { return s->barValue(bar); }
+EMSCRIPTEN_KEEPALIVE int korvath_schwarzschild_mark(Session* s) { return s->schwarzschildMark(); }
+EMSCRIPTEN_KEEPALIVE int korvath_take_faults(Session* s) { return s->takeFaults(); }
+EMSCRIPTEN_KEEPALIVE const double* korvath_fault(Session* s, int i) { return s->fault(i).data(); }
+EMSCRIPTEN_KEEPALIVE void korvath_set_canvas(Session* s, int width, int height, double pixelsPerUnit, int lineWidth) {
+    s->setCanvas(width, height, pixelsPerUnit, lineWidth);
+}
+EMSCRIPTEN_KEEPALIVE int korvath_take_picture_changed(Session* s) { return s->takePictureChanged(); }
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* korvath_pixels(Session* s) { return s->pixels(); }
+EMSCRIPTEN_KEEPALIVE void korvath_keep_journal(Session* s, int on) { s->keepJournal(on != 0); }
+EMSCRIPTEN_KEEPALIVE const char* korvath_take_journal(Session* s) { return give(s->takeJournal()); }
+
+EMSCRIPTEN_KEEPALIVE int korvath_value_count() { return korvath::kShownValueCount; }
+EMSCRIPTEN_KEEPALIVE const char* korvath_value_field_name(int value) {
+    using korvath::ShownValue;
+    return give(value >= 0 && value < korvath::kShownValueCount
+                    ? std::string(korvath::web::valueFieldName(static_cast<ShownValue>(value)))
+                    : std::string());
+}
+EMSCRIPTEN_KEEPALIVE const char* korvath_bar_name(int bar) {
+    return give(bar >= 0 && bar < 4 ? std::string(korvath::web::barName(static_cast<korvath::Bar>(bar)))
+                                    : std::string());
+}
+// The separator is given as its UTF-8 text.
+EMSCRIPTEN_KEEPALIVE const char* korvath_number_text(double value, const char* separator) {
+    return give(korvath::numberText(value, separator));
 }
 
-}  // namespace korvath::web
+}  // extern "C"

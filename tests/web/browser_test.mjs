@@ -162,7 +162,7 @@ try {
   await page.click('#helpAction');
   equal(await page.evaluate(() => [document.getElementById('helpSplash').open, document.getElementById('helpSplashTitle').textContent]),
     [true, 'HELP'], 'the HELP window');
-  await page.waitFor(() => !document.getElementById('helpSplash').open && document.getElementById('helpText').srcdoc.includes('Contents'));
+  await page.waitFor(() => !document.getElementById('helpSplash').open && document.getElementById('helpText')?.srcdoc.includes('Contents'));
   equal(await page.evaluate(() => [document.getElementById('helpViewer').open, document.getElementById('helpViewerTitle').textContent,
     new DOMParser().parseFromString(document.getElementById('helpText').srcdoc, 'text/html').querySelector('h1')?.textContent.includes('Korvath simulation')]),
   [true, 'Korvath simulation Help', true], 'then the help, its text shown');
@@ -190,7 +190,7 @@ try {
   ['6378000', '5,59736E+24', '5,15040585101977', '0,00826186203267893', 'Erde', 'Radius, grob: Zweierpotenzen'],
   '?lang=de: the values with a decimal comma, German captions and names');
   await german.click('#helpAction');
-  await german.waitFor(() => document.getElementById('helpText').srcdoc.includes('lang="de"'));
+  await german.waitFor(() => document.getElementById('helpText')?.srcdoc.includes('lang="de"'));
   check(true, '?lang=de: the help in German');
   await close(german);
 
@@ -223,7 +223,7 @@ try {
   equal([...await shown(offline), await offline.evaluate(() => document.getElementById('earthButton').textContent)], [...DEFAULT, '地球'],
     `the single file from the disk${engine.can.offline ? ', offline' : ''}: the first values, in Japanese`);
   await offline.click('#helpAction');
-  await offline.waitFor(() => document.getElementById('helpText').srcdoc.includes('lang="ja"'));
+  await offline.waitFor(() => document.getElementById('helpText')?.srcdoc.includes('lang="ja"'));
   check(true, 'and its help, which it carries');
   await close(offline);
 

@@ -17,7 +17,8 @@
 // - touchScreen: emulate a touch screen, a coarse pointer (Chromium only);
 // - console: read the console (WebKit's driver reads none, and its
 //   MiniBrowser prints none in automation mode);
-// - offline: take the network away.
+// - offline: take the network away;
+// - cpuSlowdown: slow the processor down (DevTools' CPU throttling).
 import {spawn} from 'node:child_process';
 import {existsSync, mkdtempSync, readdirSync, rmSync} from 'node:fs';
 import {createServer} from 'node:net';
@@ -73,7 +74,7 @@ async function launchPuppeteer(name, executablePath) {
   const chromium = name === 'chromium';
   return {
     name, browser,
-    can: {screen: true, touchScreen: chromium, console: true, offline: chromium},
+    can: {screen: true, touchScreen: chromium, console: true, offline: chromium, cpuSlowdown: chromium},
     async open(url, screen = {}) {
       const page = await browser.newPage();
       const problems = [];
@@ -84,6 +85,8 @@ async function launchPuppeteer(name, executablePath) {
       const {width = 1000, height = 600, deviceScaleFactor = 1, touch = false} = screen;
       await page.setViewport({width, height, deviceScaleFactor, ...(chromium ? {hasTouch: touch, isMobile: touch} : {})});
       if (screen.offline) await page.setOfflineMode(true);
+      // The processor slowed down `cpuSlowdown` times, as on a phone.
+      if (screen.cpuSlowdown) await (await page.createCDPSession()).send('Emulation.setCPUThrottlingRate', {rate: screen.cpuSlowdown});
       await page.goto(url, {waitUntil: 'load'});
       return puppeteerPage(page, problems);
     },
@@ -205,7 +208,7 @@ async function launchWebKit(driverPath) {
     await driver.manage().window().setRect({width: 1000, height: 700});
     return {
       name: 'webkit',
-      can: {screen: false, touchScreen: false, console: false, offline: false},
+      can: {screen: false, touchScreen: false, console: false, offline: false, cpuSlowdown: false},
       async open(url) {
         await driver.get(url);
         return webkitPage(driver, {By, keys, input});

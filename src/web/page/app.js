@@ -126,7 +126,7 @@ async function main() {
     bar.index = i;
     bars.push(bar);
   }
-  start();
+  start(boot.started);
 }
 
 // ---------------------------------------------------------------------------
@@ -171,7 +171,9 @@ function buildWindow() {
   document.addEventListener('keydown', onKey);
   addEventListener('resize', placeWindow);
   coarsePointer.addEventListener('change', placeWindow);
-  win.hidden = false;
+  // Placed while hidden (placeWindow() reads the viewport's size, which
+  // would otherwise lay out the whole window before its controls are
+  // placed); shown by the first tick.
   placeWindow();
 }
 
@@ -428,14 +430,14 @@ function onCanvasResized(entries) {
 // The scene's drawing area is the picture inside its frame; one scene unit is
 // a twip. Lines are one pixel of the window at scale 1, scaled with the
 // picture, and never thinner than a CSS pixel.
-function fitPicture() {
+function fitPicture(draw = true) {
   const item = layout.controls.find((c) => c.kind === 'picture');
   const areaTwips = item.width - 2 * FRAME * TWIPS_PER_PIXEL;
   const dpr = devicePixelRatio || 1;
   const pictureScale = canvas.width / dpr / (areaTwips / TWIPS_PER_PIXEL);
   const lineWidth = Math.max(Math.ceil(dpr - 1e-6), Math.round(pictureScale * dpr));
   session.setCanvas(canvas.width, canvas.height, canvas.width / areaTwips, lineWidth);
-  showPicture();
+  if (draw) showPicture();
 }
 
 function showPicture() {
@@ -606,25 +608,35 @@ class ParameterBar {
 // ---------------------------------------------------------------------------
 // The simulation
 
-function start() {
+// The start timer runs from `startedAt`: for the first start, from the
+// page's first script (index.html), so that loading the simulation overlaps
+// the timer's 100 ms; for Start again, from the click. Loading that outlasts
+// the timer is followed by the tick at once, and the first picture drawn is
+// the tick's.
+function start(startedAt = performance.now()) {
   session = new M.Session();
   helpNamed = false;
   lastMark = 0;
   $('ended').hidden = true;
-  $('mainWindow').hidden = false;
-  if (canvas.dataset.sized) fitPicture();
-  session.load();
-  refresh();
+  const due = startedAt + layout.window.startTimerMs - performance.now();
+  if (canvas.dataset.sized) fitPicture(due > 0);
   document.body.dataset.state = 'running';
+  performance.mark('korvath-timer-started', {startTime: startedAt});
+  if (due <= 0) return tick();
+  refresh();
+  startTimer = setTimeout(tick, due);
+}
+
+// The first tick shows the window with the body (and a link's setup), in
+// one layout and paint; later ticks would do nothing. The picture takes the
+// first focus, as in the window.
+function tick() {
+  startTimer = 0;
+  $('mainWindow').hidden = false;
   controls.get('scenePicture').focus({preventScroll: true});
-  // The first tick shows the body (and a link's setup); later ones would do nothing.
-  performance.mark('korvath-timer-started');
-  startTimer = setTimeout(() => {
-    startTimer = 0;
-    act((s) => s.tick());
-    if (setup) applySetup();
-    else if (badParameter) showFault(null, boot.text('badParameter').replace('%1', badParameter));
-  }, layout.window.startTimerMs);
+  act((s) => s.tick());
+  if (setup) applySetup();
+  else if (badParameter) showFault(null, boot.text('badParameter').replace('%1', badParameter));
 }
 
 // ---------------------------------------------------------------------------
@@ -875,9 +887,19 @@ function runHelp() {
   splash.showModal();
 }
 
+// The help's frame is made when the help first opens: a frame in the page
+// would cost its start a browsing context of its own.
+function helpFrame(viewer) {
+  const frame = document.createElement('iframe');
+  frame.id = 'helpText';
+  frame.setAttribute('sandbox', 'allow-popups allow-popups-to-escape-sandbox');
+  viewer.append(frame);
+  return frame;
+}
+
 async function openHelp() {
   const viewer = $('helpViewer');
-  const frame = $('helpText');
+  const frame = $('helpText') || helpFrame(viewer);
   if (!viewer.open) viewer.show();
   frame.focus();
   // The help in the window's language, as on the desktop: vesker_de.hlp and

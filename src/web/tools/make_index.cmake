@@ -27,24 +27,27 @@ if(NOT SINGLE)
     set(NEEDS_SERVER true)
     set(LOADER [=[<script>
 // The simulation's WebAssembly starts compiling while the page's scripts
-// load; once served, a service worker keeps the page for offline use.
+// load; once the page has loaded, a service worker keeps it for offline use.
 if (!window.korvathPage.failed) {
   window.korvathWasm = WebAssembly.compileStreaming(fetch('korvath.wasm'));
   window.korvathWasm.catch(() => {});
-  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+  if ('serviceWorker' in navigator)
+    addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}), {once: true});
 }
 </script>
 <link rel="icon" href="korvath.svg" type="image/svg+xml">
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="stylesheet" href="style.css">
 <link rel="modulepreload" href="korvath.js">
-<script type="module" onerror="korvathPage.fail('moduleFailed', 'korvath.js')">
-// The simulation's module is ready when the page's script runs, which starts
-// it at once (a dynamic import there would evaluate it a task later).
+<!-- The simulation's module is ready when the page's script runs, which
+     starts it at once (a dynamic import there would evaluate it a task
+     later). Where the browser can, it paints nothing until both have run:
+     a paint of the empty page would only delay the window. -->
+<script type="module" blocking="render" onerror="korvathPage.fail('moduleFailed', 'korvath.js')">
 import createKorvath from './korvath.js';
 window.korvathFactory = createKorvath;
 </script>
-<script type="module" src="app.js" onerror="korvathPage.fail('moduleFailed', 'app.js')"></script>]=])
+<script type="module" blocking="render" src="app.js" onerror="korvathPage.fail('moduleFailed', 'app.js')"></script>]=])
     configure_file(${TEMPLATE} ${OUT} @ONLY)
     return()
 endif()
