@@ -440,8 +440,10 @@ function fitPicture(draw = true) {
   if (draw) showPicture();
 }
 
+// (Until the canvas has its size, which it takes once the window is shown,
+// there is nothing to draw on.)
 function showPicture() {
-  if (!canvas.width || !canvas.height) return;
+  if (!canvas.dataset.sized || !canvas.width || !canvas.height) return;
   const bytes = session.pixels();
   const image = new ImageData(new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, canvas.width * canvas.height * 4), canvas.width, canvas.height);
   context2d.putImageData(image, 0, 0);
@@ -633,8 +635,9 @@ function start(startedAt = performance.now()) {
 function tick() {
   startTimer = 0;
   $('mainWindow').hidden = false;
-  controls.get('scenePicture').focus({preventScroll: true});
   act((s) => s.tick());
+  // (After the values: focusing lays the window out.)
+  controls.get('scenePicture').focus({preventScroll: true});
   if (setup) applySetup();
   else if (badParameter) showFault(null, boot.text('badParameter').replace('%1', badParameter));
 }
