@@ -19,7 +19,7 @@ import {tmpdir} from 'node:os';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 import {gzipSync} from 'node:zlib';
-import {launchEngine} from '../../tests/web/engines.mjs';
+import {launchEngine} from '../../src/web/tools/engines.mjs';
 import {shownValues} from '../../tests/web/harness.mjs';
 import {addressOf, serve} from '../../src/web/tools/serve.mjs';
 

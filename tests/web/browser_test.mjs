@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The web page as a person uses it, in one browser engine (engines.mjs):
+// The web page as a person uses it, in one browser engine (src/web/tools/engines.mjs):
 // the first values, a seeded walk of bar keys, a bar dragged with the mouse
 // and by touch, clicks and taps, Beam with the ray's pixels where the native
 // build puts them, the help, Exit and starting again, ?lang=de, the single
@@ -70,6 +70,9 @@ try {
   check(afterTimer >= 99.5 && afterTimer < 1000,
     `the first values come with the first tick, 100 ms after its timer started (${afterTimer.toFixed(1)} ms)`);
   check(/mark-1/.test(started.mark), 'the Schwarzschild radius is marked: the Earth lies outside it');
+  await page.waitFor(() => new Promise((done) => requestAnimationFrame(() => setTimeout(() => done(true), 50))));
+  equal(await page.evaluate(() => [...document.querySelectorAll('.caption, button.control, .value')]
+    .filter((e) => e.scrollWidth > e.clientWidth).map((e) => e.id)), [], 'no caption, button or value cut off');
 
   // A seeded walk of bar keys: arrows by 1, Page keys by 10, Home and End.
   const STEPS = {ArrowRight: 1, ArrowDown: 1, ArrowLeft: -1, ArrowUp: -1, PageDown: 10, PageUp: -10};

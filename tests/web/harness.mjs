@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page's checks share: serving the page, starting a browser engine
-// (engines.mjs), and what the native build shows for the same actions.
+// (src/web/tools/engines.mjs), and what the native build shows for the same actions.
 import {spawnSync} from 'node:child_process';
 import {cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {basename, join} from 'node:path';
 import {addressOf, serve} from '../../src/web/tools/serve.mjs';
-import {CONSOLE_RECORDER, launchEngine} from './engines.mjs';
+import {CONSOLE_RECORDER, launchEngine} from '../../src/web/tools/engines.mjs';
 
 // Reads PAGE_FOLDER, NATIVE_DRIVER and ENGINE (chromium when none) from the
 // command line, serves the page and starts the engine. Exits 77 (skipped)

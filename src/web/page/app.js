@@ -377,6 +377,7 @@ function placeWindow() {
   if (flow) {
     for (const element of [win, $('menuBar'), $('clientArea'), ...controls.values()]) element.removeAttribute('style');
     win.style.fontFamily = font;
+    fitTextsSoon();
     return;
   }
   Object.assign(win.style, {
@@ -393,6 +394,23 @@ function placeWindow() {
       width: `${px(item.width)}px`, height: `${px(item.height)}px`, fontSize: pt(item.fontPoints),
     });
   }
+  fitTextsSoon();
+}
+
+// A caption or button whose text the browser sets a little wider than its
+// box (WebKit rounds glyph advances at small sizes) takes a smaller font
+// rather than being cut. Measured after the frame that shows the window, so
+// that it adds no layout to that frame.
+function fitTextsSoon() {
+  requestAnimationFrame(() => setTimeout(() => {
+    for (const element of document.querySelectorAll('#mainWindow .caption, #mainWindow button.control')) {
+      // (The width does not follow the size exactly where advances are rounded.)
+      for (let tries = 0; tries < 4 && element.clientWidth && element.scrollWidth > element.clientWidth; ++tries) {
+        const size = parseFloat(getComputedStyle(element).fontSize);
+        element.style.fontSize = `${(size * element.clientWidth * 0.99) / element.scrollWidth}px`;
+      }
+    }
+  }));
 }
 
 // Draw at the canvas's exact size in device pixels where the browser counts
@@ -635,6 +653,7 @@ function start(startedAt = performance.now()) {
 function tick() {
   startTimer = 0;
   $('mainWindow').hidden = false;
+  fitTextsSoon();
   act((s) => s.tick());
   // (After the values: focusing lays the window out.)
   controls.get('scenePicture').focus({preventScroll: true});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The three browser engines a school has, behind one small interface, so
-// that the page's checks are written once:
+// The three browser engines a school has, behind one small interface, for
+// the page's checks (tests/web), its benchmark (bench/web) and its
+// screenshots (screenshot.mjs), each written once for all three:
 //
 // - chromium: Debian's chromium through puppeteer-core (DevTools protocol);
 // - firefox:  Debian's firefox-esr through puppeteer-core (WebDriver BiDi);
@@ -9,7 +10,8 @@
 //             selenium-webdriver (W3C WebDriver).
 //
 // launchEngine(name) gives {name, can, open(url, screen), close()}; a page
-// gives evaluate, waitFor, click, tap, press, key, drag, box and close, and
+// gives evaluate, waitFor, click, tap, press, key, drag, box, screenshot and
+// close, and
 // collects its console errors and warnings in `problems`. `can` says what a
 // driver cannot do, for the checks to say so and check another way:
 // - screen: emulate a screen's size and pixel ratio (WebKit's window has
@@ -20,15 +22,14 @@
 // - offline: take the network away;
 // - cpuSlowdown: slow the processor down (DevTools' CPU throttling).
 import {spawn} from 'node:child_process';
-import {existsSync, mkdtempSync, readdirSync, rmSync} from 'node:fs';
+import {existsSync, mkdtempSync, readdirSync, rmSync, writeFileSync} from 'node:fs';
 import {createServer} from 'node:net';
 import {tmpdir} from 'node:os';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
-import {launchChromium} from '../../src/web/tools/chromium.mjs';
 
-const here = dirname(fileURLToPath(import.meta.url));
-const modules = join(here, 'node_modules');
+// The npm packages that drive the browsers are the checks' (tests/web/install.sh).
+const modules = join(dirname(fileURLToPath(import.meta.url)), '../../../tests/web/node_modules');
 export const ENGINES = ['chromium', 'firefox', 'webkit'];
 const INSTALL = 'tests/web/install.sh installs it';
 
@@ -59,18 +60,22 @@ async function launchPuppeteer(name, executablePath) {
   } catch {
     throw new Error(`puppeteer-core is not installed (${INSTALL} with npm ci)`);
   }
-  let browser, profile;
-  if (name === 'chromium') {
-    ({browser, profile} = await launchChromium(puppeteer, executablePath));
-  } else {
-    profile = mkdtempSync(join(tmpdir(), `korvath-${name}-`));
-    browser = await puppeteer.launch({
+  const profile = mkdtempSync(join(tmpdir(), `korvath-${name}-`));
+  const browser = name === 'chromium'
+    // Headless, with a fresh profile, and without the background connections
+    // that a machine without a network refuses.
+    ? await puppeteer.launch({
+      executablePath,
+      headless: false,  // the --headless below
+      args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+        '--disable-background-networking', '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
+    })
+    : await puppeteer.launch({
       browser: 'firefox', executablePath, headless: true, userDataDir: profile,
       // No update checks or telemetry on a machine without a network.
       extraPrefsFirefox: {'app.update.disabledForTesting': true, 'datareporting.policy.dataSubmissionEnabled': false,
         'toolkit.telemetry.reportingpolicy.firstRun': false},
     });
-  }
   const chromium = name === 'chromium';
   return {
     name, browser,
@@ -144,6 +149,7 @@ function puppeteerPage(page, problems) {
       if (during) await during();
       await page.mouse.up();
     },
+    screenshot: (path, full = false) => page.screenshot({path, fullPage: full}),
     close: () => page.close(),
   };
 }
@@ -271,6 +277,8 @@ function webkitPage(driver, {By, keys, input}) {
       if (during) await during();
       await driver.actions({async: true}).insert(p, p.release()).perform();
     },
+    // The window as it shows the page (not beyond it).
+    screenshot: async (path) => writeFileSync(path, Buffer.from(await driver.takeScreenshot(), 'base64')),
     // What the page's console recorder (CONSOLE_RECORDER) kept.
     async close() {
       this.problems.push(...await evaluate(() => window.korvathConsole || []));
