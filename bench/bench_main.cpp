@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     // benchmark library prints its figures with printf, which would then
     // write decimal commas under a German or French locale.
     std::setlocale(LC_NUMERIC, "C");
+    QApplication::setOrganizationName(QString::fromUtf8(korvath::buildinfo::kOrganization));
     QApplication::setApplicationName(QString::fromUtf8(korvath::buildinfo::kDisplayName));
     QApplication::setApplicationVersion(QString::fromUtf8(korvath::buildinfo::kDisplayVersion));
 

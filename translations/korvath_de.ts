@@ -297,6 +297,21 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     </message>
 </context>
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a named pipe</source>
+        <translation>es ist eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
@@ -551,6 +566,14 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     <message>
         <source>The picture cannot be saved as %1: %2.</source>
         <translation>Das Bild lässt sich nicht als %1 speichern: %2.</translation>
+    </message>
+    <message>
+        <source>it leads to %1, whose name does not end in .png or .svg</source>
+        <translation>der Name verweist auf %1, der nicht auf .png oder .svg endet</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>das Bild ließ sich nicht erzeugen</translation>
     </message>
 </context>
 <context>
@@ -893,6 +916,13 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     </message>
 </context>
 <context>
+    <name>Zoom</name>
+    <message>
+        <source>%1: the settings file %2 is not a regular file of at most 1 MiB; it is not used.</source>
+        <translation>%1: Die Einstellungsdatei %2 ist keine gewöhnliche Datei von höchstens 1 MiB; sie wird nicht verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpSplash</name>
     <message>
         <source>HELP</source>
@@ -968,6 +998,10 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     <message>
         <source>The simulation goes on normally; you can close this window.</source>
         <translation>Die Simulation läuft normal weiter; Sie können dieses Fenster schließen.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; holds too many tables, or tables nested too deep, to be shown in good time.</source>
+        <translation>Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; enthält zu viele oder zu tief verschachtelte Tabellen, um rasch angezeigt zu werden.</translation>
     </message>
 </context>
 <context>

@@ -296,6 +296,21 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
     </message>
 </context>
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is a named pipe</source>
+        <translation>es una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es un dispositivo, no un archivo</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
@@ -550,6 +565,14 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
     <message>
         <source>The picture cannot be saved as %1: %2.</source>
         <translation>No se puede guardar la imagen como %1: %2.</translation>
+    </message>
+    <message>
+        <source>it leads to %1, whose name does not end in .png or .svg</source>
+        <translation>lleva a %1, cuyo nombre no termina en .png ni en .svg</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>no se pudo generar la imagen</translation>
     </message>
 </context>
 <context>
@@ -892,6 +915,13 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
     </message>
 </context>
 <context>
+    <name>Zoom</name>
+    <message>
+        <source>%1: the settings file %2 is not a regular file of at most 1 MiB; it is not used.</source>
+        <translation>%1: el archivo de configuración %2 no es un archivo normal de 1 MiB como máximo; no se usa.</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpSplash</name>
     <message>
         <source>HELP</source>
@@ -967,6 +997,10 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
     <message>
         <source>The simulation goes on normally; you can close this window.</source>
         <translation>La simulación sigue con normalidad; puedes cerrar esta ventana.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; holds too many tables, or tables nested too deep, to be shown in good time.</source>
+        <translation>El archivo de ayuda &lt;b&gt;%1&lt;/b&gt; contiene demasiadas tablas, o tablas anidadas a demasiada profundidad, para mostrarse a tiempo.</translation>
     </message>
 </context>
 <context>

@@ -104,14 +104,14 @@
 its density, its Schwarzschild radius, the curvature of space around it,
 and a light ray bending towards it. Without options it opens its window;
 --body, --radius-bars, --mass-bars, --beam and --trace open it in that state.</source>
-        <translation>Montre un corps (la Terre ou le Soleil) dont on modifie à volonté le rayon et la masse :
+        <translation>Montre un corps (la Terre ou le Soleil) dont on modifie à volonté le rayon et la masse&#xa0;:
 sa masse volumique, son rayon de Schwarzschild, la courbure de l’espace autour de lui
-et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa fenêtre ;
+et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa fenêtre&#xa0;;
 --body, --radius-bars, --mass-bars, --beam et --trace l’ouvrent dans cet état.</translation>
     </message>
     <message>
         <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
-        <translation>Utilise cette langue (en, de, fr, es ou ja) au lieu de celle du bureau : dans la fenêtre, les messages et, avec --localized, les valeurs.</translation>
+        <translation>Utilise cette langue (en, de, fr, es ou ja) au lieu de celle du bureau&#xa0;: dans la fenêtre, les messages et, avec --localized, les valeurs.</translation>
     </message>
     <message>
         <source>Print the values the window would show, with stable keys and C numbers, and exit without opening it.</source>
@@ -127,11 +127,11 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>With --values: the quantities in the chosen language and the numbers with its decimal separator, as the window shows them, instead of stable keys and C numbers.</source>
-        <translation>Avec --values : les grandeurs dans la langue choisie et les nombres avec son séparateur décimal, comme la fenêtre les montre, au lieu des clés fixes et des nombres C.</translation>
+        <translation>Avec --values&#xa0;: les grandeurs dans la langue choisie et les nombres avec son séparateur décimal, comme la fenêtre les montre, au lieu des clés fixes et des nombres C.</translation>
     </message>
     <message>
         <source>With --picture: 1 to 8 times the size the window shows (default 1).</source>
-        <translation>Avec --picture : 1 à 8 fois la taille que montre la fenêtre (par défaut 1).</translation>
+        <translation>Avec --picture&#xa0;: 1 à 8 fois la taille que montre la fenêtre (par défaut 1).</translation>
     </message>
     <message>
         <source>factor</source>
@@ -143,11 +143,11 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>unknown language &apos;%1&apos; (en, de, fr, es or ja)</source>
-        <translation>langue inconnue « %1 » (en, de, fr, es ou ja)</translation>
+        <translation>langue inconnue «&#xa0;%1&#xa0;» (en, de, fr, es ou ja)</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is an option for the window; it cannot go with --values or --picture</source>
-        <translation>« %1 » est une option de la fenêtre ; elle ne s’utilise pas avec --values ou --picture</translation>
+        <translation>«&#xa0;%1&#xa0;» est une option de la fenêtre&#xa0;; elle ne s’utilise pas avec --values ou --picture</translation>
     </message>
     <message>
         <source>--%1 goes with --values</source>
@@ -159,11 +159,11 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
     <message>
         <source>--scale &apos;%1&apos; is not a whole number 1 to 8</source>
-        <translation>--scale « %1 » n’est pas un nombre entier de 1 à 8</translation>
+        <translation>--scale «&#xa0;%1&#xa0;» n’est pas un nombre entier de 1 à 8</translation>
     </message>
     <message>
         <source>%1: cannot write to standard output: %2</source>
-        <translation>%1 : impossible d’écrire sur la sortie standard : %2</translation>
+        <translation>%1&#xa0;: impossible d’écrire sur la sortie standard&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -293,6 +293,21 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <message>
         <source>The body cannot be computed: %1.</source>
         <translation>Impossible de calculer le corps&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriter</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is a named pipe</source>
+        <translation>c’est un tube nommé</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>c’est un périphérique, pas un fichier</translation>
     </message>
 </context>
 <context>
@@ -550,6 +565,14 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <message>
         <source>The picture cannot be saved as %1: %2.</source>
         <translation>Impossible d’enregistrer l’image sous %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>it leads to %1, whose name does not end in .png or .svg</source>
+        <translation>il mène à %1, dont le nom ne se termine pas par .png ou .svg</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>l’image n’a pas pu être produite</translation>
     </message>
 </context>
 <context>
@@ -892,6 +915,13 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     </message>
 </context>
 <context>
+    <name>Zoom</name>
+    <message>
+        <source>%1: the settings file %2 is not a regular file of at most 1 MiB; it is not used.</source>
+        <translation>%1 : le fichier de réglages %2 n’est pas un fichier ordinaire d’au plus 1 Mio ; il n’est pas utilisé.</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpSplash</name>
     <message>
         <source>HELP</source>
@@ -967,6 +997,10 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <message>
         <source>The simulation goes on normally; you can close this window.</source>
         <translation>La simulation continue normalement ; vous pouvez fermer cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; holds too many tables, or tables nested too deep, to be shown in good time.</source>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; contient trop de tableaux, ou des tableaux trop profondément imbriqués, pour être affiché rapidement.</translation>
     </message>
 </context>
 <context>

@@ -295,6 +295,21 @@ and a light ray bending towards it. Without options it opens its window;
     </message>
 </context>
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>it is a named pipe</source>
+        <translation>名前付きパイプです</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>ファイルではなくデバイスです</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
@@ -549,6 +564,14 @@ and a light ray bending towards it. Without options it opens its window;
     <message>
         <source>The picture cannot be saved as %1: %2.</source>
         <translation>図を %1 として保存できません：%2。</translation>
+    </message>
+    <message>
+        <source>it leads to %1, whose name does not end in .png or .svg</source>
+        <translation>%1 を指しており、その名前が .png または .svg で終わっていません</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>画像を作成できませんでした</translation>
     </message>
 </context>
 <context>
@@ -885,6 +908,13 @@ and a light ray bending towards it. Without options it opens its window;
     </message>
 </context>
 <context>
+    <name>Zoom</name>
+    <message>
+        <source>%1: the settings file %2 is not a regular file of at most 1 MiB; it is not used.</source>
+        <translation>%1：設定ファイル %2 は 1 MiB 以下の通常のファイルではないため、使用しません。</translation>
+    </message>
+</context>
+<context>
     <name>korvath::help::HelpSplash</name>
     <message>
         <source>HELP</source>
@@ -960,6 +990,10 @@ and a light ray bending towards it. Without options it opens its window;
     <message>
         <source>The simulation goes on normally; you can close this window.</source>
         <translation>シミュレーションは通常どおり続きます。このウィンドウは閉じてかまいません。</translation>
+    </message>
+    <message>
+        <source>The help file &lt;b&gt;%1&lt;/b&gt; holds too many tables, or tables nested too deep, to be shown in good time.</source>
+        <translation>ヘルプファイル &lt;b&gt;%1&lt;/b&gt; には表が多すぎるか、表の入れ子が深すぎるため、すぐには表示できません。</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.hpp"
 
+#include <fcntl.h>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
@@ -298,7 +300,12 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
     }
     if (result.batch == CommandLine::Batch::Picture) {
         result.pictureFile = parser.value(picture);
-        const QString suffix = QFileInfo(result.pictureFile).suffix().toLower();
+        // (From the name itself: QFileInfo finds no suffix in a name longer
+        // than the system allows, which the write then refuses by its error.)
+        const QString name = result.pictureFile.section(QLatin1Char('/'), -1);
+        const QString suffix = name.contains(QLatin1Char('.'))
+                                   ? name.section(QLatin1Char('.'), -1).toLower()
+                                   : QString();
         if (suffix != QLatin1String("png") && suffix != QLatin1String("svg"))
             return usageFault(
                 arguments,
@@ -324,6 +331,31 @@ QString requestedLanguage(const QStringList& arguments) {
     return {};
 }
 
+QByteArray rawOptionValue(int argc, const char* const* argv, const QByteArray& name) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--") break;
+        for (const QByteArray& option : {"--" + name, "-" + name}) {
+            if (argument == option && i + 1 < argc) return QByteArray(argv[i + 1]);
+            if (argument.startsWith(option + '=')) return argument.mid(option.size() + 1);
+        }
+    }
+    return {};
+}
+
+namespace {
+bool standardOutputClosed = false;
+}  // namespace
+
+void guardStandardStreams() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        if (fd == 1) standardOutputClosed = true;
+        // The lowest free descriptor: this one.
+        ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    }
+}
+
 QStringList argumentsOf(int argc, const char* const* argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -340,8 +372,11 @@ int runBatch(const CommandLine& commandLine) {
                           commandLine.localized ? ui::ValuesFor::People : ui::ValuesFor::Scripts);
         return finish(done);
     }
-    const QString fault =
-        ui::writePictureFor(commandLine.scene, commandLine.pictureFile, commandLine.pictureScale);
+    const QString fault = ui::writePictureFor(commandLine.scene,
+                                              commandLine.pictureFileName.isEmpty()
+                                                  ? QFile::encodeName(commandLine.pictureFile)
+                                                  : commandLine.pictureFileName,
+                                              commandLine.pictureScale);
     if (!fault.isEmpty()) {
         done.exitStatus = kWriteFailureExitStatus;
         done.error = programName(QCoreApplication::arguments()) + QStringLiteral(": ") + fault +
@@ -357,8 +392,9 @@ int finish(const CommandLine& commandLine) {
         // A full disk is a failure, not a success with
         // part of the output.
         const QByteArray bytes = commandLine.output.toLocal8Bit();
-        errno = 0;
-        const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) ==
+        errno = standardOutputClosed ? EBADF : 0;
+        const bool written = !standardOutputClosed &&
+                             std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) ==
                                  size_t(bytes.size()) &&
                              std::fflush(stdout) == 0;
         if (!written) {

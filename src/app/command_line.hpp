@@ -35,6 +35,9 @@ struct CommandLine {
     // instead of stable keys and C numbers.
     bool localized = false;
     QString pictureFile;
+    // The picture file's name as the system's bytes (a name that is not
+    // valid text is written under that very name); empty: pictureFile's.
+    QByteArray pictureFileName;
     int pictureScale = 1;  // --scale: 1 to 8 times the size the window shows
 };
 
@@ -66,6 +69,14 @@ QString programName(const QStringList& arguments);
 
 // The arguments of main() as strings.
 QStringList argumentsOf(int argc, const char* const* argv);
+// The value of the option --NAME (or -NAME) in main()'s arguments as the
+// system's bytes; empty when it is not given.
+QByteArray rawOptionValue(int argc, const char* const* argv, const QByteArray& name);
+// Standard input, output or error closed when the program starts: each is
+// opened on /dev/null, so that no file the program opens takes its place
+// (and its output with it); output asked for then fails as on a closed
+// stream.
+void guardStandardStreams();
 
 // Writes the values or the picture a command line asks for (a QApplication
 // exists); returns the exit status, 1 when they cannot be written.

@@ -13,6 +13,7 @@
 namespace {
 
 QtMessageHandler qtHandler = nullptr;
+bool warned = false;  // Qt said something on standard error
 
 // Without XDG_RUNTIME_DIR (cron, CI, a root shell) Qt falls back to a folder
 // of its own and says so on every run: that note is no fault of the run, and
@@ -21,6 +22,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     if (type == QtWarningMsg &&
         message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
         return;
+    warned = warned || (type != QtDebugMsg && type != QtInfoMsg);
     if (qtHandler) qtHandler(type, context, message);
 }
 
@@ -28,8 +30,10 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 int main(int argc, char* argv[]) {
     using namespace korvath;
+    app::guardStandardStreams();
     qtHandler = qInstallMessageHandler(quietHandler);
     const QStringList arguments = app::argumentsOf(argc, argv);
+    const QByteArray pictureFileName = app::rawOptionValue(argc, argv, "picture");
     app::CommandLine early;
     {
         // --help, --version, a faulty command line, values and pictures are
@@ -45,7 +49,15 @@ int main(int argc, char* argv[]) {
     }
     // Values and pictures come from a session of their own, drawn on a
     // picture that is never shown: no display is needed.
-    if (early.batch != app::CommandLine::Batch::None) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The screen's scale does not reach them: it would change the work (a
+    // scale of 100 drew at 100 times the size), never the picture.
+    if (early.batch != app::CommandLine::Batch::None) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        for (const char* scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
+                                    "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
+                                    "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_USE_PHYSICAL_DPI"})
+            qunsetenv(scaling);
+    }
 
     ui::refuseScaleBelowOne();
     QApplication application(argc, argv);
@@ -55,9 +67,14 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QString::fromUtf8(buildinfo::kDesktopId));
 
     ui::installLanguage(app::requestedLanguage(arguments));
-    const auto commandLine = app::readCommandLine(QApplication::arguments());
+    auto commandLine = app::readCommandLine(QApplication::arguments());
     if (!commandLine.openWindow) return app::finish(commandLine);
-    if (commandLine.batch != app::CommandLine::Batch::None) return app::runBatch(commandLine);
+    if (commandLine.batch != app::CommandLine::Batch::None) {
+        commandLine.pictureFileName = pictureFileName;
+        const int status = app::runBatch(commandLine);
+        // A quiet success: anything Qt said on the way is a failure.
+        return status == 0 && warned ? app::kWriteFailureExitStatus : status;
+    }
 
     ui::MainWindow window;
     if (commandLine.sceneRequested) ui::startInRequestedState(window, commandLine.scene);

@@ -126,6 +126,50 @@ QString decodeHtml(const QByteArray& data) {
     return decoder.decode(data);
 }
 
+// Laying out nested tables takes about twice as long with each level (14
+// levels 0.2 s, 16 levels 0.7 s here) and many tables add up: a page beyond
+// these limits could freeze the window for minutes, one within them is laid
+// out in a small part of a second.
+constexpr int kDeepestTables = 12;
+constexpr int kMostTables = 3000;
+
+bool tooComplexToLayOut(const QString& html) {
+    int depth = 0, tables = 0;
+    for (qsizetype at = html.indexOf(QLatin1Char('<')); at >= 0;
+         at = html.indexOf(QLatin1Char('<'), at + 1)) {
+        if (QStringView(html).mid(at + 1, 5).compare(QLatin1String("table"), Qt::CaseInsensitive) ==
+            0) {
+            if (++tables > kMostTables || ++depth > kDeepestTables) return true;
+        } else if (QStringView(html).mid(at + 1, 6).compare(QLatin1String("/table"),
+                                                            Qt::CaseInsensitive) == 0) {
+            depth = std::max(depth - 1, 0);
+        }
+    }
+    return false;
+}
+
+// Pictures and pages the help links to are read as the help file is: only a
+// regular file of at most kMaxHelpFileBytes, never a pipe or a device, which
+// would hang the window.
+class HelpBrowser final : public QTextBrowser {
+  public:
+    using QTextBrowser::QTextBrowser;
+    // What is refused is given as empty (no picture, an empty page): given
+    // nothing, the document would open the file itself.
+    QVariant loadResource(int type, const QUrl& name) override {
+        const bool page = type == QTextDocument::HtmlResource;
+        const QVariant nothing = page ? QVariant(QString()) : QVariant(QByteArray());
+        const QUrl url = document()->baseUrl().resolved(name);
+        if (url.scheme() == QLatin1String("qrc")) return QTextBrowser::loadResource(type, name);
+        if (!url.isLocalFile()) return nothing;
+        const HelpFileBytes bytes = readHelpFile(url.toLocalFile());
+        if (bytes.problem != Problem::None) return nothing;
+        if (!page) return bytes.data;
+        const QString html = decodeHtml(bytes.data);
+        return tooComplexToLayOut(html) ? nothing : QVariant(html);
+    }
+};
+
 QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(path).toHtmlEscaped();
 }
@@ -133,7 +177,7 @@ QString shownPath(const QString& path) {
 }  // namespace
 
 HelpViewer::HelpViewer(QWidget* parent)
-    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+    : QWidget(parent, Qt::Window), browser_(new HelpBrowser(this)) {
     setObjectName("helpViewer");
     setWindowTitle(tr(kHelpWindowTitle));
     browser_->setObjectName("helpText");
@@ -152,10 +196,19 @@ void HelpViewer::showFile(const QString& path) {
     const QLocale locale;
     switch (problem_) {
         case Problem::None: {
+            const QString html = decodeHtml(bytes.data);
+            if (tooComplexToLayOut(html)) {
+                problem_ = Problem::TooComplex;
+                showReport(tr(kHelpNotOpened),
+                           tr("The help file <b>%1</b> holds too many tables, or tables nested too "
+                              "deep, to be shown in good time.")
+                               .arg(file));
+                break;
+            }
             const QFileInfo info(path);
             browser_->setSearchPaths({info.absolutePath()});
             browser_->document()->setBaseUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
-            setPage(decodeHtml(bytes.data));
+            setPage(html);
             break;
         }
         case Problem::Unreadable:
@@ -177,6 +230,7 @@ void HelpViewer::showFile(const QString& path) {
                                 locale.formattedDataSize(kMaxHelpFileBytes)));
             break;
         case Problem::FolderUnknown:  // not a result of reading
+        case Problem::TooComplex:     // found above
             break;
     }
     present();

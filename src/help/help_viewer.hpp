@@ -44,6 +44,7 @@ class HelpViewer final : public QWidget {
         NotAFile,       // a pipe, a device, a socket or a folder
         Empty,
         TooLarge,
+        TooComplex,  // tables too many or nested too deep to lay out in good time
     };
 
     explicit HelpViewer(QWidget* parent);

@@ -33,7 +33,7 @@ class OffscreenPicture final : public SessionView {
     void sessionChanged(const Session& session, const SessionChange& change) override {
         session.draw(recording_, change);
     }
-    QString write(const QString& file, int scale) {
+    QString write(const QByteArray& file, int scale) {
         return writePicture(recording_, picture_.contentsRect().size(), scale, file);
     }
 
@@ -67,7 +67,7 @@ QString valuesFor(const SceneRequest& request, TableFormat format, ValuesFor rea
                                         : formatValueRows(valueRows(session), format);
 }
 
-QString writePictureFor(const SceneRequest& request, const QString& file, int scale) {
+QString writePictureFor(const SceneRequest& request, const QByteArray& file, int scale) {
     Session session;
     OffscreenPicture picture;
     session.addView(picture);

@@ -43,7 +43,7 @@ QString valuesFor(const SceneRequest& request, TableFormat format,
 // (PNG, or SVG by its extension), at `scale` times the size the window shows
 // it (1 to 8). Returns an error text, empty on success; on an error nothing is
 // written.
-QString writePictureFor(const SceneRequest& request, const QString& file, int scale = 1);
+QString writePictureFor(const SceneRequest& request, const QByteArray& file, int scale = 1);
 
 // Starts the window's session at once in the requested state (the start-up
 // timer then finds it started and changes nothing).

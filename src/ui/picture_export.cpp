@@ -3,15 +3,15 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
+#include "file_writer.hpp"
 #include "main_window.hpp"
 #include "painter_surface.hpp"
 #include "scene.hpp"
@@ -91,22 +91,32 @@ QByteArray pictureSvg(const SceneRecording& recording, QSize area, int scale) {
     return buffer.data();
 }
 
-QString writePicture(const SceneRecording& recording, QSize area, int scale, const QString& file) {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return PictureExport::tr("The picture cannot be saved as %1: %2.")
-            .arg(file, out.errorString());
-    bool written = false;
-    if (QFileInfo(file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        written = writeSvg(recording, area, scale, out);
-    } else {
-        QImageWriter writer(&out, "png");
-        written = writer.write(pictureImage(recording, area, scale));
-    }
-    if (!written || !out.commit())
-        return PictureExport::tr("The picture cannot be saved as %1: %2.")
-            .arg(file, out.errorString());
-    return {};
+QString writePicture(const SceneRecording& recording, QSize area, int scale,
+                     const QByteArray& file) {
+    const QString shown = QFile::decodeName(file);
+    const auto fault = [&](const QString& reason) {
+        return PictureExport::tr("The picture cannot be saved as %1: %2.").arg(shown, reason);
+    };
+    // The format is the one the name of the file written says: a link
+    // named a.png that leads to notes.txt would turn notes into a picture.
+    QString reason;
+    const QByteArray target = fileNameLeadsTo(file, &reason);
+    if (target.isEmpty()) return fault(reason);
+    const QByteArray suffix =
+        target.mid(target.lastIndexOf('/') + 1).split('.').constLast().toLower();
+    if (!target.mid(target.lastIndexOf('/') + 1).contains('.') ||
+        (suffix != "png" && suffix != "svg"))
+        return fault(PictureExport::tr("it leads to %1, whose name does not end in .png or .svg")
+                         .arg(QFile::decodeName(target)));
+    // Made in memory, so that a failed write is the file's alone.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    const bool made = suffix == "svg"
+                          ? writeSvg(recording, area, scale, bytes)
+                          : QImageWriter(&bytes, "png").write(pictureImage(recording, area, scale));
+    if (!made) return fault(PictureExport::tr("the picture could not be made"));
+    reason = writeFileSafely(file, bytes.data());
+    return reason.isEmpty() ? QString() : fault(reason);
 }
 
 QSize pictureArea(const MainWindow& window) {
@@ -118,7 +128,8 @@ QSize pictureArea(const MainWindow& window) {
 }
 
 QString writePicture(const MainWindow& window, const QString& file, int scale) {
-    return writePicture(window.sceneRecording(), pictureArea(window), scale, file);
+    return writePicture(window.sceneRecording(), pictureArea(window), scale,
+                        QFile::encodeName(file));
 }
 
 }  // namespace korvath::ui

@@ -41,11 +41,13 @@ QImage pictureImage(const SceneRecording& recording, QSize area, int scale);
 bool writeSvg(const SceneRecording& recording, QSize area, int scale, QIODevice& out);
 QByteArray pictureSvg(const SceneRecording& recording, QSize area, int scale);
 
-// Writes the recorded scene to `file`: SVG when its name ends in .svg
-// (any case), PNG otherwise. Returns the reason it failed (the folder cannot
-// be written, the disk is full), empty on success; a failed write leaves no
-// file behind and an existing one as it was.
-QString writePicture(const SceneRecording& recording, QSize area, int scale, const QString& file);
+// Writes the recorded scene to the file `file` (the system's bytes) leads
+// to (writeFileSafely): SVG when that file's name ends in .svg, PNG when in
+// .png (any case); any other is refused. Returns the reason it failed (the
+// folder cannot be written, the disk is full, a pipe or device named), empty
+// on success; a failed write leaves no file behind and an existing one as
+// it was.
+QString writePicture(const SceneRecording& recording, QSize area, int scale, const QByteArray& file);
 
 // The drawing area of the window's picture in pixels at scale 1.
 QSize pictureArea(const MainWindow& window);

@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zoom.hpp"
 
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <optional>
 
 namespace korvath::ui {
 
@@ -12,6 +20,7 @@ namespace {
 
 constexpr std::array kSteps{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
 constexpr const char* kZoomKey = "window/zoom";
+constexpr off_t kLargestSettingsFile = 1 << 20;
 
 }  // namespace
 
@@ -47,12 +56,60 @@ double zoomFromStored(const QVariant& stored) {
     return zoom;
 }
 
-double loadZoom() {
-    return zoomFromStored(QSettings().value(kZoomKey));
+namespace {
+
+// The user's settings file, as QSettings names it for the application.
+QString settingsFileName() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + QCoreApplication::organizationName() + QLatin1Char('/') +
+           QCoreApplication::applicationName() + QStringLiteral(".conf");
 }
 
+// The settings file is used only where it is a regular file of sane size, or
+// not there yet: a named pipe would hang the program before its window
+// opens, and a huge file would be read, and written again, at every zoom
+// step. Anything else is left as it is, and said once on standard error.
+std::optional<QString> usableSettingsFile(struct stat* found) {
+    const QString name = settingsFileName();
+    const bool exists = ::stat(QFile::encodeName(name).constData(), found) == 0;
+    if (!exists && errno == ENOENT) return name;
+    if (exists && S_ISREG(found->st_mode) && found->st_size <= kLargestSettingsFile) return name;
+    static bool told = false;
+    if (!told) {
+        told = true;
+        const QString line =
+            QCoreApplication::translate("Zoom",
+                                        "%1: the settings file %2 is not a regular file of "
+                                        "at most 1 MiB; it is not used.")
+                .arg(QCoreApplication::applicationName(), name);
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+double loadZoom() {
+    struct stat found;
+    const std::optional<QString> file = usableSettingsFile(&found);
+    return file ? zoomFromStored(QSettings(*file, QSettings::IniFormat).value(kZoomKey)) : 1.0;
+}
+
+// A read-only settings file is the user's to keep as it is; a file written
+// keeps its mode and owner.
 void saveZoom(double zoom) {
-    QSettings().setValue(kZoomKey, zoom);
+    struct stat found {};
+    const std::optional<QString> file = usableSettingsFile(&found);
+    const bool exists = found.st_nlink > 0;
+    if (!file || (exists && !(found.st_mode & S_IWUSR))) return;
+    {
+        QSettings settings(*file, QSettings::IniFormat);
+        settings.setValue(kZoomKey, zoom);
+    }
+    if (!exists) return;
+    const QByteArray name = QFile::encodeName(*file);
+    (void)::chown(name.constData(), found.st_uid, found.st_gid);
+    (void)::chmod(name.constData(), found.st_mode & 07777);
 }
 
 }  // namespace korvath::ui

@@ -130,35 +130,76 @@ const char* give(std::string text) {
 
 }  // namespace korvath::web
 
-using korvath::web::Session;
 using korvath::web::give;
+using korvath::web::Session;
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE Session* korvath_new() { return new Session(); }
-EMSCRIPTEN_KEEPALIVE void korvath_delete(Session* s) { delete s; }
-EMSCRIPTEN_KEEPALIVE void korvath_tick(Session* s) { s->tick(); }
-EMSCRIPTEN_KEEPALIVE void korvath_choose(Session* s, int sun) { sun ? s->clickSun() : s->clickEarth(); }
-EMSCRIPTEN_KEEPALIVE int korvath_move_bar(Session* s, int bar, int value) { return s->moveBar(bar, value); }
-EMSCRIPTEN_KEEPALIVE int korvath_move_beam(Session* s, int move) { return s->moveBeam(move); }
-EMSCRIPTEN_KEEPALIVE int korvath_trace(Session* s) { return s->beam(); }
-EMSCRIPTEN_KEEPALIVE int korvath_set_beam_start(Session* s, int height) { return s->setBeamStart(height); }
-EMSCRIPTEN_KEEPALIVE int korvath_body(Session* s) { return s->body(); }
-EMSCRIPTEN_KEEPALIVE const double* korvath_picture(Session* s) { return s->picture().data(); }
-EMSCRIPTEN_KEEPALIVE const char* korvath_text(Session* s, int value) { return give(s->text(value)); }
-EMSCRIPTEN_KEEPALIVE int korvath_bar_value(Session* s, int bar) { return s->barValue(bar); }
-EMSCRIPTEN_KEEPALIVE int korvath_schwarzschild_mark(Session* s) { return s->schwarzschildMark(); }
-EMSCRIPTEN_KEEPALIVE int korvath_take_faults(Session* s) { return s->takeFaults(); }
-EMSCRIPTEN_KEEPALIVE const double* korvath_fault(Session* s, int i) { return s->fault(i).data(); }
-EMSCRIPTEN_KEEPALIVE void korvath_set_canvas(Session* s, int width, int height, double pixelsPerUnit, int lineWidth) {
+EMSCRIPTEN_KEEPALIVE Session* korvath_new() {
+    return new Session();
+}
+EMSCRIPTEN_KEEPALIVE void korvath_delete(Session* s) {
+    delete s;
+}
+EMSCRIPTEN_KEEPALIVE void korvath_tick(Session* s) {
+    s->tick();
+}
+EMSCRIPTEN_KEEPALIVE void korvath_choose(Session* s, int sun) {
+    sun ? s->clickSun() : s->clickEarth();
+}
+EMSCRIPTEN_KEEPALIVE int korvath_move_bar(Session* s, int bar, int value) {
+    return s->moveBar(bar, value);
+}
+EMSCRIPTEN_KEEPALIVE int korvath_move_beam(Session* s, int move) {
+    return s->moveBeam(move);
+}
+EMSCRIPTEN_KEEPALIVE int korvath_trace(Session* s) {
+    return s->beam();
+}
+EMSCRIPTEN_KEEPALIVE int korvath_set_beam_start(Session* s, int height) {
+    return s->setBeamStart(height);
+}
+EMSCRIPTEN_KEEPALIVE int korvath_body(Session* s) {
+    return s->body();
+}
+EMSCRIPTEN_KEEPALIVE const double* korvath_picture(Session* s) {
+    return s->picture().data();
+}
+EMSCRIPTEN_KEEPALIVE const char* korvath_text(Session* s, int value) {
+    return give(s->text(value));
+}
+EMSCRIPTEN_KEEPALIVE int korvath_bar_value(Session* s, int bar) {
+    return s->barValue(bar);
+}
+EMSCRIPTEN_KEEPALIVE int korvath_schwarzschild_mark(Session* s) {
+    return s->schwarzschildMark();
+}
+EMSCRIPTEN_KEEPALIVE int korvath_take_faults(Session* s) {
+    return s->takeFaults();
+}
+EMSCRIPTEN_KEEPALIVE const double* korvath_fault(Session* s, int i) {
+    return s->fault(i).data();
+}
+EMSCRIPTEN_KEEPALIVE void korvath_set_canvas(Session* s, int width, int height,
+                                             double pixelsPerUnit, int lineWidth) {
     s->setCanvas(width, height, pixelsPerUnit, lineWidth);
 }
-EMSCRIPTEN_KEEPALIVE int korvath_take_picture_changed(Session* s) { return s->takePictureChanged(); }
-EMSCRIPTEN_KEEPALIVE const std::uint8_t* korvath_pixels(Session* s) { return s->pixels(); }
-EMSCRIPTEN_KEEPALIVE void korvath_keep_journal(Session* s, int on) { s->keepJournal(on != 0); }
-EMSCRIPTEN_KEEPALIVE const char* korvath_take_journal(Session* s) { return give(s->takeJournal()); }
+EMSCRIPTEN_KEEPALIVE int korvath_take_picture_changed(Session* s) {
+    return s->takePictureChanged();
+}
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* korvath_pixels(Session* s) {
+    return s->pixels();
+}
+EMSCRIPTEN_KEEPALIVE void korvath_keep_journal(Session* s, int on) {
+    s->keepJournal(on != 0);
+}
+EMSCRIPTEN_KEEPALIVE const char* korvath_take_journal(Session* s) {
+    return give(s->takeJournal());
+}
 
-EMSCRIPTEN_KEEPALIVE int korvath_value_count() { return korvath::kShownValueCount; }
+EMSCRIPTEN_KEEPALIVE int korvath_value_count() {
+    return korvath::kShownValueCount;
+}
 EMSCRIPTEN_KEEPALIVE const char* korvath_value_field_name(int value) {
     using korvath::ShownValue;
     return give(value >= 0 && value < korvath::kShownValueCount
@@ -166,8 +207,9 @@ EMSCRIPTEN_KEEPALIVE const char* korvath_value_field_name(int value) {
                     : std::string());
 }
 EMSCRIPTEN_KEEPALIVE const char* korvath_bar_name(int bar) {
-    return give(bar >= 0 && bar < 4 ? std::string(korvath::web::barName(static_cast<korvath::Bar>(bar)))
-                                    : std::string());
+    return give(bar >= 0 && bar < 4
+                    ? std::string(korvath::web::barName(static_cast<korvath::Bar>(bar)))
+                    : std::string());
 }
 // The separator is given as its UTF-8 text.
 EMSCRIPTEN_KEEPALIVE const char* korvath_number_text(double value, const char* separator) {

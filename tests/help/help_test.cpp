@@ -617,6 +617,41 @@ TEST_F(HelpFile, APipeADeviceAFolderOrAHugeFileIsReportedAtOnce) {
         << shownText().toStdString();
 }
 
+// What the page brings in cannot hold the window either: a picture that is a
+// pipe is left out, and a page of tables too deep to lay out in good time is
+// reported (a 16-deep page took 0.7 s, each level doubling it).
+TEST_F(HelpFile, APictureThatIsAPipeOrTablesTooDeepDoNotHoldTheWindow) {
+    const QString pipe = folder.dir.filePath("pic.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    PipeRelease release(pipe);
+    const auto timedF1 = [this](const QByteArray& page, Problem expected, const char* what) {
+        QFile file(folder.filePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(page);
+        file.close();
+        if (menu().viewer()) menu().viewer()->close();
+        QElapsedTimer clock;
+        clock.start();
+        pressF1();
+        EXPECT_LT(clock.elapsed(), 1000) << what;
+        ASSERT_TRUE(viewerShown()) << what;
+        EXPECT_EQ(menu().viewer()->problem(), expected) << what;
+    };
+    runHelpAndWaitForViewer();
+    if (HasFatalFailure()) return;
+    timedF1("<html><body><p>A picture:</p><img src=\"pic.png\"></body></html>", Problem::None,
+            "a picture that is a pipe");
+    const auto nested = [](int depth) {
+        return QByteArray("<table><tr><td>x").repeated(depth) +
+               QByteArray("</td></tr></table>").repeated(depth);
+    };
+    timedF1(nested(12), Problem::None, "tables 12 deep");
+    timedF1(nested(13), Problem::TooComplex, "tables 13 deep");
+    EXPECT_TRUE(shownText().contains("too many tables")) << shownText().toStdString();
+    timedF1(QByteArray("<table><tr><td>x</td></tr></table>").repeated(3001), Problem::TooComplex,
+            "3001 tables");
+}
+
 TEST_F(HelpFile, AnEmptyFileOrOneByteOverTheLimitIsReportedInWordsAndTheLimitItselfShown) {
     QFile file(folder.filePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

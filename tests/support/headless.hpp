@@ -6,6 +6,7 @@
 // may lack XDG_RUNTIME_DIR, for which Qt then uses a default).
 #pragma once
 
+#include <QFile>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
@@ -32,6 +33,7 @@ inline void prepareHeadlessRun() {
 // shares them with runs beside it. Keep the returned folder alive.
 [[nodiscard]] inline QTemporaryDir isolateSettings() {
     QTemporaryDir folder;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));  // where the program looks first
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
     return folder;

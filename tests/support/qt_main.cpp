@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     korvath::testing::prepareHeadlessRun();
     QApplication app(argc, argv);
     const auto settings = korvath::testing::isolateSettings();
+    QApplication::setOrganizationName(QString::fromUtf8(korvath::buildinfo::kOrganization));
     QApplication::setApplicationName(QString::fromUtf8(korvath::buildinfo::kDisplayName));
     QApplication::setApplicationVersion(QString::fromUtf8(korvath::buildinfo::kDisplayVersion));
     ::testing::InitGoogleTest(&argc, argv);

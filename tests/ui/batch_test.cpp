@@ -189,7 +189,7 @@ TEST(Batch, AWindowStartedInARequestedStateShowsItAndKeepsItPastItsStartUpTimer)
               ui::valuesFor(request, ui::TableFormat::Tsv, ui::ValuesFor::People));
     QTemporaryDir folder;
     const QString png = folder.filePath(QStringLiteral("p.png"));
-    ASSERT_EQ(ui::writePictureFor(request, png), QString());
+    ASSERT_EQ(ui::writePictureFor(request, QFile::encodeName(png)), QString());
     EXPECT_EQ(rig.window->picture()->image().convertToFormat(QImage::Format_RGB32),
               QImage(png).convertToFormat(QImage::Format_RGB32));
 }
@@ -207,14 +207,14 @@ TEST(Batch, ThePngIsTheWindowsPictureAndTheSvgDrawsTheSameScene) {
             rig.window->picture()->image().convertToFormat(QImage::Format_RGB32);
 
         const QString png = folder.filePath(QStringLiteral("p%1.png").arg(i));
-        ASSERT_EQ(ui::writePictureFor(request, png), QString());
+        ASSERT_EQ(ui::writePictureFor(request, QFile::encodeName(png)), QString());
         EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), onScreen) << "state " << i;
 
         // The SVG, drawn at the same size, shows the same figures in the same
         // colours: every lit pixel of either has its colour within a pixel in
         // the other (the SVG renderer smooths edges, the screen does not).
         const QString svg = folder.filePath(QStringLiteral("p%1.svg").arg(i));
-        ASSERT_EQ(ui::writePictureFor(request, svg), QString());
+        ASSERT_EQ(ui::writePictureFor(request, QFile::encodeName(svg)), QString());
         QSvgRenderer renderer(svg);
         ASSERT_TRUE(renderer.isValid());
         QImage drawn(onScreen.size(), QImage::Format_RGB32);
@@ -231,12 +231,14 @@ TEST(Batch, ThePngIsTheWindowsPictureAndTheSvgDrawsTheSameScene) {
 TEST(Batch, AFileThatCannotBeWrittenIsReportedAndNothingIsLeft) {
     QTemporaryDir folder;
     const QString inMissingFolder = folder.filePath(QStringLiteral("missing/p.png"));
-    EXPECT_NE(ui::writePictureFor({}, inMissingFolder), QString());
+    EXPECT_NE(ui::writePictureFor({}, QFile::encodeName(inMissingFolder)), QString());
     EXPECT_FALSE(QFile::exists(inMissingFolder));
     // A file in a read-only folder (not for root, who may write anyway).
     if (geteuid() != 0) {
         QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-        EXPECT_NE(ui::writePictureFor({}, folder.filePath(QStringLiteral("p.png"))), QString());
+        EXPECT_NE(
+            ui::writePictureFor({}, QFile::encodeName(folder.filePath(QStringLiteral("p.png")))),
+            QString());
         QFile::setPermissions(folder.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }

@@ -309,9 +309,11 @@ TEST_F(PictureFiles, AtScaleNThePictureIsNTimesLargerWithLinesNPixelsWide) {
     EXPECT_EQ(ui::pictureImage(recording(), area(), 0).size(), area());
     EXPECT_EQ(ui::pictureImage(recording(), area(), 20).size(), area() * 8);
     // The file at scale 2, either kind.
-    ASSERT_EQ(ui::writePicture(recording(), area(), 2, folder.filePath("p.png")), "");
+    ASSERT_EQ(ui::writePicture(recording(), area(), 2, QFile::encodeName(folder.filePath("p.png"))),
+              "");
     EXPECT_EQ(QImage(folder.filePath("p.png")).size(), area() * 2);
-    ASSERT_EQ(ui::writePicture(recording(), area(), 2, folder.filePath("p.SVG")), "");
+    ASSERT_EQ(ui::writePicture(recording(), area(), 2, QFile::encodeName(folder.filePath("p.SVG"))),
+              "");
     EXPECT_EQ(QSvgRenderer(folder.filePath("p.SVG")).defaultSize(), area() * 2);
 }
 

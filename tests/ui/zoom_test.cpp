@@ -6,6 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -14,6 +20,7 @@
 #include <QStandardPaths>
 #include <QStyleOptionSlider>
 #include <cmath>
+#include <future>
 
 #include "picture_export.hpp"
 #include "scene_picture.hpp"
@@ -177,6 +184,61 @@ TEST_F(Zoom, KeysAndMenuStepTheZoomWhichIsRememberedAndRefusedWhenBad) {
         EXPECT_EQ(rig.window->shownZoom(), 1) << bad;
         EXPECT_EQ(rig.window->clientArea()->size(), QSize(950, 535)) << bad;
     }
+}
+
+// The settings file is read and written only as a regular file of at most
+// 1 MiB: a pipe there would hang the start, a huge file every zoom step; a
+// read-only one is the user's to keep, and one written keeps its mode.
+TEST(ZoomSettingsFile, APipeAHugeOrAReadOnlyFileIsLeftAsItIsAndAWrittenOneKeepsItsMode) {
+    const QString name = QSettings().fileName();
+    const QByteArray path = QFile::encodeName(name);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(name).path()));
+    const auto contents = [&] {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    struct Case {
+        const char* what;
+        QByteArray zoomLine;
+        qint64 padding;
+        mode_t mode;
+        double loaded;
+        bool saved;
+    };
+    for (const Case& c : {Case{"a huge file", "zoom=2", 2 << 20, 0644, 1, false},
+                          Case{"a read-only file", "zoom=2", 0, 0444, 2, false},
+                          Case{"a file of mode 640", "zoom=2", 0, 0640, 2, true}}) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(name);
+        {
+            QFile file(name);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("[window]\n" + c.zoomLine + "\n" + QByteArray(c.padding, '\n'));
+        }
+        ASSERT_EQ(::chmod(path.constData(), c.mode), 0);
+        const QByteArray before = contents();
+        EXPECT_EQ(ui::loadZoom(), c.loaded);
+        ui::saveZoom(3);
+        EXPECT_EQ(contents().contains("zoom=3"), c.saved);
+        if (!c.saved) {
+            EXPECT_EQ(contents(), before);
+        }
+        struct stat after;
+        ASSERT_EQ(::stat(path.constData(), &after), 0);
+        EXPECT_EQ(after.st_mode & 07777, c.mode);
+    }
+    QFile::remove(name);
+    ASSERT_EQ(::mkfifo(path.constData(), 0600), 0);
+    auto loaded = std::async(std::launch::async, [] { return ui::loadZoom(); });
+    const bool answered = loaded.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    if (!answered) ::close(::open(path.constData(), O_WRONLY));  // lets a hung reader go
+    EXPECT_TRUE(answered) << "a pipe as the settings file";
+    EXPECT_EQ(loaded.get(), 1);
+    ui::saveZoom(3);
+    struct stat pipe;
+    ASSERT_EQ(::stat(path.constData(), &pipe), 0);
+    EXPECT_TRUE(S_ISFIFO(pipe.st_mode));
+    QFile::remove(name);
 }
 
 TEST_F(Zoom, FullScreenFitsTheLargestZoomCentredAndReturnsToTheChosenOne) {
