@@ -204,17 +204,27 @@ try {
   equal(await shown(sun), native(['load', 'tick', 'sun', 'bar 0 51', 'bar 2 50', 'bar 1 79', 'bar 3 50',
     ...Array(20).fill('move 2'), 'beam']).texts, `${link}: the Sun, the bars, the beam start and the ray as the native build shows them`);
   await close(sun);
-  const bad = ['body=moon', 'radius-bars=101,50', 'mass-bars=a,b', 'beam=2525', 'trace=1', 'lang=xx', 'body=sun&body=earth'];
+  // Bad parameters, hostile ones too (names of JavaScript's objects, replacement
+  // patterns, a long value, a reversing mark, a path): each named as it was, cut
+  // where long, isolated from the sentence; English, the default state, the page
+  // and the notice's text no wider than their boxes, no console error.
+  // [query, named if not the query]
+  const long = 'W'.repeat(10000);
+  const bad = [['body=moon'], ['radius-bars=101,50'], ['mass-bars=a,b'], ['beam=2525'], ['trace=1'], ['lang=xx'],
+    ['body=sun&body=earth', 'body=earth'], ['lang=constructor'], ['lang=__proto__'], ['constructor=1,1'], ['lang=de-../../etc'],
+    ['body=$$'], ['body=$%26', 'body=$&'], ['body=$%60', 'body=$`'], ["body=$'"], ['body=%E2%80%AEnus'], [`body=${long}`, `body=${long.slice(0, 54)}\u2026`]];
   const told = [];
-  for (const query of bad) {
+  for (const [query, named = query] of bad) {
     const p = await open(`${test.address}?beam=2000&${query}`);
     await p.waitFor(() => document.getElementById('faultNotice').open).catch(() => {});
-    const named = query.includes('&') ? query.split('&')[1] : query;
     const text = await notice(p);
-    if (!text.includes(`"${named}"`) || JSON.stringify(await shown(p)) !== JSON.stringify(DEFAULT)) told.push(`${query}: ${text}`);
+    const state = [...await shown(p), ...await p.evaluate((t = document.getElementById('faultText')) => [document.documentElement.lang,
+      document.documentElement.scrollWidth <= innerWidth && t.scrollWidth <= t.clientWidth])];
+    if (!text.includes(`"\u2068${named}\u2069"`) || JSON.stringify(state) !== JSON.stringify([...DEFAULT, 'en', true]))
+      told.push(`${query.slice(0, 70)}: ${text} ${state.slice(-2)}`);
     await close(p);
   }
-  equal(told, [], 'every bad parameter named in a notice, and the default state');
+  equal(told, [], 'every bad parameter named in a notice, in English, the default state, the page as wide as the screen');
 
   // The single file from the disk: small enough to mail, and whole without a
   // server (offline where the engine can take the network away).

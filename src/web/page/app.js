@@ -34,13 +34,14 @@ const FLOW = [
   ['values', null],
 ];
 const coarsePointer = matchMedia('(pointer: coarse)');
-const LANGUAGES = ['en', 'de', 'fr', 'es', 'ja'];
 // The model's bar indices (Bar) by the names links and the command line use.
 const SETUP_BARS = {'radius-bars': ['radiusCoarseBar', 'radiusFineBar'], 'mass-bars': ['massCoarseBar', 'massFineBar']};
 const BEAM_LOWEST = 50;
 const BEAM_HIGHEST = 6150;
 const BEAM_STEP = 50;
+const SHOWN_PARAMETER = 60;  // characters of a bad parameter a notice shows, the last an ellipsis if cut
 const boot = window.korvathPage;  // index.html's start-up checks and failure notice
+const {fill} = boot;  // a template's %1 ... or {name}s filled in
 const bundle = document.getElementById('bundleData') ? JSON.parse(document.getElementById('bundleData').textContent) : null;
 
 const $ = (id) => document.getElementById(id);
@@ -658,7 +659,7 @@ function tick() {
   // (After the values: focusing lays the window out.)
   controls.get('scenePicture').focus({preventScroll: true});
   if (setup) applySetup();
-  else if (badParameter) showFault(null, boot.text('badParameter').replace('%1', badParameter));
+  else if (badParameter) showFault(null, fill(boot.text('badParameter'), [shownParameter(badParameter)]));
 }
 
 // ---------------------------------------------------------------------------
@@ -682,11 +683,11 @@ function readSetup() {
     seen.add(name);
     const pair = /^(\d{1,3}),(\d{1,3})$/.exec(value);
     if (name === 'lang') {
-      if (!LANGUAGES.includes(value.toLowerCase().split(/[-_]/)[0])) bad(name, value);
+      if (!boot.languageOf(value)) bad(name, value);
     } else if (name === 'body') {
       if (value === 'earth' || value === 'sun') wanted.body = value;
       else bad(name, value);
-    } else if (name in SETUP_BARS) {
+    } else if (Object.hasOwn(SETUP_BARS, name)) {
       if (pair && Number(pair[1]) <= 100 && Number(pair[2]) <= 100) wanted[name] = [Number(pair[1]), Number(pair[2])];
       else bad(name, value);
     } else if (name === 'beam') {
@@ -701,6 +702,16 @@ function readSetup() {
     }
   }
   setup = badParameter || !Object.keys(wanted).length ? null : wanted;
+}
+
+// A link's parameter as a notice names it: invisible and direction
+// characters written as in the link, cut to a readable length, and isolated
+// from the sentence's direction, so that no value can widen the page or turn
+// the sentence around.
+function shownParameter(parameter) {
+  const chars = [...parameter.replace(/[\p{Cc}\p{Cf}\p{Zl}\p{Zp}]/gu, encodeURIComponent)];
+  const cut = chars.length > SHOWN_PARAMETER ? [...chars.slice(0, SHOWN_PARAMETER - 1), '\u2026'] : chars;
+  return `\u2068${cut.join('')}\u2069`;
 }
 
 const barIndex = (name) => bars.findIndex((b) => b.element.id === name);
@@ -758,7 +769,7 @@ async function copyLink() {
     await navigator.clipboard.writeText(link);
     announce(texts.page.linkCopied);
   } catch {
-    showFault(null, texts.page.linkNotCopied.replace('%1', link));
+    showFault(null, fill(texts.page.linkNotCopied, [link]));
   }
 }
 
@@ -778,8 +789,7 @@ function announce(text) {
 function pictureText(d) {
   const t = texts.picture;
   if (!d.computed) return t.empty;
-  const body = (d.ratio < 1 ? t.below : t.above)[d.circle]
-    .replace('{ratio}', M.numberText(d.ratio, separator)).replace('{beam}', String(d.beamStart));
+  const body = fill((d.ratio < 1 ? t.below : t.above)[d.circle], {ratio: M.numberText(d.ratio, separator), beam: d.beamStart});
   const ray = rayText(d.ray);
   return ray ? `${body} ${ray}` : body;
 }
@@ -787,7 +797,7 @@ function pictureText(d) {
 function rayText(ray) {
   if (!ray) return '';
   const t = texts.picture;
-  const counted = (forms, n) => (forms[String(n)] ?? forms.many).replace('{n}', String(n));
+  const counted = (forms, n) => fill(forms[String(n)] ?? forms.many, {n});
   if (ray.outcome === 1) return counted(t.falls, ray.steps);
   if (ray.outcome === 2) return counted(t.stops, ray.steps);
   if (ray.swingsRound) return t.swings[ray.edge];
@@ -823,7 +833,7 @@ function refresh() {
     const name = bar.element.id;
     const produced = controls.get(name.startsWith('radius') ? 'radiusValue' : 'massValue').getAttribute('aria-label') || '';
     const template = name.includes('Coarse') ? texts.page.coarseBarValue : texts.page.fineBarValue;
-    bar.set(position, template.replace('%1', String(position)).replace('%2', String(position - 50)).replace('%3', produced));
+    bar.set(position, fill(template, [position, position - 50, produced]));
   });
   const description = pictureText(session.picture());
   const described = $('scenePicture-description');
@@ -855,10 +865,8 @@ function showFault(f, message) {
   if (f) {
     const kind = `${f.kind}/${f.arithmetic}`;
     const key = Number.isNaN(f.value) ? `${kind}/nan` : Number.isFinite(f.value) ? kind : `${kind}/inf`;
-    text = (texts.faults[key] || texts.faults[kind] || kind)
-      .replace('{value}', M.numberText(f.value, separator))
-      .replace('{segments}', String(f.segments))
-      .replace('{pass}', String(f.pass));
+    text = fill(texts.faults[key] || texts.faults[kind] || kind,
+      {value: M.numberText(f.value, separator), segments: f.segments, pass: f.pass});
   }
   announce(text);
   $('faultText').textContent = text;
@@ -937,7 +945,7 @@ async function openHelp() {
     if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
     frame.srcdoc = await response.text();
   } catch (error) {
-    frame.srcdoc = texts.helpFailed.replace('%1', file).replace('%2', escapeHtml(error.message));
+    frame.srcdoc = fill(texts.helpFailed, [file, escapeHtml(error.message)]);
   }
   frame.title = texts.helpTitle;
 }
