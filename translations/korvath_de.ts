@@ -918,8 +918,8 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
 <context>
     <name>Zoom</name>
     <message>
-        <source>%1: the settings file %2 is not a regular file of at most 1 MiB; it is not used.</source>
-        <translation>%1: Die Einstellungsdatei %2 ist keine gewöhnliche Datei von höchstens 1 MiB; sie wird nicht verwendet.</translation>
+        <source>%1: the settings file %2 is not a regular file of at most 64 KiB; it is not used.</source>
+        <translation>%1: Die Einstellungsdatei %2 ist keine gewöhnliche Datei von höchstens 64 KiB; sie wird nicht verwendet.</translation>
     </message>
 </context>
 <context>

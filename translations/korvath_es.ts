@@ -917,8 +917,8 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
 <context>
     <name>Zoom</name>
     <message>
-        <source>%1: the settings file %2 is not a regular file of at most 1 MiB; it is not used.</source>
-        <translation>%1: el archivo de configuración %2 no es un archivo normal de 1 MiB como máximo; no se usa.</translation>
+        <source>%1: the settings file %2 is not a regular file of at most 64 KiB; it is not used.</source>
+        <translation>%1: el archivo de configuración %2 no es un archivo normal de 64 KiB como máximo; no se usa.</translation>
     </message>
 </context>
 <context>

@@ -917,8 +917,8 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
 <context>
     <name>Zoom</name>
     <message>
-        <source>%1: the settings file %2 is not a regular file of at most 1 MiB; it is not used.</source>
-        <translation>%1 : le fichier de réglages %2 n’est pas un fichier ordinaire d’au plus 1 Mio ; il n’est pas utilisé.</translation>
+        <source>%1: the settings file %2 is not a regular file of at most 64 KiB; it is not used.</source>
+        <translation>%1 : le fichier de réglages %2 n’est pas un fichier ordinaire d’au plus 64 Kio ; il n’est pas utilisé.</translation>
     </message>
 </context>
 <context>

@@ -910,8 +910,8 @@ and a light ray bending towards it. Without options it opens its window;
 <context>
     <name>Zoom</name>
     <message>
-        <source>%1: the settings file %2 is not a regular file of at most 1 MiB; it is not used.</source>
-        <translation>%1：設定ファイル %2 は 1 MiB 以下の通常のファイルではないため、使用しません。</translation>
+        <source>%1: the settings file %2 is not a regular file of at most 64 KiB; it is not used.</source>
+        <translation>%1：設定ファイル %2 は 64 KiB 以下の通常のファイルではないため、使用しません。</translation>
     </message>
 </context>
 <context>

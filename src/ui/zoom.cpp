@@ -20,7 +20,7 @@ namespace {
 
 constexpr std::array kSteps{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
 constexpr const char* kZoomKey = "window/zoom";
-constexpr off_t kLargestSettingsFile = 1 << 20;
+constexpr off_t kLargestSettingsFile = 64 << 10;  // one key is stored: far more than enough
 
 }  // namespace
 
@@ -80,7 +80,7 @@ std::optional<QString> usableSettingsFile(struct stat* found) {
         const QString line =
             QCoreApplication::translate("Zoom",
                                         "%1: the settings file %2 is not a regular file of "
-                                        "at most 1 MiB; it is not used.")
+                                        "at most 64 KiB; it is not used.")
                 .arg(QCoreApplication::applicationName(), name);
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     }
