@@ -102,10 +102,9 @@ QString writePicture(const SceneRecording& recording, QSize area, int scale,
     QString reason;
     const QByteArray target = fileNameLeadsTo(file, &reason);
     if (target.isEmpty()) return fault(reason);
-    const QByteArray suffix =
-        target.mid(target.lastIndexOf('/') + 1).split('.').constLast().toLower();
-    if (!target.mid(target.lastIndexOf('/') + 1).contains('.') ||
-        (suffix != "png" && suffix != "svg"))
+    const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
+    const QByteArray suffix = base.mid(base.lastIndexOf('.') + 1).toLower();
+    if (!base.contains('.') || (suffix != "png" && suffix != "svg"))
         return fault(PictureExport::tr("it leads to %1, whose name does not end in .png or .svg")
                          .arg(QFile::decodeName(target)));
     // Made in memory, so that a failed write is the file's alone.
