@@ -18,7 +18,6 @@ class VariantNumber {
     static constexpr VariantNumber int32(std::int32_t v) { return VariantNumber(Kind::Int32, v); }
 
     constexpr Kind kind() const { return kind_; }
-    constexpr bool isEmpty() const { return kind_ == Kind::Empty; }
     // An empty number counts as 0, as in any arithmetic on it.
     constexpr std::int32_t value() const { return value_; }
     constexpr float toSingle() const { return static_cast<float>(value_); }

@@ -20,7 +20,6 @@ class SceneRecording final : public SceneView {
 
     // Draws the recorded calls again, in their order, on `view`.
     void replay(SceneView& view) const;
-    bool empty() const { return calls_.empty(); }
 
   private:
     // One drawing call with its arguments (only those of its kind are set).

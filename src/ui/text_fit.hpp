@@ -55,7 +55,6 @@ class FontShrinker {
     bool noteFontChange(const QLabel& label);
     // Gives the label the font in which `text` fits; returns whether it fits.
     bool apply(QLabel& label, const QString& text);
-    bool shrunk() const { return shrunk_; }
 
   private:
     void remember(const QLabel& label);
