@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include "korvath_build_info.hpp"
+
 namespace korvath::ui {
 
 namespace {
@@ -43,8 +45,10 @@ void replaceTranslator(QPointer<QTranslator>& slot, QTranslator* next) {
 }  // namespace
 
 QStringList availableLanguages() {
-    return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
-            QStringLiteral("ja")};
+    QStringList languages;
+    for (const char* language : buildinfo::kLanguages)
+        languages << QString::fromLatin1(language);
+    return languages;
 }
 
 QString languageOf(const QString& code) {

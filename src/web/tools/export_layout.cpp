@@ -41,10 +41,6 @@ namespace {
 using namespace korvath;
 using namespace korvath::ui;
 
-// The languages the program is translated into, English first: each gets the
-// decimal separator its locale uses on the desktop.
-const char* const kLanguages[] = {"en", "de", "fr", "es", "ja"};
-
 // Texts the page shows that the desktop window does not have.
 // clang-format off
 const char* const kPageTexts[][2] = {
@@ -266,7 +262,7 @@ QJsonObject layout(const QStringList& languagesWithTexts, const QJsonObject& fai
         controls.append(c);
     }
     QJsonObject separators;
-    for (const char* language : kLanguages)
+    for (const QString& language : availableLanguages())
         separators.insert(language, QLocale(language).decimalPoint());
     QJsonArray focus;
     for (std::string_view n : mainWindowFocusOrder())
