@@ -50,8 +50,9 @@ configure_and_build() {
 }
 
 # The locales the tests switch to, to show that what the program writes does
-# not depend on the locale.
-TEST_LOCALES=(de_DE.UTF-8 fr_FR.UTF-8 ja_JP.UTF-8 es_ES.UTF-8)
+# not depend on the locale: those of the program's languages
+# (translations/languages.txt) that the C library must generate.
+mapfile -t TEST_LOCALES < <(awk '!/^#/ && NF && $2 != "C.UTF-8" { print $2 }' "$ROOT/translations/languages.txt")
 
 # Generates those of TEST_LOCALES that the C library does not have yet, with
 # Debian's locales package (installed when missing): each is enabled in
