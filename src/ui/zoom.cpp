@@ -65,15 +65,26 @@ QString settingsFileName() {
            QCoreApplication::applicationName() + QStringLiteral(".conf");
 }
 
+// The settings file as the program may use it: its name, and its status
+// when it exists.
+struct SettingsFile {
+    QString name;
+    std::optional<struct stat> existing;
+};
+
 // The settings file is used only where it is a regular file of sane size, or
 // not there yet: a named pipe would hang the program before its window
 // opens, and a huge file would be read, and written again, at every zoom
 // step. Anything else is left as it is, and said once on standard error.
-std::optional<QString> usableSettingsFile(struct stat* found) {
-    const QString name = settingsFileName();
-    const bool exists = ::stat(QFile::encodeName(name).constData(), found) == 0;
-    if (!exists && errno == ENOENT) return name;
-    if (exists && S_ISREG(found->st_mode) && found->st_size <= kLargestSettingsFile) return name;
+std::optional<SettingsFile> usableSettingsFile() {
+    SettingsFile file{settingsFileName(), std::nullopt};
+    struct stat found;
+    const bool exists = ::stat(QFile::encodeName(file.name).constData(), &found) == 0;
+    if (!exists && errno == ENOENT) return file;
+    if (exists && S_ISREG(found.st_mode) && found.st_size <= kLargestSettingsFile) {
+        file.existing = found;
+        return file;
+    }
     static bool told = false;
     if (!told) {
         told = true;
@@ -81,7 +92,7 @@ std::optional<QString> usableSettingsFile(struct stat* found) {
             QCoreApplication::translate("Zoom",
                                         "%1: the settings file %2 is not a regular file of "
                                         "at most 64 KiB; it is not used.")
-                .arg(QCoreApplication::applicationName(), name);
+                .arg(QCoreApplication::applicationName(), file.name);
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     }
     return std::nullopt;
@@ -90,26 +101,23 @@ std::optional<QString> usableSettingsFile(struct stat* found) {
 }  // namespace
 
 double loadZoom() {
-    struct stat found;
-    const std::optional<QString> file = usableSettingsFile(&found);
-    return file ? zoomFromStored(QSettings(*file, QSettings::IniFormat).value(kZoomKey)) : 1.0;
+    const std::optional<SettingsFile> file = usableSettingsFile();
+    return file ? zoomFromStored(QSettings(file->name, QSettings::IniFormat).value(kZoomKey)) : 1.0;
 }
 
 // A read-only settings file is the user's to keep as it is; a file written
 // keeps its mode and owner.
 void saveZoom(double zoom) {
-    struct stat found {};
-    const std::optional<QString> file = usableSettingsFile(&found);
-    const bool exists = found.st_nlink > 0;
-    if (!file || (exists && !(found.st_mode & S_IWUSR))) return;
+    const std::optional<SettingsFile> file = usableSettingsFile();
+    if (!file || (file->existing && !(file->existing->st_mode & S_IWUSR))) return;
     {
-        QSettings settings(*file, QSettings::IniFormat);
+        QSettings settings(file->name, QSettings::IniFormat);
         settings.setValue(kZoomKey, zoom);
     }
-    if (!exists) return;
-    const QByteArray name = QFile::encodeName(*file);
-    (void)::chown(name.constData(), found.st_uid, found.st_gid);
-    (void)::chmod(name.constData(), found.st_mode & 07777);
+    if (!file->existing) return;
+    const QByteArray name = QFile::encodeName(file->name);
+    (void)::chown(name.constData(), file->existing->st_uid, file->existing->st_gid);
+    (void)::chmod(name.constData(), file->existing->st_mode & 07777);
 }
 
 }  // namespace korvath::ui

@@ -95,6 +95,7 @@ class Session {
     const std::uint8_t* pixels() {
         return reinterpret_cast<const std::uint8_t*>(view_.surface().pixels().data());
     }
+    int pixelCount() { return static_cast<int>(view_.surface().pixels().size()); }
     void keepJournal(bool on) { view_.surface().keepJournal(on); }
     std::string takeJournal() { return view_.surface().takeJournal(); }
 
@@ -189,6 +190,9 @@ EMSCRIPTEN_KEEPALIVE int korvath_take_picture_changed(Session* s) {
 }
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* korvath_pixels(Session* s) {
     return s->pixels();
+}
+EMSCRIPTEN_KEEPALIVE int korvath_pixel_count(Session* s) {
+    return s->pixelCount();
 }
 EMSCRIPTEN_KEEPALIVE void korvath_keep_journal(Session* s, int on) {
     s->keepJournal(on != 0);

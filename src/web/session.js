@@ -69,7 +69,6 @@ class Session {
   // The canvas's size in device pixels, device pixels per scene unit and the line width.
   setCanvas(width, height, pixelsPerUnit, lineWidth) {
     _korvath_set_canvas(this.handle, width, height, pixelsPerUnit, lineWidth);
-    this.pixelCount = width * height;
   }
   takePictureChanged() {
     return _korvath_take_picture_changed(this.handle) !== 0;
@@ -77,7 +76,8 @@ class Session {
   // The picture as RGBA bytes: a view into the module's memory, valid until
   // the next call into it.
   pixels() {
-    return HEAPU8.subarray(_korvath_pixels(this.handle), _korvath_pixels(this.handle) + 4 * (this.pixelCount || 0));
+    const at = _korvath_pixels(this.handle);
+    return HEAPU8.subarray(at, at + 4 * _korvath_pixel_count(this.handle));
   }
   keepJournal(on) {
     _korvath_keep_journal(this.handle, on ? 1 : 0);
