@@ -130,6 +130,7 @@ void Session::show(SessionChange& change) {
     }
     mark_ = q.insideSchwarzschild() ? SchwarzschildMark::Inside : SchwarzschildMark::Outside;
     ++computeCount_;
+    rayShown_ = false;  // the body drawn anew has no ray on it
     change.values = true;
     change.scene = true;
     moveMarker(change);
@@ -258,6 +259,7 @@ const RayPath& Session::trace() {
     }
     show(change);
     ray_ = traceRay(state_.radius, state_.mass, state_.beamX, state_.beamY);
+    rayShown_ = true;
     change.ray = true;
     change.fault = ray_.fault;
     notify(change);

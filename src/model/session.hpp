@@ -99,6 +99,8 @@ class Session {
     SchwarzschildMark schwarzschildMark() const { return mark_; }
     // The ray of the last trace (NotTraced before one).
     const RayPath& ray() const { return ray_; }
+    // Whether the picture shows that ray: a trace since the body was last drawn.
+    bool rayShown() const { return rayShown_; }
     // Bodies computed and shown so far.
     long computeCount() const { return computeCount_; }
 
@@ -121,6 +123,7 @@ class Session {
     SchwarzschildMark mark_ = SchwarzschildMark::NotComputed;
     std::optional<BodyQuantities> computed_;  // the last body computed, kept by show()
     RayPath ray_;
+    bool rayShown_ = false;
     long computeCount_ = 0;
     std::vector<SessionView*> views_;
 };
