@@ -15,7 +15,6 @@
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <type_traits>
 
 #include "button_keys.hpp"
@@ -188,10 +187,8 @@ void MainWindow::buildControls() {
     QWidget* client = clientArea_;
     const double dpi = client->logicalDpiX();
     auto* returnKey = new ReturnPressesButton(this);
-    std::map<std::string_view, QWidget*> madeByName;  // for the focus order below
     for (const ControlSpec& item : mainWindowLayout()) {
         QWidget* w = makeControl(item, controls_, client);
-        madeByName[item.objectName] = w;
         w->setObjectName(QString::fromUtf8(item.objectName.data(), item.objectName.size()));
         w->setGeometry(twipsToPixels(item.left, item.top, item.width, item.height, dpi));
         // Each control gets its font itself: under a style sheet Qt no longer
@@ -207,45 +204,27 @@ void MainWindow::buildControls() {
             w->setAccessibleDescription(trMain(item.accessibleDescription));
     }
 
-    // Keyboard focus order, from the layout's list of names and the controls
-    // just made under them.
-    QWidget* previous = nullptr;
-    for (std::string_view name : mainWindowFocusOrder()) {
-        QWidget* next = madeByName.at(name);
-        if (previous) setTabOrder(previous, next);
-        previous = next;
-    }
+    // Keyboard focus order, from the layout's focus positions.
+    std::vector<std::pair<int, QWidget*>> focused;
+    for (const auto& [item, w] : placed_)
+        if (item->focusPosition > 0) focused.emplace_back(item->focusPosition, w);
+    std::ranges::sort(focused, {}, &std::pair<int, QWidget*>::first);
+    for (size_t i = 1; i < focused.size(); ++i)
+        setTabOrder(focused[i - 1].second, focused[i].second);
 }
 
 void MainWindow::bindValues() {
-    const MainWindowControls& c = controls_;
-    const std::pair<ShownValue, ValueField*> fields[] = {
-        {ShownValue::Radius, c.radiusValue},
-        {ShownValue::Mass, c.massValue},
-        {ShownValue::Density, c.densityValue},
-        {ShownValue::SchwarzschildRadius, c.schwarzschildRadiusValue},
-        {ShownValue::CurvatureAt1Radius, c.curvatureAt1RadiusValue},
-        {ShownValue::RadiusOfCurvatureAt1Radius, c.radiusOfCurvatureAt1RadiusValue},
-        {ShownValue::CurvatureAt1_5Radii, c.curvatureAt1_5RadiiValue},
-        {ShownValue::RadiusOfCurvatureAt1_5Radii, c.radiusOfCurvatureAt1_5RadiiValue},
-        {ShownValue::CurvatureAt2Radii, c.curvatureAt2RadiiValue},
-        {ShownValue::RadiusOfCurvatureAt2Radii, c.radiusOfCurvatureAt2RadiiValue},
-        {ShownValue::CurvatureAt2_5Radii, c.curvatureAt2_5RadiiValue},
-        {ShownValue::RadiusOfCurvatureAt2_5Radii, c.radiusOfCurvatureAt2_5RadiiValue},
-        {ShownValue::RadiusCoarsePosition, c.radiusCoarseValue},
-        {ShownValue::RadiusFinePosition, c.radiusFineValue},
-        {ShownValue::MassCoarsePosition, c.massCoarseValue},
-        {ShownValue::MassFinePosition, c.massFineValue},
-        {ShownValue::BeamStart, c.beamStartValue},
-    };
-    for (auto [id, field] : fields)
-        values_.bind(id, field);
-    values_.bindSchwarzschildPair(c.schwarzschildRadiusCaption, c.schwarzschildRadiusValue);
-
-    bars_.bind(Bar::RadiusCoarse, c.radiusCoarseBar);
-    bars_.bind(Bar::MassCoarse, c.massCoarseBar);
-    bars_.bind(Bar::RadiusFine, c.radiusFineBar);
-    bars_.bind(Bar::MassFine, c.massFineBar);
+    // Each value field and bar to what the layout says it shows (a value
+    // in a field, a position in a bar).
+    using C = MainWindowControls;
+    for (const ControlSpec& item : mainWindowLayout()) {
+        if (const auto* value = std::get_if<ShownValue>(&item.shows))
+            values_.bind(*value, controls_.*std::get<ValueField * C::*>(item.slot));
+        if (const auto* bar = std::get_if<Bar>(&item.shows))
+            bars_.bind(*bar, controls_.*std::get<ParameterBar * C::*>(item.slot));
+    }
+    values_.bindSchwarzschildPair(controls_.schwarzschildRadiusCaption,
+                                  controls_.schwarzschildRadiusValue);
 }
 
 void MainWindow::buildMenu() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "bar.hpp"
+#include "shown_value.hpp"
 
 #include <QLabel>
 #include <QPushButton>
@@ -79,9 +80,16 @@ using ControlSlot =
                  QLabel * MainWindowControls::*, ValueField * MainWindowControls::*,
                  ScenePicture * MainWindowControls::*>;
 
+// What a control shows of the session: a value, a bar's position, or
+// neither (buttons, captions, marks and the picture).
+using ShownBySpec = std::variant<std::monostate, ShownValue, Bar>;
+
 struct ControlSpec {
     std::string_view objectName;
     ControlSlot slot;
+    ShownBySpec shows;
+    int focusPosition;             // 1, 2, ... in the keyboard focus order (the first
+                                   // has the focus at start); 0: never focused by Tab
     const char* caption;           // source text for tr() in the "MainWindow" context, or ""
     int left, top, width, height;  // twips, from the top-left of the client area
     double fontPoints = 0;         // 0: the window font
@@ -118,9 +126,5 @@ inline constexpr const char* kFullScreenCaption = QT_TRANSLATE_NOOP("MainWindow"
 // arrow moves 1, the track or Page Up/Down 10.
 inline constexpr int kBarArrowStep = 1;
 inline constexpr int kBarPageStep = 10;
-
-// Keyboard focus order, by the controls' object names; the first one has the
-// focus when the window opens.
-std::span<const std::string_view> mainWindowFocusOrder();
 
 }  // namespace korvath::ui

@@ -21,11 +21,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <limits>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 #include "fault_text.hpp"
 #include "help_splash.hpp"
@@ -259,14 +261,22 @@ QJsonObject layout(const QStringList& languagesWithTexts, const QJsonObject& fai
                       {"caption", trMain(item.caption)},
                       {"accessibleName", trMain(item.accessibleName)},
                       {"accessibleDescription", trMain(item.accessibleDescription)}};
+        // What the control shows, by the model's index of the value or bar.
+        if (const auto* value = std::get_if<ShownValue>(&item.shows))
+            c.insert("value", static_cast<int>(*value));
+        if (const auto* bar = std::get_if<Bar>(&item.shows)) c.insert("bar", barIndex(*bar));
         controls.append(c);
     }
     QJsonObject separators;
     for (const QString& language : availableLanguages())
         separators.insert(language, QLocale(language).decimalPoint());
+    std::vector<const ControlSpec*> focused;
+    for (const ControlSpec& item : mainWindowLayout())
+        if (item.focusPosition > 0) focused.push_back(&item);
+    std::ranges::sort(focused, {}, &ControlSpec::focusPosition);
     QJsonArray focus;
-    for (std::string_view n : mainWindowFocusOrder())
-        focus.append(name(n));
+    for (const ControlSpec* item : focused)
+        focus.append(name(item->objectName));
     return QJsonObject{
         {"window", QJsonObject{{"objectName", "mainWindow"},
                                {"title", trMain(kMainWindowTitle)},
