@@ -107,4 +107,13 @@ std::string numberText(std::int64_t value) {
     return std::string(buf, end);
 }
 
+double twoSignificantFigures(double value) {
+    char buffer[32];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1).ptr;
+    double rounded = value;
+    std::from_chars(buffer, end, rounded);
+    return rounded;
+}
+
 }  // namespace korvath

@@ -25,6 +25,10 @@ namespace korvath {
 // separator. No digit grouping is ever added.
 std::string numberText(double value, std::string_view decimalSeparator = ".");
 
+// A value rounded to two significant figures, as the picture's description
+// words a ratio ("0.12", "98"): correctly rounded from the decimal digits.
+double twoSignificantFigures(double value);
+
 // An integer as plain decimal digits, with a minus sign when negative, never
 // grouped and the same in every locale.
 std::string numberText(std::int64_t value);

@@ -2,10 +2,10 @@
 #include "picture_text.hpp"
 
 #include <QCoreApplication>
-#include <charconv>
 #include <cmath>
 
 #include "number_display.hpp"
+#include "number_text.hpp"
 
 namespace korvath::ui {
 
@@ -23,12 +23,7 @@ QString translated(const char* text) {
 
 // A ratio to two significant figures, written as the window writes numbers.
 QString twoFigures(double value) {
-    char buffer[32];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 1).ptr;
-    double rounded = value;
-    std::from_chars(buffer, end, rounded);
-    return localizedNumber(rounded);
+    return localizedNumber(twoSignificantFigures(value));
 }
 
 QString circleText(PictureDescription::Circle circle) {

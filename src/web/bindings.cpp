@@ -49,7 +49,7 @@ class Session {
     // steps and whether it swings round; the enums as their indices.
     const std::array<double, 10>& picture() {
         const PictureDescription& d = view_.picture();
-        picture_ = {d.computed ? 1.0 : 0.0, twoFigures(d.schwarzschildRatio),
+        picture_ = {d.computed ? 1.0 : 0.0, twoSignificantFigures(d.schwarzschildRatio),
                     static_cast<double>(d.circle), static_cast<double>(d.beamStart),
                     d.ray ? 1.0 : 0.0};
         if (d.ray) {
@@ -100,15 +100,6 @@ class Session {
     std::string takeJournal() { return view_.surface().takeJournal(); }
 
   private:
-    // A ratio rounded to two significant figures, as the desktop words it.
-    static double twoFigures(double value) {
-        char buffer[32];
-        char* const end = std::to_chars(buffer, buffer + sizeof buffer - 1, value,
-                                        std::chars_format::scientific, 1)
-                              .ptr;
-        *end = '\0';
-        return std::strtod(buffer, nullptr);  // the C locale's "." in the WebAssembly build
-    }
     static bool validBar(int bar) { return bar >= 0 && bar < 4; }
     static bool validValue(int v) { return v >= 0 && v < kShownValueCount; }
     static Bar toBar(int bar) { return static_cast<Bar>(bar); }

@@ -5,6 +5,7 @@
 //   snprintf, which in that toolchain's C library converts exactly (correctly
 //   rounded, like to_chars), and is never affected by a locale there: the
 //   page sets none.
+// - std::from_chars for double.
 // - std::bit_cast, through the compiler's built-in.
 //
 // The WebAssembly build includes this header before every source file; the
@@ -17,6 +18,7 @@
 #if defined(__EMSCRIPTEN__) && defined(_LIBCPP_VERSION) && _LIBCPP_VERSION < 14000
 
 #include <cstdio>
+#include <cstdlib>
 #include <system_error>
 
 namespace std {
@@ -39,6 +41,22 @@ inline to_chars_result to_chars(char* first, char* last, double value, chars_for
     for (int i = 0; i < n; ++i)
         *out++ = buf[i];
     return {out, errc{}};
+}
+
+// std::from_chars for double, through strtod: the page sets no locale, so
+// its decimal point is ".".
+inline from_chars_result from_chars(const char* first, const char* last, double& value) {
+    char buf[400];
+    const ptrdiff_t n = last - first;
+    if (n <= 0 || n >= static_cast<ptrdiff_t>(sizeof buf)) return {first, errc::invalid_argument};
+    for (ptrdiff_t i = 0; i < n; ++i)
+        buf[i] = first[i];
+    buf[n] = '\0';
+    char* end = nullptr;
+    const double parsed = strtod(buf, &end);
+    if (end == buf) return {first, errc::invalid_argument};
+    value = parsed;
+    return {first + (end - buf), errc{}};
 }
 
 #ifndef __cpp_lib_bit_cast
