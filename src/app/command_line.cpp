@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,6 +16,7 @@
 #include "korvath_build_info.hpp"
 #include "language.hpp"
 #include "session.hpp"
+#include "setup.hpp"
 
 namespace korvath::app {
 
@@ -73,6 +75,27 @@ CommandLine usageFault(const QStringList& arguments, const QString& fault) {
     return result;
 }
 
+// What is wrong with a setup option's value.
+QString setupFault(SetupOption option, const QString& value) {
+    switch (option) {
+        case SetupOption::Body:
+            return Texts::tr("unknown body '%1' (earth or sun)").arg(value);
+        case SetupOption::RadiusBars:
+        case SetupOption::MassBars: {
+            const std::string_view name = setupOptionName(option);
+            return Texts::tr("--%1 '%2' is not two positions 0 to 100 such as 50,50")
+                .arg(QString::fromUtf8(name.data(), qsizetype(name.size())), value);
+        }
+        case SetupOption::BeamStart:
+        case SetupOption::Trace:
+            break;
+    }
+    return Texts::tr(
+               "beam start '%1' cannot be reached with the move buttons (50 to 6150 in "
+               "steps of 50)")
+        .arg(value);
+}
+
 CommandLine answer(const QString& output) {
     CommandLine result;
     result.openWindow = false;
@@ -117,26 +140,32 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
         Texts::tr("Write the picture the window would show to a PNG or SVG file, and exit "
                   "without opening the window."),
         Texts::tr("file"));
-    const QCommandLineOption body(QStringLiteral("body"),
-                                  Texts::tr("The body: earth (the default) or sun."),
-                                  Texts::tr("name"));
-    const QCommandLineOption radiusBars(
-        QStringLiteral("radius-bars"),
+    // The setup options, named as the model's setup names them.
+    const auto setupOption = [](SetupOption option, const QString& description,
+                                const QString& valueName = QString()) {
+        const std::string_view name = setupOptionName(option);
+        return QCommandLineOption(QString::fromUtf8(name.data(), qsizetype(name.size())),
+                                  description, valueName);
+    };
+    const QCommandLineOption body = setupOption(
+        SetupOption::Body, Texts::tr("The body: earth (the default) or sun."), Texts::tr("name"));
+    const QCommandLineOption radiusBars = setupOption(
+        SetupOption::RadiusBars,
         Texts::tr("Positions 0 to 100 of the coarse and the fine radius bar (default 50,50)."),
         Texts::tr("coarse,fine"));
-    const QCommandLineOption massBars(
-        QStringLiteral("mass-bars"),
+    const QCommandLineOption massBars = setupOption(
+        SetupOption::MassBars,
         Texts::tr("Positions 0 to 100 of the coarse and the fine mass bar (default 50,50)."),
         Texts::tr("coarse,fine"));
     const QCommandLineOption format(QStringLiteral("format"),
                                     Texts::tr("With --values: tsv (the default), csv or json."),
                                     Texts::tr("format"));
-    const QCommandLineOption beam(
-        QStringLiteral("beam"),
+    const QCommandLineOption beam = setupOption(
+        SetupOption::BeamStart,
         Texts::tr("The height of the beam start, 50 to 6150 in steps of 50 (default 1500)."),
         Texts::tr("height"));
-    const QCommandLineOption trace(QStringLiteral("trace"),
-                                   Texts::tr("Trace the light ray (Beam)."));
+    const QCommandLineOption trace =
+        setupOption(SetupOption::Trace, Texts::tr("Trace the light ray (Beam)."));
     const QCommandLineOption localized(
         QStringLiteral("localized"),
         Texts::tr("With --values: the quantities in the chosen language and the numbers with its "
@@ -146,8 +175,9 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
         QStringLiteral("scale"),
         Texts::tr("With --picture: 1 to 8 times the size the window shows (default 1)."),
         Texts::tr("factor"));
-    const QList<const QCommandLineOption*> sceneOptions{&body, &radiusBars, &massBars, &beam,
-                                                        &trace};
+    // In the order of the model's setup options.
+    const std::array<const QCommandLineOption*, kSetupOptions.size()> setupOptions{
+        &body, &radiusBars, &massBars, &beam, &trace};
     const QList<const QCommandLineOption*> options{
         &help,     &version, &language, &values, &picture,   &body, &radiusBars,
         &massBars, &format,  &beam,     &trace,  &localized, &scale};
@@ -241,27 +271,13 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
                               Texts::tr("--%1 goes with --picture").arg(option->names().first()));
     }
 
-    if (parser.isSet(body)) {
-        const QString name = parser.value(body).toLower();
-        if (name != QLatin1String("earth") && name != QLatin1String("sun"))
-            return usageFault(
-                arguments, Texts::tr("unknown body '%1' (earth or sun)").arg(parser.value(body)));
-        result.scene.sun = name == QLatin1String("sun");
-    }
-    for (auto [option, target] : {std::pair{&radiusBars, &result.scene.radiusBars},
-                                  std::pair{&massBars, &result.scene.massBars}}) {
-        if (!parser.isSet(*option)) continue;
-        const QString text = parser.value(*option);
-        const QStringList parts = text.split(QLatin1Char(','));
-        bool coarseOk = false, fineOk = false;
-        const int coarse = parts.value(0).trimmed().toInt(&coarseOk);
-        const int fine = parts.value(1).trimmed().toInt(&fineOk);
-        if (parts.size() != 2 || !coarseOk || !fineOk || coarse < 0 || coarse > 100 || fine < 0 ||
-            fine > 100)
-            return usageFault(arguments, Texts::tr("--%1 '%2' is not two positions 0 to 100 "
-                                                   "such as 50,50")
-                                             .arg(option->names().first(), text));
-        *target = std::pair{coarse, fine};
+    for (SetupOption option : kSetupOptions) {
+        const QCommandLineOption& given = *setupOptions[static_cast<size_t>(option)];
+        if (!parser.isSet(given)) continue;
+        result.sceneRequested = true;
+        const QString value = takesValue(option) ? parser.value(given) : QString();
+        if (!readSetupValue(result.setup, option, value.toStdString()))
+            return usageFault(arguments, setupFault(option, value));
     }
     if (parser.isSet(format)) {
         const QString name = parser.value(format).toLower();
@@ -276,19 +292,6 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
                 arguments,
                 Texts::tr("unknown format '%1' (tsv, csv or json)").arg(parser.value(format)));
     }
-    if (parser.isSet(beam)) {
-        bool ok = false;
-        const int height = parser.value(beam).trimmed().toInt(&ok);
-        if (!ok || !reachableBeamStart(height))
-            return usageFault(arguments, Texts::tr("beam start '%1' cannot be reached with the "
-                                                   "move buttons (50 to 6150 in steps of 50)")
-                                             .arg(parser.value(beam)));
-        result.scene.beamStart = height;
-    }
-    result.scene.trace = parser.isSet(trace);
-    result.sceneRequested =
-        std::any_of(sceneOptions.begin(), sceneOptions.end(),
-                    [&](const QCommandLineOption* option) { return parser.isSet(*option); });
     result.localized = parser.isSet(localized);
     if (parser.isSet(scale)) {
         bool ok = false;
@@ -368,11 +371,11 @@ int runBatch(const CommandLine& commandLine) {
     done.openWindow = false;
     if (commandLine.batch == CommandLine::Batch::Values) {
         done.output =
-            ui::valuesFor(commandLine.scene, commandLine.format,
+            ui::valuesFor(commandLine.setup, commandLine.format,
                           commandLine.localized ? ui::ValuesFor::People : ui::ValuesFor::Scripts);
         return finish(done);
     }
-    const QString fault = ui::writePictureFor(commandLine.scene,
+    const QString fault = ui::writePictureFor(commandLine.setup,
                                               commandLine.pictureFileName.isEmpty()
                                                   ? QFile::encodeName(commandLine.pictureFile)
                                                   : commandLine.pictureFileName,

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "batch.hpp"
+#include "setup.hpp"
 #include "values_table.hpp"
 
 namespace korvath::app {
@@ -27,7 +28,7 @@ struct CommandLine {
     // --values or --picture: what to write instead of opening the window.
     enum class Batch { None, Values, Picture };
     Batch batch = Batch::None;
-    ui::SceneRequest scene;
+    Setup setup;
     // A scene option was given: the window starts at once in that state.
     bool sceneRequested = false;
     ui::TableFormat format = ui::TableFormat::Tsv;

@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     }
 
     ui::MainWindow window;
-    if (commandLine.sceneRequested) ui::startInRequestedState(window, commandLine.scene);
+    if (commandLine.sceneRequested) ui::startInRequestedState(window, commandLine.setup);
     window.show();
     return QApplication::exec();
 }

@@ -47,8 +47,8 @@ std::optional<std::pair<int, int>> barPositions(std::string_view text) {
 bool sameLetters(std::string_view text, std::string_view lowerCase) {
     if (text.size() != lowerCase.size()) return false;
     for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a')
-                                                         : text[i];
+        const char c =
+            text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
         if (c != lowerCase[i]) return false;
     }
     return true;
@@ -109,8 +109,8 @@ std::optional<SetupOption> applySetup(Session& session, const Setup& setup) {
                 break;
             case SetupOption::RadiusBars:
             case SetupOption::MassBars: {
-                const auto& positions = option == SetupOption::RadiusBars ? setup.radiusBars
-                                                                          : setup.massBars;
+                const auto& positions =
+                    option == SetupOption::RadiusBars ? setup.radiusBars : setup.massBars;
                 if (!positions) break;
                 const bool radius = option == SetupOption::RadiusBars;
                 const Bar coarse = radius ? Bar::RadiusCoarse : Bar::MassCoarse;
@@ -136,10 +136,9 @@ std::optional<SetupOption> applySetup(Session& session, const Setup& setup) {
 Setup setupOf(const Session& session) {
     Setup setup;
     setup.sun = session.state().presetRadius == kSun.radius;
-    setup.radiusBars = std::pair<int, int>{session.bar(Bar::RadiusCoarse),
-                                           session.bar(Bar::RadiusFine)};
-    setup.massBars =
-        std::pair<int, int>{session.bar(Bar::MassCoarse), session.bar(Bar::MassFine)};
+    setup.radiusBars =
+        std::pair<int, int>{session.bar(Bar::RadiusCoarse), session.bar(Bar::RadiusFine)};
+    setup.massBars = std::pair<int, int>{session.bar(Bar::MassCoarse), session.bar(Bar::MassFine)};
     setup.beamStart = session.state().beamY.value();
     setup.trace = session.rayShown();
     return setup;

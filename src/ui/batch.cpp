@@ -45,41 +45,27 @@ class OffscreenPicture final : public SessionView {
 
 }  // namespace
 
-void applyRequest(Session& session, const SceneRequest& request) {
-    if (request.sun) session.choose(kSun);
-    if (request.radiusBars) {
-        session.setBar(Bar::RadiusCoarse, request.radiusBars->first);
-        session.setBar(Bar::RadiusFine, request.radiusBars->second);
-    }
-    if (request.massBars) {
-        session.setBar(Bar::MassCoarse, request.massBars->first);
-        session.setBar(Bar::MassFine, request.massBars->second);
-    }
-    if (request.beamStart) session.setBeamStart(*request.beamStart);
-    if (request.trace) session.trace();
-}
-
-QString valuesFor(const SceneRequest& request, TableFormat format, ValuesFor reader) {
+QString valuesFor(const Setup& request, TableFormat format, ValuesFor reader) {
     Session session;
     session.start();
-    applyRequest(session, request);
+    applySetup(session, request);
     return reader == ValuesFor::Scripts ? stableValues(session, format)
                                         : formatValueRows(valueRows(session), format);
 }
 
-QString writePictureFor(const SceneRequest& request, const QByteArray& file, int scale) {
+QString writePictureFor(const Setup& request, const QByteArray& file, int scale) {
     Session session;
     OffscreenPicture picture;
     session.addView(picture);
     session.start();
-    applyRequest(session, request);
+    applySetup(session, request);
     session.removeView(picture);
     return picture.write(file, scale);
 }
 
-void startInRequestedState(MainWindow& window, const SceneRequest& request) {
+void startInRequestedState(MainWindow& window, const Setup& request) {
     window.session().start();
-    applyRequest(window.session(), request);
+    applySetup(window.session(), request);
 }
 
 }  // namespace korvath::ui

@@ -114,9 +114,9 @@ TEST(CommandLine, SceneOptionsAloneOpenTheWindowInThatState) {
     EXPECT_TRUE(window.openWindow);
     EXPECT_TRUE(window.sceneRequested);
     EXPECT_EQ(window.batch, CommandLine::Batch::None);
-    EXPECT_EQ(window.scene.massBars, (std::pair{79, 50}));
-    EXPECT_EQ(window.scene.beamStart, 2500);
-    EXPECT_TRUE(window.scene.trace);
+    EXPECT_EQ(window.setup.massBars, (std::pair{79, 50}));
+    EXPECT_EQ(window.setup.beamStart, 2500);
+    EXPECT_TRUE(window.setup.trace);
     EXPECT_FALSE(read({}).sceneRequested);
 }
 

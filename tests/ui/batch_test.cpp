@@ -28,7 +28,7 @@ namespace korvath {
 namespace {
 
 using testing::WindowRig;
-using ui::SceneRequest;
+
 
 // Moves a bar one arrow step at a time, as a user clicking its arrows would.
 void stepTo(QScrollBar* bar, int value) {
@@ -39,7 +39,7 @@ void stepTo(QScrollBar* bar, int value) {
 }
 
 // A started window brought into the requested state by clicks and arrow steps.
-void actLikeAUser(WindowRig& rig, const SceneRequest& r) {
+void actLikeAUser(WindowRig& rig, const korvath::Setup& r) {
     if (r.sun) rig.click("sunButton");
     if (r.radiusBars) {
         stepTo(rig.bar("radiusCoarseBar"), r.radiusBars->first);
@@ -98,9 +98,9 @@ qsizetype unmatchedPixels(const QImage& a, const QImage& b) {
     return unmatched;
 }
 
-SceneRequest randomRequest(std::mt19937& random) {
+korvath::Setup randomRequest(std::mt19937& random) {
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
-    SceneRequest r;
+    korvath::Setup r;
     r.sun = pick(0, 1) == 1;
     if (pick(0, 3) > 0) r.radiusBars = std::pair{pick(0, 100), pick(0, 100)};
     if (pick(0, 3) > 0) r.massBars = std::pair{pick(0, 100), pick(0, 100)};
@@ -112,7 +112,7 @@ SceneRequest randomRequest(std::mt19937& random) {
 TEST(Batch, ValuesAreTheFieldsTheWindowShowsForSeededStates) {
     std::mt19937 random(20261207);
     for (int i = 0; i < 12; ++i) {
-        SceneRequest request = randomRequest(random);
+        korvath::Setup request = randomRequest(random);
         request.beamStart.reset();  // the values do not depend on it, but for its own field
         WindowRig rig;
         actLikeAUser(rig, request);
@@ -129,7 +129,7 @@ TEST(Batch, ValuesAreTheFieldsTheWindowShowsForSeededStates) {
 }
 
 TEST(Batch, ScriptsGetKeysAndCNumbersInEveryLanguage) {
-    SceneRequest request;
+    korvath::Setup request;
     request.sun = true;
     request.massBars = std::pair{60, 40};
     ui::installLanguage(QStringLiteral("en"));
@@ -146,7 +146,7 @@ TEST(Batch, ScriptsGetKeysAndCNumbersInEveryLanguage) {
 
     Session session;
     session.start();
-    ui::applyRequest(session, request);
+    applySetup(session, request);
     QJsonParseError error;
     const QJsonArray rows = QJsonDocument::fromJson(json.toUtf8(), &error).array();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << json.toStdString();
@@ -171,7 +171,7 @@ TEST(Batch, ScriptsGetKeysAndCNumbersInEveryLanguage) {
 }
 
 TEST(Batch, AWindowStartedInARequestedStateShowsItAndKeepsItPastItsStartUpTimer) {
-    SceneRequest request;
+    korvath::Setup request;
     request.massBars = std::pair{79, 50};
     request.beamStart = 2500;
     request.trace = true;
@@ -198,7 +198,7 @@ TEST(Batch, ThePngIsTheWindowsPictureAndTheSvgDrawsTheSameScene) {
     std::mt19937 random(7);
     QTemporaryDir folder;
     for (int i = 0; i < 4; ++i) {
-        SceneRequest request = randomRequest(random);
+        korvath::Setup request = randomRequest(random);
         request.trace = true;
         if (i == 0) request.massBars = std::pair{79, 50};  // the ray swings round the body
         WindowRig rig;
