@@ -166,6 +166,18 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <source>%1: cannot write to standard output: %2</source>
         <translation>%1: Schreiben in die Standardausgabe nicht möglich: %2</translation>
     </message>
+    <message>
+        <source>--rays &apos;%1&apos; is not one to six beam starts of 50 to 6150 in steps of 50 such as 1500,800,300</source>
+        <translation>--rays &apos;%1&apos; besteht nicht aus ein bis sechs Startpunkten des Lichtstrahls von 50 bis 6150 in Schritten von 50, wie 1500,800,300</translation>
+    </message>
+    <message>
+        <source>Trace a ray from each of these beam starts (up to six) and keep them all, each in its own colour.</source>
+        <translation>Von jedem dieser Startpunkte (bis zu sechs) einen Strahl verfolgen und alle behalten, jeden in seiner eigenen Farbe.</translation>
+    </message>
+    <message>
+        <source>starts</source>
+        <translation>Startpunkte</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

@@ -165,6 +165,18 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
         <source>%1: cannot write to standard output: %2</source>
         <translation>%1: no se puede escribir en la salida estándar: %2</translation>
     </message>
+    <message>
+        <source>--rays &apos;%1&apos; is not one to six beam starts of 50 to 6150 in steps of 50 such as 1500,800,300</source>
+        <translation>--rays &apos;%1&apos; no indica de uno a seis puntos de partida del rayo de 50 a 6150 en pasos de 50, como 1500,800,300</translation>
+    </message>
+    <message>
+        <source>Trace a ray from each of these beam starts (up to six) and keep them all, each in its own colour.</source>
+        <translation>Traza un rayo desde cada uno de estos puntos de partida (hasta seis) y los conserva todos, cada uno en su color.</translation>
+    </message>
+    <message>
+        <source>starts</source>
+        <translation>puntos</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

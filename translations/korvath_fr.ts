@@ -165,6 +165,18 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <source>%1: cannot write to standard output: %2</source>
         <translation>%1&#xa0;: impossible d’écrire sur la sortie standard&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>--rays &apos;%1&apos; is not one to six beam starts of 50 to 6150 in steps of 50 such as 1500,800,300</source>
+        <translation>--rays &apos;%1&apos; n’est pas formé d’un à six départs du faisceau de 50 à 6150 par pas de 50, comme 1500,800,300</translation>
+    </message>
+    <message>
+        <source>Trace a ray from each of these beam starts (up to six) and keep them all, each in its own colour.</source>
+        <translation>Trace un rayon depuis chacun de ces départs du faisceau (six au plus) et les garde tous, chacun dans sa couleur.</translation>
+    </message>
+    <message>
+        <source>starts</source>
+        <translation>départs</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -918,7 +930,7 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <name>Zoom</name>
     <message>
         <source>%1: the settings file %2 is not a regular file of at most 64 KiB; it is not used.</source>
-        <translation>%1 : le fichier de réglages %2 n’est pas un fichier ordinaire d’au plus 64 Kio ; il n’est pas utilisé.</translation>
+        <translation>%1&#xa0;: le fichier de réglages %2 n’est pas un fichier ordinaire d’au plus 64&#xa0;Kio&#xa0;; il n’est pas utilisé.</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,18 @@ and a light ray bending towards it. Without options it opens its window;
         <source>%1: cannot write to standard output: %2</source>
         <translation>%1: 標準出力に書き込めません: %2</translation>
     </message>
+    <message>
+        <source>--rays &apos;%1&apos; is not one to six beam starts of 50 to 6150 in steps of 50 such as 1500,800,300</source>
+        <translation>--rays &apos;%1&apos; は、1500,800,300 のような50～6150で50刻みの1～6個の光線の出発点ではありません</translation>
+    </message>
+    <message>
+        <source>Trace a ray from each of these beam starts (up to six) and keep them all, each in its own colour.</source>
+        <translation>これらの出発点（最大6個）からそれぞれ光線をたどり、すべてをそれぞれの色で残します。</translation>
+    </message>
+    <message>
+        <source>starts</source>
+        <translation>出発点</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>

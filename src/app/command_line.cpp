@@ -86,6 +86,11 @@ QString setupFault(SetupOption option, const QString& value) {
             return Texts::tr("--%1 '%2' is not two positions 0 to 100 such as 50,50")
                 .arg(QString::fromUtf8(name.data(), qsizetype(name.size())), value);
         }
+        case SetupOption::Rays:
+            return Texts::tr(
+                       "--rays '%1' is not one to six beam starts of 50 to 6150 in steps of "
+                       "50 such as 1500,800,300")
+                .arg(value);
         case SetupOption::BeamStart:
         case SetupOption::Trace:
             break;
@@ -166,6 +171,11 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
         Texts::tr("height"));
     const QCommandLineOption trace =
         setupOption(SetupOption::Trace, Texts::tr("Trace the light ray (Beam)."));
+    const QCommandLineOption rays = setupOption(
+        SetupOption::Rays,
+        Texts::tr("Trace a ray from each of these beam starts (up to six) and keep them all, each "
+                  "in its own colour."),
+        Texts::tr("starts"));
     const QCommandLineOption localized(
         QStringLiteral("localized"),
         Texts::tr("With --values: the quantities in the chosen language and the numbers with its "
@@ -177,10 +187,10 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
         Texts::tr("factor"));
     // In the order of the model's setup options.
     const std::array<const QCommandLineOption*, kSetupOptions.size()> setupOptions{
-        &body, &radiusBars, &massBars, &beam, &trace};
+        &body, &radiusBars, &massBars, &rays, &beam, &trace};
     const QList<const QCommandLineOption*> options{
-        &help,     &version, &language, &values, &picture,   &body, &radiusBars,
-        &massBars, &format,  &beam,     &trace,  &localized, &scale};
+        &help,     &version, &language, &values, &picture, &body,      &radiusBars,
+        &massBars, &rays,    &format,   &beam,   &trace,   &localized, &scale};
     for (const QCommandLineOption* option : options)
         parser.addOption(*option);
     // Qt's own options, known but not shown, while QApplication may still

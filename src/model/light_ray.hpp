@@ -41,6 +41,20 @@ struct RayPath {
     std::optional<Fault> fault;
 };
 
+// A ray as a session keeps it: the path, the beam start's height it was
+// traced from, its number since the rays were last cleared (1, 2, ...) and
+// which of the rays' colours it is drawn in (0, the first, to 5).
+// The most rays a session keeps at once; a ray traced beyond them takes the
+// place (and the colour) of the oldest.
+inline constexpr int kMostRaysKept = 6;
+
+struct TracedRay {
+    RayPath path;
+    std::int32_t start = 0;
+    int number = 1;
+    int colour = 0;
+};
+
 // Traces the ray from the beam start (the top-left corner of its box) for the
 // body of the given radius (m) and mass (kg).
 RayPath traceRay(double radius, double mass, VariantNumber beamX, VariantNumber beamY);

@@ -23,8 +23,8 @@ class SceneView {
     virtual void drawScene(double radius, double schwarzschildRadius) = 0;
     // Paints the box at `previous` over in black and draws the one at `current`.
     virtual void drawBeamMarker(const MarkerPlace& previous, const MarkerPlace& current) = 0;
-    // Draws the traced light ray over the scene.
-    virtual void drawRay(const RayPath& path) = 0;
+    // Draws a traced light ray over the scene, in its colour.
+    virtual void drawRay(const TracedRay& ray) = 0;
 };
 
 }  // namespace korvath

@@ -130,7 +130,6 @@ void Session::show(SessionChange& change) {
     }
     mark_ = q.insideSchwarzschild() ? SchwarzschildMark::Inside : SchwarzschildMark::Outside;
     ++computeCount_;
-    rayShown_ = false;  // the body drawn anew has no ray on it
     change.values = true;
     change.scene = true;
     moveMarker(change);
@@ -147,7 +146,9 @@ void Session::draw(SceneView& view, const SessionChange& change) const {
         view.drawScene(computed_->radius, computed_->search.schwarzschildRadius);
     if (change.markerMovedFrom)
         view.drawBeamMarker(*change.markerMovedFrom, {state_.markerX, state_.markerY});
-    if (change.ray) view.drawRay(ray_);
+    if (change.ray)
+        for (const TracedRay& ray : rays_)
+            view.drawRay(ray);
 }
 
 // ---------------------------------------------------------------------------
@@ -178,6 +179,7 @@ bool Session::choose(const Preset& body) {
         texts_[at(positionOf(b))] = numberText(kBarNeutral);
     state_.radius = state_.presetRadius = state_.coarseRadius = body.radius;
     state_.mass = state_.presetMass = state_.coarseMass = body.mass;
+    rays_.clear();  // traced for another body
     show(change);
     notify(change);
     return true;
@@ -221,6 +223,7 @@ bool Session::setBar(Bar bar, int position) {
     }
     (radius ? state_.coarseRadius : state_.coarseMass) = coarse;
     (radius ? state_.radius : state_.mass) = value;
+    rays_.clear();  // traced for another body
     show(change);
     notify(change);
     return true;
@@ -251,19 +254,43 @@ bool Session::setBeamStart(int height) {
 }
 
 const RayPath& Session::trace() {
+    static const RayPath notTraced;
     SessionChange change;
     if (auto fault = compute(state_.radius, state_.mass)) {
         change.fault = fault;
         notify(change);
-        return ray_ = RayPath{};
+        return notTraced;
     }
     show(change);
-    ray_ = traceRay(state_.radius, state_.mass, state_.beamX, state_.beamY);
-    rayShown_ = true;
+    TracedRay ray;
+    ray.path = traceRay(state_.radius, state_.mass, state_.beamX, state_.beamY);
+    ray.start = state_.beamY.value();
+    if (!keepRays_) {
+        rays_.clear();
+    } else if (!rays_.empty()) {
+        ray.number = rays_.back().number + 1;
+        if (rays_.size() == size_t{kMostRaysKept}) {
+            ray.colour = rays_.front().colour;
+            rays_.erase(rays_.begin());
+        } else {
+            ray.colour = static_cast<int>(rays_.size());
+        }
+    }
+    rays_.push_back(std::move(ray));
     change.ray = true;
-    change.fault = ray_.fault;
+    change.fault = rays_.back().path.fault;
     notify(change);
-    return ray_;
+    return rays_.back().path;
+}
+
+bool Session::clearRays() {
+    if (rays_.empty()) return false;
+    rays_.clear();
+    SessionChange change;
+    change.scene = true;
+    moveMarker(change);
+    notify(change);
+    return true;
 }
 
 }  // namespace korvath

@@ -42,8 +42,8 @@ struct SessionChange {
     bool bars = false;    // bar positions (also when a refused move puts a bar back)
     bool scene = false;   // the body drawn anew: the scene, then the marker where it stands
     std::optional<MarkerPlace> markerMovedFrom;  // the marker moved from there to the beam start
-    bool ray = false;                            // the ray traced, drawn over the rest
-    std::optional<Fault> fault;                  // what failed, to be shown to the user
+    bool ray = false;  // a ray traced: every ray shown drawn over the rest, the new one last
+    std::optional<Fault> fault;  // what failed, to be shown to the user
 
     bool any() const { return values || bars || scene || markerMovedFrom || ray || fault; }
 };
@@ -88,7 +88,15 @@ class Session {
     bool setBeamStart(int height);
     // Recomputes the body and traces the light ray from the beam start. A
     // fault in the trace is reported; the segments traced before it stay.
+    // The new ray replaces the rays shown, or joins them while rays are kept.
     const RayPath& trace();
+    // Whether each trace adds its ray to those already shown (off at first).
+    // The rays go when the body changes (a new body, a bar moved); moving the
+    // beam start keeps them.
+    void keepRays(bool keep) { keepRays_ = keep; }
+    bool keepsRays() const { return keepRays_; }
+    // Takes every ray off the picture; false when none is shown.
+    bool clearRays();
 
     // ---- What is shown ----
 
@@ -97,10 +105,8 @@ class Session {
     // The text of a value, with "." as the decimal point; empty until computed.
     const std::string& text(ShownValue value) const { return texts_[static_cast<size_t>(value)]; }
     SchwarzschildMark schwarzschildMark() const { return mark_; }
-    // The ray of the last trace (NotTraced before one).
-    const RayPath& ray() const { return ray_; }
-    // Whether the picture shows that ray: a trace since the body was last drawn.
-    bool rayShown() const { return rayShown_; }
+    // The rays on the picture, oldest first.
+    const std::vector<TracedRay>& rays() const { return rays_; }
     // Bodies computed and shown so far.
     long computeCount() const { return computeCount_; }
 
@@ -122,8 +128,8 @@ class Session {
     std::array<std::string, kShownValueCount> texts_;
     SchwarzschildMark mark_ = SchwarzschildMark::NotComputed;
     std::optional<BodyQuantities> computed_;  // the last body computed, kept by show()
-    RayPath ray_;
-    bool rayShown_ = false;
+    std::vector<TracedRay> rays_;
+    bool keepRays_ = false;
     long computeCount_ = 0;
     std::vector<SessionView*> views_;
 };

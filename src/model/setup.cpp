@@ -9,8 +9,8 @@ namespace korvath {
 
 namespace {
 
-constexpr std::array<std::string_view, kSetupOptions.size()> kNames{"body", "radius-bars",
-                                                                    "mass-bars", "beam", "trace"};
+constexpr std::array<std::string_view, kSetupOptions.size()> kNames{
+    "body", "radius-bars", "mass-bars", "rays", "beam", "trace"};
 
 std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -30,6 +30,20 @@ std::optional<int> wholeNumber(std::string_view text) {
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
+}
+
+// One to kMostRaysKept reachable beam starts, separated by commas.
+std::optional<std::vector<int>> rayStarts(std::string_view text) {
+    std::vector<int> starts;
+    for (;;) {
+        const size_t comma = text.find(',');
+        const auto start = wholeNumber(text.substr(0, comma));
+        if (!start || !reachableBeamStart(*start) || starts.size() == size_t{kMostRaysKept})
+            return std::nullopt;
+        starts.push_back(*start);
+        if (comma == std::string_view::npos) return starts;
+        text.remove_prefix(comma + 1);
+    }
 }
 
 std::optional<std::pair<int, int>> barPositions(std::string_view text) {
@@ -87,6 +101,12 @@ bool readSetupValue(Setup& setup, SetupOption option, std::string_view value) {
             barsOf(setup, option) = positions;
             return true;
         }
+        case SetupOption::Rays: {
+            auto starts = rayStarts(value);
+            if (!starts) return false;
+            setup.rays = std::move(*starts);
+            return true;
+        }
         case SetupOption::BeamStart: {
             const auto height = wholeNumber(value);
             if (!height || !reachableBeamStart(*height)) return false;
@@ -122,6 +142,15 @@ std::optional<SetupOption> applySetup(Session& session, const Setup& setup) {
                     return option;
                 break;
             }
+            case SetupOption::Rays:
+                if (setup.rays.empty()) break;
+                session.keepRays(true);
+                for (int start : setup.rays) {
+                    session.setBeamStart(start);
+                    session.trace();
+                }
+                if (session.rays().size() != setup.rays.size()) return option;
+                break;
             case SetupOption::BeamStart:
                 if (setup.beamStart) session.setBeamStart(*setup.beamStart);
                 break;
@@ -139,8 +168,13 @@ Setup setupOf(const Session& session) {
     setup.radiusBars =
         std::pair<int, int>{session.bar(Bar::RadiusCoarse), session.bar(Bar::RadiusFine)};
     setup.massBars = std::pair<int, int>{session.bar(Bar::MassCoarse), session.bar(Bar::MassFine)};
+    if (session.keepsRays()) {
+        for (const TracedRay& ray : session.rays())
+            setup.rays.push_back(ray.start);
+    } else {
+        setup.trace = !session.rays().empty();
+    }
     setup.beamStart = session.state().beamY.value();
-    setup.trace = session.rayShown();
     return setup;
 }
 
@@ -154,6 +188,12 @@ std::string setupValueText(const Setup& setup, SetupOption option) {
                 option == SetupOption::RadiusBars ? setup.radiusBars : setup.massBars;
             if (!positions) return {};
             return std::to_string(positions->first) + ',' + std::to_string(positions->second);
+        }
+        case SetupOption::Rays: {
+            std::string text;
+            for (int start : setup.rays)
+                text += (text.empty() ? "" : ",") + std::to_string(start);
+            return text;
         }
         case SetupOption::BeamStart:
             return setup.beamStart ? std::to_string(*setup.beamStart) : std::string();

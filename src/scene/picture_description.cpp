@@ -101,12 +101,27 @@ RayDescription describeRay(const RayPath& path) {
     return d;
 }
 
+std::string rayFateKey(const RayDescription& ray) {
+    switch (ray.outcome) {
+        case RayDescription::Outcome::FallsIntoBody:
+            return "falls_into_body";
+        case RayDescription::Outcome::StopsInPicture:
+            return "stops_in_picture";
+        case RayDescription::Outcome::LeavesPicture:
+            break;
+    }
+    constexpr const char* kEdges[] = {"left", "right", "top", "bottom"};
+    return std::string(ray.swingsRound() ? "swings_round_leaves_" : "leaves_") +
+           kEdges[static_cast<size_t>(ray.edge)];
+}
+
 void DescribedScene::drawScene(double radius, double schwarzschildRadius) {
     scene_.drawScene(radius, schwarzschildRadius);
     description_.computed = true;
     description_.schwarzschildRatio = schwarzschildRadius / radius;
     description_.circle = circleOf(schwarzschildRadius, radius);
-    description_.ray.reset();  // a recomputation clears the traced ray
+    description_.ray.reset();  // a recomputation clears the traced rays
+    description_.earlierRays.clear();
     notify();
 }
 
@@ -116,9 +131,12 @@ void DescribedScene::drawBeamMarker(const MarkerPlace& previous, const MarkerPla
     notify();
 }
 
-void DescribedScene::drawRay(const RayPath& path) {
-    scene_.drawRay(path);
-    description_.ray = describeRay(path);
+void DescribedScene::drawRay(const TracedRay& ray) {
+    scene_.drawRay(ray);
+    if (description_.ray) description_.earlierRays.push_back(*description_.ray);
+    description_.ray = describeRay(ray.path);
+    description_.ray->start = ray.start;
+    description_.ray->number = ray.number;
     notify();
 }
 

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "scene_view.hpp"
 
@@ -26,6 +28,8 @@ struct RayDescription {
     // Steps of 50 units made up to the exit or the stop; the first segment,
     // which leaves the marker, is not one.
     int steps = 0;
+    std::int32_t start = 0;  // the beam start's height it was traced from
+    int number = 1;          // its number since the rays were last cleared
     // The ray turned by a right angle or more: it swings round the body.
     bool swingsRound() const;
 };
@@ -47,12 +51,18 @@ struct PictureDescription {
     bool computed = false;          // false until the first recomputation
     double schwarzschildRatio = 0;  // Schwarzschild radius / body radius
     Circle circle = Circle::Smallest;
-    std::int32_t beamStart = 0;  // height of the beam start, scene units
-    std::optional<RayDescription> ray;
+    std::int32_t beamStart = 0;               // height of the beam start, scene units
+    std::optional<RayDescription> ray;        // the newest ray
+    std::vector<RayDescription> earlierRays;  // rays kept from before it, oldest first
 };
 
 // Where a traced path went, from its segments.
 RayDescription describeRay(const RayPath& path);
+
+// A ray's fate as a stable key for scripts: "leaves_left" (or right, top,
+// bottom), "swings_round_leaves_left" (...), "falls_into_body" or
+// "stops_in_picture".
+std::string rayFateKey(const RayDescription& ray);
 
 // A scene view that passes every drawing on and keeps a description of the
 // picture up to date; `changed` runs after each change.
@@ -64,7 +74,7 @@ class DescribedScene final : public SceneView {
 
     void drawScene(double radius, double schwarzschildRadius) override;
     void drawBeamMarker(const MarkerPlace& previous, const MarkerPlace& current) override;
-    void drawRay(const RayPath& path) override;
+    void drawRay(const TracedRay& ray) override;
 
     const PictureDescription& description() const { return description_; }
 

@@ -41,10 +41,18 @@ void Scene::drawBeamMarker(const MarkerPlace& previous, const MarkerPlace& curre
     }
 }
 
-void Scene::drawRay(const RayPath& path) {
-    for (const RaySegment& s : path.segments)
+void Scene::drawRay(const TracedRay& ray) {
+    drawRaySegments(ray, 0, ray.path.segments.size());
+}
+
+void Scene::drawRaySegments(const TracedRay& ray, size_t first, size_t end) {
+    const Color colour = kRayColours.at(static_cast<size_t>(ray.colour));
+    end = std::min(end, ray.path.segments.size());
+    for (size_t i = first; i < end; ++i) {
+        const RaySegment& s = ray.path.segments[i];
         surface_.line(static_cast<float>(s.x1), static_cast<float>(s.y1), static_cast<float>(s.x2),
-                      static_cast<float>(s.y2), kRayColour);
+                      static_cast<float>(s.y2), colour);
+    }
 }
 
 }  // namespace korvath

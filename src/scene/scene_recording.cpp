@@ -23,11 +23,11 @@ void SceneRecording::drawBeamMarker(const MarkerPlace& previous, const MarkerPla
     calls_.push_back(std::move(call));
 }
 
-void SceneRecording::drawRay(const RayPath& path) {
-    scene_.drawRay(path);
+void SceneRecording::drawRay(const TracedRay& ray) {
+    scene_.drawRay(ray);
     Call call;
     call.kind = Call::Kind::Ray;
-    call.ray = path;
+    call.ray = ray;
     calls_.push_back(std::move(call));
 }
 

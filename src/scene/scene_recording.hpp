@@ -16,7 +16,7 @@ class SceneRecording final : public SceneView {
 
     void drawScene(double radius, double schwarzschildRadius) override;
     void drawBeamMarker(const MarkerPlace& previous, const MarkerPlace& current) override;
-    void drawRay(const RayPath& path) override;
+    void drawRay(const TracedRay& ray) override;
 
     // Draws the recorded calls again, in their order, on `view`.
     void replay(SceneView& view) const;
@@ -29,7 +29,7 @@ class SceneRecording final : public SceneView {
         double radius = 0;
         double schwarzschildRadius = 0;
         MarkerPlace previous, current;
-        RayPath ray;
+        TracedRay ray;
     };
 
     SceneView& scene_;

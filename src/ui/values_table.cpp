@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "number_display.hpp"
+#include "picture_description.hpp"
 #include "session.hpp"
 
 namespace korvath::ui {
@@ -61,6 +62,10 @@ constexpr StableName kStableNames[] = {
     {"beam_start", "scene units"},
 };
 static_assert(std::size(kStableNames) == kShownValueCount);
+
+constexpr size_t at(ShownValue value) {
+    return static_cast<size_t>(value);
+}
 
 }  // namespace
 
@@ -127,13 +132,26 @@ QString stableValues(const Session& session, TableFormat format) {
         rows.append({QString::fromLatin1(kStableNames[i].key),
                      QString::fromStdString(session.text(static_cast<ShownValue>(i))),
                      QString::fromLatin1(kStableNames[i].unit)});
+    // Then each ray on the picture: where it started and what became of it.
+    for (size_t i = 0; i < session.rays().size(); ++i) {
+        const TracedRay& ray = session.rays()[i];
+        const QString key = QStringLiteral("ray_%1_").arg(i + 1);
+        rows.append({key + QLatin1String("start"), QString::number(ray.start),
+                     QString::fromLatin1(kStableNames[at(ShownValue::BeamStart)].unit)});
+        rows.append({key + QLatin1String("fate"),
+                     QString::fromStdString(rayFateKey(describeRay(ray.path))), QString()});
+    }
     if (format != TableFormat::Json) return formatValueRows(rows, format);
-    // Keys and units are plain ASCII without quotes or backslashes.
+    // Keys, units and fates are plain ASCII without quotes or backslashes.
     QString out = QStringLiteral("[\n");
-    for (qsizetype i = 0; i < rows.size(); ++i)
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const bool fate = rows[i].quantity.endsWith(QLatin1String("_fate"));  // a word
+        const QString value =
+            fate ? QLatin1Char('"') + rows[i].value + QLatin1Char('"') : jsonNumber(rows[i].value);
         out += QStringLiteral("    {\"key\": \"%1\", \"value\": %2, \"unit\": \"%3\"}%4\n")
-                   .arg(rows[i].quantity, jsonNumber(rows[i].value), rows[i].unit,
+                   .arg(rows[i].quantity, value, rows[i].unit,
                         i + 1 < rows.size() ? QStringLiteral(",") : QString());
+    }
     return out + QStringLiteral("]\n");
 }
 

@@ -24,7 +24,9 @@ TEST(Setup, ValuesAreReadByTheOptionsRulesAndAnyOtherIsRefused) {
         {O::MassBars, "5e1,50", false}, {O::BeamStart, "6150", true},
         {O::BeamStart, "6200", false},  {O::BeamStart, "1525", false},
         {O::BeamStart, "", false},      {O::Trace, "", true},
-        {O::Trace, "1", false},
+        {O::Trace, "1", false},         {O::Rays, "1500, 800,300", true},
+        {O::Rays, "1500,", false},      {O::Rays, "50,50,50,50,50,50", true},
+        {O::Rays, "1525", false},       {O::Rays, "50,50,50,50,50,50,50", false},
     };
     for (const Case& c : cases) {
         korvath::Setup setup;
@@ -57,7 +59,8 @@ TEST(Setup, ASessionsSetupBringsANewSessionIntoTheSameState) {
     korvath::Setup reread;
     for (SetupOption option : kSetupOptions) {
         EXPECT_EQ(setupOptionNamed(setupOptionName(option)), option);
-        if (option != SetupOption::Trace || shown.trace) {
+        if (!setupValueText(shown, option).empty() ||
+            (option == SetupOption::Trace && shown.trace)) {
             ASSERT_TRUE(readSetupValue(reread, option, setupValueText(shown, option)));
         }
     }
@@ -65,6 +68,17 @@ TEST(Setup, ASessionsSetupBringsANewSessionIntoTheSameState) {
 
     first.setBar(Bar::MassFine, 51);  // the body drawn anew: no ray on it
     EXPECT_FALSE(setupOf(first).trace);
+
+    // Kept rays are set up again ray by ray, and the beam start after them.
+    korvath::Setup fan;
+    fan.rays = {1500, 800, 300};
+    fan.radiusBars = fan.massBars = std::pair{50, 50};
+    fan.beamStart = 2000;
+    Session second;
+    second.start();
+    ASSERT_EQ(applySetup(second, fan), std::nullopt);
+    EXPECT_EQ(second.rays().size(), 3u);
+    EXPECT_EQ(setupOf(second), fan);
 }
 
 TEST(Setup, ABodyTheSessionCannotComputeIsTheOptionThatFailed) {

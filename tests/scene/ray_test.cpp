@@ -208,7 +208,7 @@ TEST(RayTracing, AnArithmeticFaultStopsTheTraceAndKeepsItsSegments) {
     EXPECT_EQ(r.fault->segments, static_cast<int>(r.segments.size()));
     EXPECT_EQ(r.fault->arithmetic, ArithmeticFault::Overflow);
     testing::RecordingSurface surface;
-    Scene(surface).drawRay(r);
+    Scene(surface).drawRay(TracedRay{r});
     EXPECT_EQ(surface.only("line").size(), r.segments.size());
 }
 
