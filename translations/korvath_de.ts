@@ -178,6 +178,22 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
         <source>starts</source>
         <translation>Startpunkte</translation>
     </message>
+    <message>
+        <source>Write a one-page worksheet (the setup, the picture, every value and lines for notes) to a PDF file, and exit without opening the window.</source>
+        <translation>Ein einseitiges Arbeitsblatt (die Einstellung, das Bild, alle Werte und Zeilen für Notizen) in eine PDF-Datei schreiben und beenden, ohne das Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>--worksheet cannot go with --values or --picture</source>
+        <translation>--worksheet lässt sich nicht zusammen mit --values oder --picture verwenden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option for the window; it cannot go with --worksheet</source>
+        <translation>„%1“ ist eine Option für das Fenster und gilt nicht zusammen mit --worksheet</translation>
+    </message>
+    <message>
+        <source>worksheet file &apos;%1&apos; must end in .pdf</source>
+        <translation>Arbeitsblattdatei &apos;%1&apos; muss auf .pdf enden</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -925,6 +941,41 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     <message>
         <source>Reload</source>
         <translation>Neu laden</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>%1: worksheet</source>
+        <translation>%1: Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Körper</translation>
+    </message>
+    <message>
+        <source>Radius bars (coarse, fine)</source>
+        <translation>Radiusregler (grob, fein)</translation>
+    </message>
+    <message>
+        <source>Mass bars (coarse, fine)</source>
+        <translation>Massenregler (grob, fein)</translation>
+    </message>
+    <message>
+        <source>Beam start</source>
+        <translation>Startpunkt des Lichtstrahls</translation>
+    </message>
+    <message>
+        <source>To set it up again:</source>
+        <translation>So lässt es sich wieder einstellen:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notizen:</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,22 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
         <source>starts</source>
         <translation>puntos</translation>
     </message>
+    <message>
+        <source>Write a one-page worksheet (the setup, the picture, every value and lines for notes) to a PDF file, and exit without opening the window.</source>
+        <translation>Guarda una hoja de trabajo de una página (la configuración, la imagen, todos los valores y líneas para notas) en un archivo PDF y termina sin abrir la ventana.</translation>
+    </message>
+    <message>
+        <source>--worksheet cannot go with --values or --picture</source>
+        <translation>--worksheet no se puede usar con --values ni con --picture</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option for the window; it cannot go with --worksheet</source>
+        <translation>«%1» es una opción de la ventana; no se usa con --worksheet</translation>
+    </message>
+    <message>
+        <source>worksheet file &apos;%1&apos; must end in .pdf</source>
+        <translation>el archivo de la hoja de trabajo &apos;%1&apos; debe terminar en .pdf</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -924,6 +940,41 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
     <message>
         <source>Reload</source>
         <translation>Recargar</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>%1: worksheet</source>
+        <translation>%1: hoja de trabajo</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Cuerpo</translation>
+    </message>
+    <message>
+        <source>Radius bars (coarse, fine)</source>
+        <translation>Barras del radio (ajuste grueso, fino)</translation>
+    </message>
+    <message>
+        <source>Mass bars (coarse, fine)</source>
+        <translation>Barras de la masa (ajuste grueso, fino)</translation>
+    </message>
+    <message>
+        <source>Beam start</source>
+        <translation>Punto de partida del rayo</translation>
+    </message>
+    <message>
+        <source>To set it up again:</source>
+        <translation>Para volver a esta configuración:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,22 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
         <source>starts</source>
         <translation>départs</translation>
     </message>
+    <message>
+        <source>Write a one-page worksheet (the setup, the picture, every value and lines for notes) to a PDF file, and exit without opening the window.</source>
+        <translation>Écrit une fiche de travail d’une page (le réglage, l’image, toutes les valeurs et des lignes pour les notes) dans un fichier PDF, et quitte sans ouvrir la fenêtre.</translation>
+    </message>
+    <message>
+        <source>--worksheet cannot go with --values or --picture</source>
+        <translation>--worksheet ne peut pas être utilisée avec --values ou --picture</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option for the window; it cannot go with --worksheet</source>
+        <translation>«&#xa0;%1&#xa0;» est une option de la fenêtre&#xa0;; elle ne s’utilise pas avec --worksheet</translation>
+    </message>
+    <message>
+        <source>worksheet file &apos;%1&apos; must end in .pdf</source>
+        <translation>le fichier de la fiche &apos;%1&apos; doit se terminer par .pdf</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -924,6 +940,41 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <message>
         <source>Reload</source>
         <translation>Recharger</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>%1: worksheet</source>
+        <translation>%1&#xa0;: fiche de travail</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Corps</translation>
+    </message>
+    <message>
+        <source>Radius bars (coarse, fine)</source>
+        <translation>Curseurs du rayon (grossier, fin)</translation>
+    </message>
+    <message>
+        <source>Mass bars (coarse, fine)</source>
+        <translation>Curseurs de la masse (grossier, fin)</translation>
+    </message>
+    <message>
+        <source>Beam start</source>
+        <translation>Départ du faisceau</translation>
+    </message>
+    <message>
+        <source>To set it up again:</source>
+        <translation>Pour retrouver ce réglage&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,22 @@ and a light ray bending towards it. Without options it opens its window;
         <source>starts</source>
         <translation>出発点</translation>
     </message>
+    <message>
+        <source>Write a one-page worksheet (the setup, the picture, every value and lines for notes) to a PDF file, and exit without opening the window.</source>
+        <translation>1ページのワークシート（設定、図、すべての値、メモ用の罫線）を PDF ファイルに書き出し、ウィンドウを開かずに終了します。</translation>
+    </message>
+    <message>
+        <source>--worksheet cannot go with --values or --picture</source>
+        <translation>--worksheet は --values や --picture と同時に指定できません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is an option for the window; it cannot go with --worksheet</source>
+        <translation>「%1」はウィンドウ用のオプションなので、--worksheet と一緒には使えません</translation>
+    </message>
+    <message>
+        <source>worksheet file &apos;%1&apos; must end in .pdf</source>
+        <translation>ワークシートのファイル名 &apos;%1&apos; は .pdf で終わる必要があります</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -917,6 +933,41 @@ and a light ray bending towards it. Without options it opens its window;
     <message>
         <source>Reload</source>
         <translation>再読み込み</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>%1: worksheet</source>
+        <translation>%1：ワークシート</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前：</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>天体</translation>
+    </message>
+    <message>
+        <source>Radius bars (coarse, fine)</source>
+        <translation>半径バー（粗調整、微調整）</translation>
+    </message>
+    <message>
+        <source>Mass bars (coarse, fine)</source>
+        <translation>質量バー（粗調整、微調整）</translation>
+    </message>
+    <message>
+        <source>Beam start</source>
+        <translation>光線の出発点</translation>
+    </message>
+    <message>
+        <source>To set it up again:</source>
+        <translation>この設定に戻すには：</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>メモ：</translation>
     </message>
 </context>
 <context>

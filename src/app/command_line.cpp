@@ -140,6 +140,11 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
         QStringLiteral("values"),
         Texts::tr("Print the values the window would show, with stable keys and C numbers, and "
                   "exit without opening it."));
+    const QCommandLineOption worksheet(
+        QStringLiteral("worksheet"),
+        Texts::tr("Write a one-page worksheet (the setup, the picture, every value and lines for "
+                  "notes) to a PDF file, and exit without opening the window."),
+        Texts::tr("file"));
     const QCommandLineOption picture(
         QStringLiteral("picture"),
         Texts::tr("Write the picture the window would show to a PNG or SVG file, and exit "
@@ -189,7 +194,7 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
     const std::array<const QCommandLineOption*, kSetupOptions.size()> setupOptions{
         &body, &radiusBars, &massBars, &rays, &beam, &trace};
     const QList<const QCommandLineOption*> options{
-        &help,     &version, &language, &values, &picture, &body,      &radiusBars,
+        &help,     &version, &language, &values, &picture, &worksheet, &body,      &radiusBars,
         &massBars, &rays,    &format,   &beam,   &trace,   &localized, &scale};
     for (const QCommandLineOption* option : options)
         parser.addOption(*option);
@@ -258,10 +263,20 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
         return usageFault(arguments, Texts::tr("--values and --picture cannot go together"));
     if (parser.isSet(values)) result.batch = CommandLine::Batch::Values;
     if (parser.isSet(picture)) result.batch = CommandLine::Batch::Picture;
+    if (parser.isSet(worksheet)) {
+        if (result.batch != CommandLine::Batch::None)
+            return usageFault(arguments,
+                              Texts::tr("--worksheet cannot go with --values or --picture"));
+        result.batch = CommandLine::Batch::Worksheet;
+    }
     const bool batch = result.batch != CommandLine::Batch::None;
     bool withQtOptions = false;
     for (const QCommandLineOption& option : qtOptions) {
         if (!parser.isSet(option)) continue;
+        if (result.batch == CommandLine::Batch::Worksheet)
+            return usageFault(arguments, Texts::tr("'%1' is an option for the window; it cannot go "
+                                                   "with --worksheet")
+                                             .arg(typedOption(arguments, option.names().first())));
         if (batch)
             return usageFault(arguments, Texts::tr("'%1' is an option for the window; it cannot go "
                                                    "with --values or --picture")
@@ -310,6 +325,15 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
             return usageFault(
                 arguments,
                 Texts::tr("--scale '%1' is not a whole number 1 to 8").arg(parser.value(scale)));
+    }
+    if (result.batch == CommandLine::Batch::Worksheet) {
+        result.pictureFile = parser.value(worksheet);
+        const QString name = result.pictureFile.section(QLatin1Char('/'), -1);
+        if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ||
+            name.size() == QLatin1String(".pdf").size())
+            return usageFault(
+                arguments,
+                Texts::tr("worksheet file '%1' must end in .pdf").arg(result.pictureFile));
     }
     if (result.batch == CommandLine::Batch::Picture) {
         result.pictureFile = parser.value(picture);
@@ -385,11 +409,13 @@ int runBatch(const CommandLine& commandLine) {
                           commandLine.localized ? ui::ValuesFor::People : ui::ValuesFor::Scripts);
         return finish(done);
     }
-    const QString fault = ui::writePictureFor(commandLine.setup,
-                                              commandLine.pictureFileName.isEmpty()
-                                                  ? QFile::encodeName(commandLine.pictureFile)
-                                                  : commandLine.pictureFileName,
-                                              commandLine.pictureScale);
+    const QByteArray file = commandLine.pictureFileName.isEmpty()
+                                ? QFile::encodeName(commandLine.pictureFile)
+                                : commandLine.pictureFileName;
+    const QString fault =
+        commandLine.batch == CommandLine::Batch::Worksheet
+            ? ui::writeWorksheetFor(commandLine.setup, file)
+            : ui::writePictureFor(commandLine.setup, file, commandLine.pictureScale);
     if (!fault.isEmpty()) {
         done.exitStatus = kWriteFailureExitStatus;
         done.error = programName(QCoreApplication::arguments()) + QStringLiteral(": ") + fault +

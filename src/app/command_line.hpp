@@ -25,8 +25,9 @@ struct CommandLine {
     QString error;
     // The window's language as asked for with --language; empty: the desktop's.
     QString language;
-    // --values or --picture: what to write instead of opening the window.
-    enum class Batch { None, Values, Picture };
+    // --values, --picture or --worksheet: what to write instead of opening
+    // the window.
+    enum class Batch { None, Values, Picture, Worksheet };
     Batch batch = Batch::None;
     Setup setup;
     // A scene option was given: the window starts at once in that state.
@@ -35,8 +36,9 @@ struct CommandLine {
     // --localized: the values in the user's language and number format
     // instead of stable keys and C numbers.
     bool localized = false;
+    // The picture's or the worksheet's file.
     QString pictureFile;
-    // The picture file's name as the system's bytes (a name that is not
+    // That file's name as the system's bytes (a name that is not
     // valid text is written under that very name); empty: pictureFile's.
     QByteArray pictureFileName;
     int pictureScale = 1;  // --scale: 1 to 8 times the size the window shows

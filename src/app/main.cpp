@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
     qtHandler = qInstallMessageHandler(quietHandler);
     const QStringList arguments = app::argumentsOf(argc, argv);
     const QByteArray pictureFileName = app::rawOptionValue(argc, argv, "picture");
+    const QByteArray worksheetFileName = app::rawOptionValue(argc, argv, "worksheet");
     app::CommandLine early;
     {
         // --help, --version, a faulty command line, values and pictures are
@@ -70,7 +71,9 @@ int main(int argc, char* argv[]) {
     auto commandLine = app::readCommandLine(QApplication::arguments());
     if (!commandLine.openWindow) return app::finish(commandLine);
     if (commandLine.batch != app::CommandLine::Batch::None) {
-        commandLine.pictureFileName = pictureFileName;
+        commandLine.pictureFileName = commandLine.batch == app::CommandLine::Batch::Worksheet
+                                          ? worksheetFileName
+                                          : pictureFileName;
         const int status = app::runBatch(commandLine);
         // A quiet success: anything Qt said on the way is a failure.
         return status == 0 && warned ? app::kWriteFailureExitStatus : status;

@@ -5,12 +5,14 @@
 
 #include "main_window.hpp"
 #include "main_window_layout.hpp"
+#include "picture_description.hpp"
 #include "picture_export.hpp"
 #include "scene.hpp"
 #include "scene_picture.hpp"
 #include "scene_recording.hpp"
 #include "session.hpp"
 #include "twips.hpp"
+#include "worksheet.hpp"
 
 namespace korvath::ui {
 
@@ -31,16 +33,22 @@ class OffscreenPicture final : public SessionView {
             twipsToPixels(entry->left, entry->top, entry->width, entry->height, dpi));
     }
     void sessionChanged(const Session& session, const SessionChange& change) override {
-        session.draw(recording_, change);
+        session.draw(described_, change);
     }
     QString write(const QByteArray& file, int scale) {
         return writePicture(recording_, picture_.contentsRect().size(), scale, file);
+    }
+    QString writeWorksheet(const Session& session, const QByteArray& file) {
+        return ui::writeWorksheet({session, recording_, picture_.contentsRect().size(),
+                                   described_.description()},
+                                  file);
     }
 
   private:
     ScenePicture picture_;
     Scene scene_{picture_};
     SceneRecording recording_{scene_};
+    DescribedScene described_{recording_, nullptr};
 };
 
 }  // namespace
@@ -61,6 +69,16 @@ QString writePictureFor(const Setup& request, const QByteArray& file, int scale)
     applySetup(session, request);
     session.removeView(picture);
     return picture.write(file, scale);
+}
+
+QString writeWorksheetFor(const Setup& request, const QByteArray& file) {
+    Session session;
+    OffscreenPicture picture;
+    session.addView(picture);
+    session.start();
+    applySetup(session, request);
+    session.removeView(picture);
+    return picture.writeWorksheet(session, file);
 }
 
 void startInRequestedState(MainWindow& window, const Setup& request) {

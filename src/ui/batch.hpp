@@ -30,6 +30,10 @@ QString valuesFor(const Setup& request, TableFormat format, ValuesFor reader = V
 // written.
 QString writePictureFor(const Setup& request, const QByteArray& file, int scale = 1);
 
+// Writes the worksheet of a fresh session in the requested state to `file`
+// as a PDF. Returns an error text, empty on success.
+QString writeWorksheetFor(const Setup& request, const QByteArray& file);
+
 // Starts the window's session at once in the requested state (the start-up
 // timer then finds it started and changes nothing).
 void startInRequestedState(MainWindow& window, const Setup& request);

@@ -20,7 +20,8 @@ PainterSurface::PainterSurface(QPainter& painter, QSizeF area, double dpi, doubl
     : painter_(painter),
       area_(area),
       lineWidth_(lineWidth),
-      cosmetic_(lines == Lines::DevicePixels) {
+      cosmetic_(lines == Lines::DevicePixels),
+      areaTransform_(painter.transform()) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     const double scale = dpi / kTwipsPerInch;
     painter_.scale(scale, scale);
@@ -32,7 +33,7 @@ PainterSurface::PainterSurface(QPainter& painter, QSizeF area, double dpi, doubl
 
 void PainterSurface::clear() {
     painter_.save();
-    painter_.resetTransform();
+    painter_.setTransform(areaTransform_);
     painter_.fillRect(QRectF(QPointF(0, 0), area_), Qt::black);
     painter_.restore();
 }

@@ -17,8 +17,9 @@ class PainterSurface final : public Surface {
     // which every reader scales alike.
     enum class Lines { DevicePixels, DrawingUnits };
 
-    // `painter` paints on a device of `dpi` dots per inch whose drawing area
-    // starts at its origin; lines are `lineWidth` device pixels wide.
+    // `painter` paints on a device of `dpi` dots per inch; the drawing area
+    // starts at the painter's origin as it is now (the device's, or a place
+    // on a page); lines are `lineWidth` device pixels wide.
     PainterSurface(QPainter& painter, QSizeF area, double dpi, double lineWidth,
                    Lines lines = Lines::DevicePixels);
 
@@ -37,6 +38,7 @@ class PainterSurface final : public Surface {
     QSizeF area_;       // in pixels
     double lineWidth_;  // as the pen takes it
     bool cosmetic_;
+    QTransform areaTransform_;  // device pixels from the drawing area's corner
     Color fillColor_ = 0;
     FillStyle fillStyle_ = FillStyle::Transparent;
 };
