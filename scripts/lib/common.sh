@@ -8,7 +8,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # check the desktop entry, the AppStream metadata and the Debian package.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-private-dev libgl-dev libgtest-dev libbenchmark-dev
                 libmpfr-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev qt6-translations-l10n
-                fonts-liberation fonts-noto-cjk desktop-file-utils appstream lintian librsvg2-bin)
+                fonts-liberation fonts-noto-cjk desktop-file-utils appstream lintian librsvg2-bin
+                poppler-utils)
 
 # Installs those of the given Debian packages that are missing, as root or
 # through sudo. apt-get update runs once, and only when something is missing.

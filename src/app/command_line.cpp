@@ -194,7 +194,7 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
     const std::array<const QCommandLineOption*, kSetupOptions.size()> setupOptions{
         &body, &radiusBars, &massBars, &rays, &beam, &trace};
     const QList<const QCommandLineOption*> options{
-        &help,     &version, &language, &values, &picture, &worksheet, &body,      &radiusBars,
+        &help,     &version, &language, &values, &picture, &worksheet, &body, &radiusBars,
         &massBars, &rays,    &format,   &beam,   &trace,   &localized, &scale};
     for (const QCommandLineOption* option : options)
         parser.addOption(*option);

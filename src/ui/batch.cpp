@@ -39,9 +39,8 @@ class OffscreenPicture final : public SessionView {
         return writePicture(recording_, picture_.contentsRect().size(), scale, file);
     }
     QString writeWorksheet(const Session& session, const QByteArray& file) {
-        return ui::writeWorksheet({session, recording_, picture_.contentsRect().size(),
-                                   described_.description()},
-                                  file);
+        return ui::writeWorksheet(
+            {session, recording_, picture_.contentsRect().size(), described_.description()}, file);
     }
 
   private:

@@ -6,6 +6,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
+#include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 
 #include "file_writer.hpp"
@@ -46,11 +49,13 @@ QFont sheetFont(double points, bool bold = false) {
     return font;
 }
 
-// Lays the sheet out from the top of the page down, in device pixels.
+// Lays the sheet out from the top of the page down, in device pixels, and
+// keeps every text it wrote.
 class SheetPainter {
   public:
     SheetPainter(QPainter& painter, const QRectF& page, double dpi)
         : p_(painter), page_(page), dpi_(dpi), y_(page.top()) {}
+    QString written;
 
     double mm(double millimetres) const { return millimetres * dpi_ / 25.4; }
     double y() const { return y_; }
@@ -59,6 +64,7 @@ class SheetPainter {
     // A line of text across the page, or left and right parts of one.
     void line(const QString& left, const QFont& font, const QString& right = QString()) {
         p_.setFont(font);
+        written += left + right;
         const QFontMetricsF metrics(font, p_.device());
         const QRectF box(page_.left(), y_, page_.width(), metrics.height());
         p_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, left);
@@ -68,6 +74,7 @@ class SheetPainter {
     // Text that wraps within the page's width.
     void paragraph(const QString& text, const QFont& font) {
         p_.setFont(font);
+        written += text;
         const QRectF room(page_.left(), y_, page_.width(), page_.bottom() - y_);
         const QRectF used = p_.boundingRect(room, Qt::TextWordWrap, text);
         p_.drawText(room, Qt::TextWordWrap, text);
@@ -78,6 +85,7 @@ class SheetPainter {
         p_.setFont(font);
         const QFontMetricsF metrics(font, p_.device());
         for (const QStringList& row : rows) {
+            written += row.join(QString());
             for (qsizetype c = 0; c < row.size(); ++c) {
                 const double left = page_.left() + starts[c] * page_.width();
                 const double right = c + 1 < starts.size()
@@ -159,8 +167,8 @@ QString setupCommand(const Session& session) {
     return command;
 }
 
-void paintWorksheet(QPainter& painter, const QRectF& page, double dpi,
-                    const WorksheetContent& content) {
+QString paintWorksheet(QPainter& painter, const QRectF& page, double dpi,
+                       const WorksheetContent& content) {
     const Session& session = content.session;
     SheetPainter sheet(painter, page, dpi);
     painter.setPen(Qt::black);
@@ -176,12 +184,12 @@ void paintWorksheet(QPainter& painter, const QRectF& page, double dpi,
     };
     // The body by its button's caption.
     const QString body = QCoreApplication::translate("MainWindow", sun ? "Sun" : "Earth");
-    sheet.rows({{Worksheet::tr("Body"), body},
-                {Worksheet::tr("Radius bars (coarse, fine)"),
-                 pair(Bar::RadiusCoarse, Bar::RadiusFine)},
-                {Worksheet::tr("Mass bars (coarse, fine)"), pair(Bar::MassCoarse, Bar::MassFine)},
-                {Worksheet::tr("Beam start"), QString::number(session.state().beamY.value())}},
-               {0, 0.4}, sheetFont(10));
+    sheet.rows(
+        {{Worksheet::tr("Body"), body},
+         {Worksheet::tr("Radius bars (coarse, fine)"), pair(Bar::RadiusCoarse, Bar::RadiusFine)},
+         {Worksheet::tr("Mass bars (coarse, fine)"), pair(Bar::MassCoarse, Bar::MassFine)},
+         {Worksheet::tr("Beam start"), QString::number(session.state().beamY.value())}},
+        {0, 0.4}, sheetFont(10));
     sheet.line(Worksheet::tr("To set it up again:"), sheetFont(10));
     QFont mono(QStringLiteral("Liberation Mono"));
     mono.setPointSizeF(9);
@@ -198,9 +206,51 @@ void paintWorksheet(QPainter& painter, const QRectF& page, double dpi,
     sheet.skip(2);
     sheet.line(Worksheet::tr("Notes:"), sheetFont(10, true));
     sheet.ruledLines(kNoteLines);
+    return sheet.written;
+}
+
+// A PDF tells a reader which character each glyph stands for (its ToUnicode
+// maps), and Qt names the lowest code point a font draws with that glyph.
+// Fonts for Japanese draw a few characters with the glyph of another one
+// (月 as the radical ⽉, ・ as ‧), so that copying or searching the text
+// found other characters than those written. Each such code point becomes
+// the written character that shares its glyph; the maps stay as long.
+QByteArray withTextAsWritten(QByteArray pdf, const QString& written) {
+    QSet<char32_t> writtenChars;
+    for (char32_t c : written.toUcs4())
+        writtenChars.insert(c);
+    const QRawFont cjk = QRawFont::fromFont(QFont(QStringLiteral("Noto Sans CJK JP")));
+    const auto glyphOf = [&](char32_t c) {
+        const QList<quint32> glyphs = cjk.glyphIndexesForString(QString::fromUcs4(&c, 1));
+        return glyphs.isEmpty() ? 0u : glyphs.first();
+    };
+    static const QRegularExpression code(QStringLiteral("<([0-9A-F]{4})>"));
+    qsizetype at = 0;
+    while ((at = pdf.indexOf("beginbfrange", at)) >= 0) {
+        const qsizetype end = pdf.indexOf("endbfrange", at);
+        if (end < 0) break;
+        QString map = QString::fromLatin1(pdf.mid(at, end - at));
+        for (const QRegularExpressionMatch& m : code.globalMatch(map)) {
+            const char32_t named = m.captured(1).toUInt(nullptr, 16);
+            const quint32 glyph = glyphOf(named);
+            if (writtenChars.contains(named) || glyph == 0) continue;
+            for (char32_t c : writtenChars) {
+                if (c <= 0xFFFF && glyphOf(c) == glyph) {
+                    map.replace(
+                        m.capturedStart(1), 4,
+                        QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper());
+                    break;
+                }
+            }
+        }
+        pdf.replace(at, end - at, map.toLatin1());
+        at = end;
+    }
+    return pdf;
 }
 
 QByteArray worksheetPdf(const WorksheetContent& content) {
+    QString written;
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -209,13 +259,14 @@ QByteArray worksheetPdf(const WorksheetContent& content) {
         pdf.setPageSize(worksheetPageSize());
         pdf.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                            QPageLayout::Millimeter);
-        pdf.setTitle(Worksheet::tr("%1: worksheet").arg(QString::fromUtf8(buildinfo::kDisplayName)));
+        pdf.setTitle(
+            Worksheet::tr("%1: worksheet").arg(QString::fromUtf8(buildinfo::kDisplayName)));
         pdf.setCreator(QString::fromUtf8(buildinfo::kDisplayName));
         QPainter painter(&pdf);
-        paintWorksheet(painter, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())), kPdfDpi,
-                       content);
+        written = paintWorksheet(painter, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())),
+                                 kPdfDpi, content);
     }
-    return buffer.data();
+    return withTextAsWritten(buffer.data(), written);
 }
 
 QString writeWorksheet(const WorksheetContent& content, const QByteArray& file) {

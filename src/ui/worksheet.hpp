@@ -41,9 +41,10 @@ QPageSize worksheetPageSize(const QLocale& locale = QLocale());
 QString setupCommand(const Session& session);
 
 // Paints the worksheet on the page `painter` is active on (its device's
-// page, margins excluded: `page` in device pixels at `dpi`).
-void paintWorksheet(QPainter& painter, const QRectF& page, double dpi,
-                    const WorksheetContent& content);
+// page, margins excluded: `page` in device pixels at `dpi`); returns the
+// texts written.
+QString paintWorksheet(QPainter& painter, const QRectF& page, double dpi,
+                       const WorksheetContent& content);
 
 // The worksheet as a one-page PDF whose text can be searched and copied.
 QByteArray worksheetPdf(const WorksheetContent& content);
