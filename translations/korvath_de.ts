@@ -100,17 +100,6 @@
         <translation>Bilddatei &apos;%1&apos; muss auf .png oder .svg enden</translation>
     </message>
     <message>
-        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
-its density, its Schwarzschild radius, the curvature of space around it,
-and a light ray bending towards it. Without options it opens its window;
---body, --radius-bars, --mass-bars, --beam and --trace open it in that state.</source>
-        <translation>Zeigt einen Körper (die Erde oder die Sonne), dessen Radius und Masse sich beliebig
-verändern lassen: seine Dichte, seinen Schwarzschild-Radius, die Krümmung des Raums
-um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
-öffnet sich das Programmfenster; --body, --radius-bars, --mass-bars, --beam und
---trace öffnen es in diesem Zustand.</translation>
-    </message>
-    <message>
         <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
         <translation>Diese Sprache (en, de, fr, es oder ja) statt der des Desktops verwenden: im Fenster, in den Meldungen und, mit --localized, in den Werten.</translation>
     </message>
@@ -193,6 +182,18 @@ um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt wird. Ohne Optionen
     <message>
         <source>worksheet file &apos;%1&apos; must end in .pdf</source>
         <translation>Arbeitsblattdatei &apos;%1&apos; muss auf .pdf enden</translation>
+    </message>
+    <message>
+        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
+its density, its Schwarzschild radius, the curvature of space around it,
+and a light ray bending towards it. Without options it opens its window;
+--body, --radius-bars, --mass-bars, --rays, --beam and --trace open it in
+that state.</source>
+        <translation>Zeigt einen Körper (die Erde oder die Sonne), dessen Radius und Masse sich
+beliebig verändern lassen: seine Dichte, seinen Schwarzschild-Radius, die
+Krümmung des Raums um ihn herum und einen Lichtstrahl, der zu ihm hin abgelenkt
+wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
+--mass-bars, --rays, --beam und --trace öffnen es in diesem Zustand.</translation>
     </message>
 </context>
 <context>

@@ -100,16 +100,6 @@
         <translation>el archivo de imagen &apos;%1&apos; debe terminar en .png o .svg</translation>
     </message>
     <message>
-        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
-its density, its Schwarzschild radius, the curvature of space around it,
-and a light ray bending towards it. Without options it opens its window;
---body, --radius-bars, --mass-bars, --beam and --trace open it in that state.</source>
-        <translation>Muestra un cuerpo (la Tierra o el Sol) cuyo radio y cuya masa se cambian a voluntad:
-su densidad, su radio de Schwarzschild, la curvatura del espacio a su alrededor
-y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
---body, --radius-bars, --mass-bars, --beam y --trace la abren en ese estado.</translation>
-    </message>
-    <message>
         <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
         <translation>Usa este idioma (en, de, fr, es o ja) en lugar del del escritorio: en la ventana, en los mensajes y, con --localized, en los valores.</translation>
     </message>
@@ -192,6 +182,18 @@ y un rayo de luz que se curva hacia él. Sin opciones, abre su ventana;
     <message>
         <source>worksheet file &apos;%1&apos; must end in .pdf</source>
         <translation>el archivo de la hoja de trabajo &apos;%1&apos; debe terminar en .pdf</translation>
+    </message>
+    <message>
+        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
+its density, its Schwarzschild radius, the curvature of space around it,
+and a light ray bending towards it. Without options it opens its window;
+--body, --radius-bars, --mass-bars, --rays, --beam and --trace open it in
+that state.</source>
+        <translation>Muestra un cuerpo (la Tierra o el Sol) cuyo radio y cuya masa se cambian a
+voluntad: su densidad, su radio de Schwarzschild, la curvatura del espacio a su
+alrededor y un rayo de luz que se curva hacia él. Sin opciones, abre su
+ventana; --body, --radius-bars, --mass-bars, --rays, --beam y --trace la abren
+en ese estado.</translation>
     </message>
 </context>
 <context>

@@ -100,16 +100,6 @@
         <translation>le fichier image &apos;%1&apos; doit se terminer par .png ou .svg</translation>
     </message>
     <message>
-        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
-its density, its Schwarzschild radius, the curvature of space around it,
-and a light ray bending towards it. Without options it opens its window;
---body, --radius-bars, --mass-bars, --beam and --trace open it in that state.</source>
-        <translation>Montre un corps (la Terre ou le Soleil) dont on modifie à volonté le rayon et la masse&#xa0;:
-sa masse volumique, son rayon de Schwarzschild, la courbure de l’espace autour de lui
-et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa fenêtre&#xa0;;
---body, --radius-bars, --mass-bars, --beam et --trace l’ouvrent dans cet état.</translation>
-    </message>
-    <message>
         <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
         <translation>Utilise cette langue (en, de, fr, es ou ja) au lieu de celle du bureau&#xa0;: dans la fenêtre, les messages et, avec --localized, les valeurs.</translation>
     </message>
@@ -192,6 +182,18 @@ et un rayon lumineux qui se courbe vers lui. Sans option, le programme ouvre sa 
     <message>
         <source>worksheet file &apos;%1&apos; must end in .pdf</source>
         <translation>le fichier de la fiche &apos;%1&apos; doit se terminer par .pdf</translation>
+    </message>
+    <message>
+        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
+its density, its Schwarzschild radius, the curvature of space around it,
+and a light ray bending towards it. Without options it opens its window;
+--body, --radius-bars, --mass-bars, --rays, --beam and --trace open it in
+that state.</source>
+        <translation>Montre un corps (la Terre ou le Soleil) dont on modifie à volonté le rayon
+et la masse&#xa0;: sa masse volumique, son rayon de Schwarzschild, la courbure de
+l’espace autour de lui et un rayon lumineux qui se courbe vers lui. Sans
+option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars,
+--rays, --beam et --trace l’ouvrent dans cet état.</translation>
     </message>
 </context>
 <context>

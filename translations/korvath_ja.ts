@@ -100,16 +100,6 @@
         <translation>図のファイル名 &apos;%1&apos; は .png または .svg で終わる必要があります</translation>
     </message>
     <message>
-        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
-its density, its Schwarzschild radius, the curvature of space around it,
-and a light ray bending towards it. Without options it opens its window;
---body, --radius-bars, --mass-bars, --beam and --trace open it in that state.</source>
-        <translation>天体（地球または太陽）の半径と質量を自由に変えて、その密度、シュワルツシルト半径、
-周りの空間の曲率、そして天体のほうへ曲がる光線を示します。
-オプションを付けずに起動すると、ウィンドウを開きます。--body、--radius-bars、
---mass-bars、--beam、--trace を付けると、その状態でウィンドウを開きます。</translation>
-    </message>
-    <message>
         <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
         <translation>デスクトップの言語ではなく、指定した言語（en、de、fr、es、ja のいずれか）を使います。ウィンドウ、メッセージ、そして --localized を付けたときは値にも使います。</translation>
     </message>
@@ -192,6 +182,18 @@ and a light ray bending towards it. Without options it opens its window;
     <message>
         <source>worksheet file &apos;%1&apos; must end in .pdf</source>
         <translation>ワークシートのファイル名 &apos;%1&apos; は .pdf で終わる必要があります</translation>
+    </message>
+    <message>
+        <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
+its density, its Schwarzschild radius, the curvature of space around it,
+and a light ray bending towards it. Without options it opens its window;
+--body, --radius-bars, --mass-bars, --rays, --beam and --trace open it in
+that state.</source>
+        <translation>天体（地球または太陽）の半径と質量を自由に変えて、その密度、シュワルツシルト
+半径、周りの空間の曲率、そして天体のほうへ曲がる光線を示します。
+オプションを付けずに起動すると、ウィンドウを開きます。--body、--radius-bars、
+--mass-bars、--rays、--beam、--trace を付けると、その状態でウィンドウを開き
+ます。</translation>
     </message>
 </context>
 <context>

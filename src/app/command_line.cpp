@@ -101,6 +101,110 @@ QString setupFault(SetupOption option, const QString& value) {
         .arg(value);
 }
 
+// Columns a character takes on a terminal: two for the wide characters of
+// Chinese, Japanese and Korean (ideographs, kana, full-width forms).
+int columnsOf(QChar c) {
+    const char16_t u = c.unicode();
+    const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0x303E) ||
+                      (u >= 0x3041 && u <= 0xA4CF) || (u >= 0xAC00 && u <= 0xD7A3) ||
+                      (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFE30 && u <= 0xFE4F) ||
+                      (u >= 0xFF00 && u <= 0xFF60) || (u >= 0xFFE0 && u <= 0xFFE6);
+    return wide ? 2 : 1;
+}
+
+int columnsOf(QStringView text) {
+    int columns = 0;
+    for (QChar c : text)
+        columns += columnsOf(c);
+    return columns;
+}
+
+// Whether a line may end before `c` (after `previous`): between two wide
+// characters, except before closing punctuation or after opening.
+bool breakableBefore(QChar previous, QChar c) {
+    static const QString noLineStart = QStringLiteral("、。，．）」』】〕：；！？ー・…～");
+    static const QString noLineEnd = QStringLiteral("（「『【〔");
+    return columnsOf(c) == 2 && columnsOf(previous) == 2 && !noLineStart.contains(c) &&
+           !noLineEnd.contains(previous);
+}
+
+// One option's lines: its names in a column `nameWidth` columns wide, its
+// description beside them, wrapped within 80 columns at spaces and between
+// wide characters.
+QString optionHelp(const QString& names, int nameWidth, const QString& description) {
+    const QString indentation = QStringLiteral("  ");
+    const int room = 79 - (int(indentation.size()) + nameWidth + 1);
+    QString text;
+    bool first = true;
+    const auto addLine = [&](QStringView line) {
+        const QString name = first ? names : QString();
+        text += indentation + name + QString(std::max(0, nameWidth - columnsOf(name)), u' ') +
+                u' ' + line.toString() + u'\n';
+        first = false;
+    };
+    qsizetype lineStart = 0;
+    const qsizetype length = description.size();
+    while (lineStart < length) {
+        // A line after the first may take one column more.
+        int columns = first ? 0 : -1;
+        qsizetype breakAt = -1, nextStart = -1, i = lineStart;
+        for (; i < length && description[i] != u'\n'; ++i) {
+            if (i > lineStart && breakableBefore(description[i - 1], description[i])) {
+                breakAt = i;
+                nextStart = i;
+            }
+            if (description[i].isSpace()) {
+                breakAt = i;
+                nextStart = i + 1;
+            }
+            columns += columnsOf(description[i]);
+            if (columns > room && breakAt > lineStart) break;
+            if (columns >= room && breakAt <= lineStart) {  // no place to break: here
+                breakAt = nextStart = ++i;
+                break;
+            }
+        }
+        if (i >= length || description[i] == u'\n') {
+            breakAt = i;
+            nextStart = i < length && description[i] == u'\n' ? i + 1 : i;
+        }
+        addLine(QStringView(description).mid(lineStart, breakAt - lineStart));
+        lineStart = nextStart;
+        while (lineStart < length && description[lineStart] == u' ')
+            ++lineStart;
+    }
+    if (first) addLine(QStringView());
+    return text;
+}
+
+// A text of Qt's own, in Qt's translation (not the program's).
+QString qtText(const char* context, const char* text) {
+    return QCoreApplication::translate(context, text);
+}
+
+// The help: the usage line, the description and each option, every line
+// within 80 columns in every language (a wide character takes two).
+QString helpText(const QString& usage, const QString& description,
+                 const QList<const QCommandLineOption*>& options) {
+    QStringList names;
+    int nameWidth = 0;
+    for (const QCommandLineOption* option : options) {
+        QStringList dashed;
+        for (const QString& name : option->names())
+            dashed << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString shown = dashed.join(QStringLiteral(", "));
+        if (!option->valueName().isEmpty())
+            shown += QStringLiteral(" <%1>").arg(option->valueName());
+        names << shown;
+        nameWidth = std::max(nameWidth, columnsOf(shown) + 1);
+    }
+    QString text = usage + u'\n' + description + QStringLiteral("\n\n") +
+                   qtText("QCommandLineParser", "Options:") + u'\n';
+    for (qsizetype i = 0; i < options.size(); ++i)
+        text += optionHelp(names[i], nameWidth, options[i]->description());
+    return text;
+}
+
 CommandLine answer(const QString& output) {
     CommandLine result;
     result.openWindow = false;
@@ -126,7 +230,8 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
         Texts::tr("Shows a body (the Earth or the Sun) with its radius and mass scaled at will:\n"
                   "its density, its Schwarzschild radius, the curvature of space around it,\n"
                   "and a light ray bending towards it. Without options it opens its window;\n"
-                  "--body, --radius-bars, --mass-bars, --beam and --trace open it in that state."));
+                  "--body, --radius-bars, --mass-bars, --rays, --beam and --trace open it in\n"
+                  "that state."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   Texts::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -248,10 +353,8 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
     if (parser.isSet(help)) {
         // The usage line names the program as a user types it, not the path
         // it was started from.
-        QString text = parser.helpText();
-        text.replace(0, text.indexOf(QLatin1Char('\n')),
-                     Texts::tr("Usage: %1 [options]").arg(programName(arguments)));
-        return answer(text);
+        return answer(helpText(Texts::tr("Usage: %1 [options]").arg(programName(arguments)),
+                               parser.applicationDescription(), options));
     }
     if (parser.isSet(version)) {
         return answer(QString::fromUtf8(buildinfo::kDisplayName) + QLatin1Char(' ') +

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <string>
+
+#include "korvath_build_info.hpp"
+#include "language.hpp"
 
 namespace korvath::app {
 namespace {
@@ -58,6 +62,29 @@ TEST(CommandLine, HelpNamesTheProgramAsTypedAndListsTheOptions) {
             << result.output.toStdString();
         EXPECT_TRUE(result.error.isEmpty());
     }
+}
+
+// In every language each line of the help fits a terminal of 80 columns,
+// where a Chinese or Japanese character takes two.
+TEST(CommandLine, HelpLinesFitEightyColumnsInEveryLanguage) {
+    int argc = 1;
+    char program[] = "korvath";
+    char* argv[] = {program, nullptr};
+    QCoreApplication application(argc, argv);
+    for (const char* language : buildinfo::kLanguages) {
+        ASSERT_EQ(ui::installLanguage(QString::fromLatin1(language)).language, language);
+        const QString help = read({QStringLiteral("--help")}).output;
+        for (const QString& line : help.split(QLatin1Char('\n'))) {
+            int columns = 0;
+            for (QChar c : line) {
+                const bool wide = (c.unicode() >= 0x2E80 && c.unicode() <= 0x9FFF) ||
+                                  (c.unicode() >= 0xFF00 && c.unicode() <= 0xFF60);
+                columns += wide ? 2 : 1;
+            }
+            EXPECT_LE(columns, 80) << language << ": " << line.toStdString();
+        }
+    }
+    ui::installLanguage(QStringLiteral("en"));
 }
 
 TEST(CommandLine, AnUnknownOptionOrAnArgumentIsOneErrorLineAndStatusTwo) {
