@@ -16,16 +16,13 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <cerrno>
 #include <utility>
 #include <vector>
 
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
-#endif
 
 namespace korvath::help {
 
@@ -47,20 +44,6 @@ HelpFileBytes refused(Problem problem, const QString& reason = QString(), qint64
     return {problem, QByteArray(), reason, size};
 }
 
-// Reads at most one byte more than the limit from an open regular file.
-HelpFileBytes readOpened(QFile& file, qint64 statedSize) {
-    HelpFileBytes bytes;
-    bytes.data = file.read(kMaxHelpFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return refused(Problem::Unreadable, file.errorString());
-    if (bytes.data.size() > kMaxHelpFileBytes)
-        return refused(Problem::TooLarge, QString(),
-                       std::max<qint64>(statedSize, bytes.data.size()));
-    if (bytes.data.isEmpty()) return refused(Problem::Empty);
-    return bytes;
-}
-
-#ifdef Q_OS_UNIX
 QString kindOfFile(mode_t mode) {
     if (S_ISFIFO(mode)) return HelpViewer::tr("a named pipe");
     if (S_ISCHR(mode) || S_ISBLK(mode)) return HelpViewer::tr("a device");
@@ -78,7 +61,8 @@ HelpFileBytes checkStat(const struct stat& st) {
 
 // Only a regular file is ever opened, and without waiting: a pipe or a device is
 // recognised from its status and left alone. The file opened is checked again,
-// in case the name was given to something else in between.
+// in case the name was given to something else in between (QFile would open a
+// pipe put there and wait on it, hence the system's own open).
 HelpFileBytes readHelpFile(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
@@ -102,22 +86,17 @@ HelpFileBytes readHelpFile(const QString& path) {
         ::close(fd);
         return refused(Problem::Unreadable, file.errorString());
     }
-    return readOpened(file, st.st_size);
+    // At most one byte more than the limit, for a file that grew in between.
+    HelpFileBytes bytes;
+    bytes.data = file.read(kMaxHelpFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(Problem::Unreadable, file.errorString());
+    if (bytes.data.size() > kMaxHelpFileBytes)
+        return refused(Problem::TooLarge, QString(),
+                       std::max<qint64>(st.st_size, bytes.data.size()));
+    if (bytes.data.isEmpty()) return refused(Problem::Empty);
+    return bytes;
 }
-#else
-HelpFileBytes readHelpFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) return refused(Problem::Unreadable, HelpViewer::tr("it does not exist"));
-    if (!info.isFile())
-        return refused(Problem::NotAFile, info.isDir() ? HelpViewer::tr("a folder")
-                                                       : HelpViewer::tr("a special file"));
-    if (info.size() == 0) return refused(Problem::Empty);
-    if (info.size() > kMaxHelpFileBytes) return refused(Problem::TooLarge, QString(), info.size());
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return refused(Problem::Unreadable, file.errorString());
-    return readOpened(file, info.size());
-}
-#endif
 
 // The text of the page in the encoding its <meta> names, UTF-8 unless it names one.
 QString decodeHtml(const QByteArray& data) {

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: its fixed layout, and a view of one session. Each
-// control's signal is one intent of the session; each change of the session
-// is shown once, in the fields, the bars and the picture.
+// The main window: its controls, built from the fixed layout, and a view of
+// one session. Each control's signal is one intent of the session; each
+// change of the session is shown once, in the fields, the bars and the
+// picture. Its zoom is a class of its own (window_zoom.hpp), and so are the
+// commands that take values and the picture away (take_away.hpp).
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include "fault_notice.hpp"
 #include "main_window_layout.hpp"
@@ -17,11 +17,10 @@
 #include "scene_recording.hpp"
 #include "session.hpp"
 #include "session_widgets.hpp"
+#include "window_zoom.hpp"
 
 class QAction;
-class QMenu;
 class QScrollArea;
-class QStyle;
 class QTimer;
 
 namespace korvath::help {
@@ -54,27 +53,17 @@ class MainWindow final : public QMainWindow, private SessionView {
 
     // The client area (below the menu bar) that holds every control, at its
     // fixed size, and the scroll area it lies in.
-    QWidget* clientArea() const { return clientArea_; }
+    ClientArea* clientArea() const { return clientArea_; }
     QScrollArea* clientScrollArea() const { return scrollArea_; }
     // The window's size when the whole client area shows.
     QSize naturalSize() const;
     // Makes the window no larger than its screen's available area, frame
     // included, and keeps it inside that area; done when it is first shown.
     void fitToScreen();
-
-    // The zoom chosen with the View menu (1 to 4), remembered between runs,
-    // and the zoom the layout is shown at: the chosen one in a normal
-    // window, the largest that fits in a maximised or full-screen one.
-    double zoom() const { return zoom_; }
-    double shownZoom() const { return shownZoom_; }
-    // Chooses a zoom (clamped to 1 to 4), remembers it and, in a normal
-    // window, shows the layout at it and sizes the window to match.
-    void setZoom(double zoom);
-    QMenu* viewMenu() const { return viewMenu_; }
-    QAction* zoomInAction() const { return zoomInAction_; }
-    QAction* zoomOutAction() const { return zoomOutAction_; }
-    QAction* actualSizeAction() const { return actualSizeAction_; }
-    QAction* fullScreenAction() const { return fullScreenAction_; }
+    // The zoom of the layout, and the View menu that chooses it; setZoom
+    // chooses one as the menu does (bench/window_bench.cpp times it).
+    WindowZoom& windowZoom() { return *zoom_; }
+    void setZoom(double zoom) { zoom_->setZoom(zoom); }
 
   signals:
     // The picture's description changed; a screen reader has been told.
@@ -90,15 +79,6 @@ class MainWindow final : public QMainWindow, private SessionView {
     void buildControls();
     void bindValues();
     void buildMenu();
-    void buildViewMenu();
-    // Lays out every control, the fonts and the picture at `zoom`, and draws
-    // the picture again at it.
-    void showAtZoom(double zoom);
-    // Whether the window fills its screen (maximised or full screen) and so
-    // scales its layout to fit rather than to the chosen zoom.
-    bool fillsScreen() const;
-    void fitZoomToWindow();
-    void updateViewActions();
     void wireControls();
     void describePicture(const PictureDescription& description);
     void sessionChanged(const Session& session, const SessionChange& change) override;
@@ -113,24 +93,13 @@ class MainWindow final : public QMainWindow, private SessionView {
     Session session_;
     std::unique_ptr<help::HelpCommand> helpCommand_;
     TakeAway* takeAway_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* helpAction_ = nullptr;
     QTimer* startTimer_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
-    QWidget* clientArea_ = nullptr;
+    ClientArea* clientArea_ = nullptr;
     bool fittedToScreen_ = false;
-    // Each control with its place in the layout, for laying it out again.
-    std::vector<std::pair<const ControlSpec*, QWidget*>> placed_;
-    double zoom_ = 1;
-    double shownZoom_ = 1;
-    int menuBarHeightAtOne_ = 0;
-    QStyle* barStyle_ = nullptr;  // the bars' style away from 100 %
-    QMenu* viewMenu_ = nullptr;
-    QAction* zoomInAction_ = nullptr;
-    QAction* zoomOutAction_ = nullptr;
-    QAction* actualSizeAction_ = nullptr;
-    QAction* fullScreenAction_ = nullptr;
-    bool maximisedBeforeFullScreen_ = false;
 };
 
 }  // namespace korvath::ui

@@ -4,6 +4,10 @@
 #include <QtGlobal>
 #include <array>
 
+#include "parameter_bar.hpp"
+#include "scene_picture.hpp"
+#include "value_field.hpp"
+
 namespace korvath::ui {
 
 namespace {
@@ -65,6 +69,21 @@ const std::array kLayout = std::to_array<ControlSpec>({
 
 std::span<const ControlSpec> mainWindowLayout() {
     return kLayout;
+}
+
+QWidget* controlOf(const MainWindowControls& controls, const ControlSpec& item) {
+    return std::visit([&](auto member) -> QWidget* { return controls.*member; }, item.slot);
+}
+
+QFont windowFont(double points) {
+    QFont font(QString::fromUtf8(kWindowFontFamily.data(), kWindowFontFamily.size()));
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QFont controlFont(const ControlSpec& item, double zoom) {
+    return windowFont((item.fontPoints > 0 ? item.fontPoints : kWindowFontPoints) * zoom);
 }
 
 }  // namespace korvath::ui

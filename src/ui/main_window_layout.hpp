@@ -8,6 +8,7 @@
 #include "bar.hpp"
 #include "shown_value.hpp"
 
+#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <QtGlobal>
@@ -103,6 +104,9 @@ struct ControlSpec {
 // The 45 controls, in the order of the layout.
 std::span<const ControlSpec> mainWindowLayout();
 
+// The control the layout entry `item` made in `controls`.
+QWidget* controlOf(const MainWindowControls& controls, const ControlSpec& item);
+
 inline constexpr const char* kMainWindowTitle =
     QT_TRANSLATE_NOOP("MainWindow", "Korvath simulation");
 inline constexpr int kClientWidthTwips = 14250;
@@ -110,6 +114,11 @@ inline constexpr int kClientHeightTwips = 8025;
 inline constexpr std::string_view kWindowFontFamily = "Arial";
 inline constexpr double kWindowFontPoints = 9;
 inline constexpr int kStartTimerIntervalMs = 100;
+
+// The window's font at `points`, and the font of the control `item` at the
+// window's zoom.
+QFont windowFont(double points = kWindowFontPoints);
+QFont controlFont(const ControlSpec& item, double zoom);
 
 // The menu bar's two commands, with their access keys (Alt+X, Alt+H).
 inline constexpr const char* kExitCaption = QT_TRANSLATE_NOOP("MainWindow", "E&xit");

@@ -107,7 +107,7 @@ void ValueFields::show(const Session& session) {
         std::string& shown = shown_[static_cast<size_t>(i)];
         if (field(id) && shown != session.text(id)) {
             shown = session.text(id);
-            field(id)->setText(localizedNumber(shown));
+            field(id)->setFittedText(localizedNumber(shown));
         }
     }
     if (mark_ != session.schwarzschildMark()) {

@@ -26,28 +26,6 @@ namespace korvath::ui {
 
 namespace {
 
-// The value fields and the captions of the value column, where the context
-// menu offers "Copy all values".
-QList<QWidget*> valueColumn(const MainWindowControls& c) {
-    return {c.radiusValue,
-            c.massValue,
-            c.densityValue,
-            c.schwarzschildRadiusValue,
-            c.curvatureAt1RadiusValue,
-            c.radiusOfCurvatureAt1RadiusValue,
-            c.curvatureAt1_5RadiiValue,
-            c.radiusOfCurvatureAt1_5RadiiValue,
-            c.curvatureAt2RadiiValue,
-            c.radiusOfCurvatureAt2RadiiValue,
-            c.curvatureAt2_5RadiiValue,
-            c.radiusOfCurvatureAt2_5RadiiValue,
-            c.radiusCoarseValue,
-            c.radiusFineValue,
-            c.massCoarseValue,
-            c.massFineValue,
-            c.beamStartValue};
-}
-
 // The sizes "Save picture…" offers, as scales of the picture on a 96 dpi screen.
 constexpr int kOfferedScales[] = {1, 2, 3, 4, 6, 8};
 
@@ -70,7 +48,7 @@ TakeAway::TakeAway(MainWindow& window)
     copyPicture_->setShortcut(QKeySequence::Copy);
     copyPicture_->setShortcutContext(Qt::WidgetShortcut);
     savePicture_->setObjectName("savePictureAction");
-    savePicture_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    savePicture_->setShortcuts(QKeySequence::Save);
     savePicture_->setShortcutContext(Qt::WindowShortcut);
     window.addAction(savePicture_);
     picture->addAction(copyPicture_);
@@ -87,21 +65,23 @@ TakeAway::TakeAway(MainWindow& window)
     connect(copyPicture_, &QAction::triggered, this, &TakeAway::copyPicture);
     connect(savePicture_, &QAction::triggered, this, &TakeAway::savePicture);
 
-    for (QWidget* field : valueColumn(window.controls())) {
-        auto* label = static_cast<QLabel*>(field);
-        label->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(label, &QWidget::customContextMenuRequested, this,
-                [this, label](const QPoint& at) { showValueMenu(label, at); });
+    // Every value field, as the layout has them, offers "Copy all values".
+    for (const ControlSpec& item : mainWindowLayout()) {
+        const auto* shown = std::get_if<ShownValue>(&item.shows);
+        if (!shown) continue;
+        ValueField* field = window.values().field(*shown);
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QWidget::customContextMenuRequested, this,
+                [this, field](const QPoint& at) { showValueMenu(field, at); });
     }
 }
 
-void TakeAway::showValueMenu(QWidget* field, const QPoint& at) {
-    auto* label = static_cast<QLabel*>(field);
+void TakeAway::showValueMenu(ValueField* field, const QPoint& at) {
     QMenu menu(field);
     QAction* copy = menu.addAction(tr("Copy"));
-    copy->setEnabled(label->hasSelectedText());
+    copy->setEnabled(field->hasSelectedText());
     connect(copy, &QAction::triggered, this,
-            [label] { QGuiApplication::clipboard()->setText(label->selectedText()); });
+            [field] { QGuiApplication::clipboard()->setText(field->selectedText()); });
     menu.addAction(copyValues_);
     menu.exec(field->mapToGlobal(at));
 }

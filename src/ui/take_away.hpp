@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's commands for taking values and the picture away: every value
-// field selectable and copyable, "Copy all values" (Ctrl+Shift+C and the value
-// column's context menu), and "Copy picture" (Ctrl+C while the picture has
-// the focus) and "Save picture…" (Ctrl+S; PNG or SVG at a chosen size) in
-// the picture's context menu and in the menu bar's Picture menu.
+// field selectable and copyable, "Copy all values" (Ctrl+Shift+C and each
+// value field's context menu), and "Copy picture" (Ctrl+C while the picture
+// has the focus) and "Save picture…" (the platform's Save keys, Ctrl+S; PNG
+// or SVG at a chosen size) in the picture's context menu and in the menu
+// bar's Picture menu.
 #pragma once
 
 #include <QObject>
@@ -16,6 +17,7 @@ class QPoint;
 namespace korvath::ui {
 
 class MainWindow;
+class ValueField;
 
 class TakeAway final : public QObject {
     Q_OBJECT
@@ -40,7 +42,7 @@ class TakeAway final : public QObject {
     bool savePictureTo(const QString& file, int scale = 1);
 
   private:
-    void showValueMenu(QWidget* field, const QPoint& at);
+    void showValueMenu(ValueField* field, const QPoint& at);
 
     MainWindow& window_;
     QAction* copyValues_;

@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
 #include <QStyle>
 #include <QTextLayout>
 #include <cmath>
@@ -127,57 +128,54 @@ bool FontShrinker::apply(QLabel& label, const QString& text) {
     return fit.fits;
 }
 
-CaptionFitter::CaptionFitter(QLabel* label) : QObject(label), label_(label) {
-    setObjectName("captionFitter");
+void FittedLabel::setFittedText(const QString& text) {
+    setText(text);
+    fit();
 }
 
-CaptionFitter* CaptionFitter::attach(QLabel* label) {
-    auto* fitter = new CaptionFitter(label);
-    label->installEventFilter(fitter);
-    fitter->refit();
-    return fitter;
+void FittedLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if ((event->type() == QEvent::FontChange && shrinker_.noteFontChange(*this)) ||
+        event->type() == QEvent::StyleChange)
+        fit();
 }
 
-bool CaptionFitter::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == label_) {
-        switch (event->type()) {
-            case QEvent::FontChange:
-                if (shrinker_.noteFontChange(*label_)) refit();
-                break;
-            case QEvent::Resize:
-            case QEvent::StyleChange:
-                refit();
-                break;
-            default:
-                break;
-        }
-    }
-    return QObject::eventFilter(watched, event);
+void FittedLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    fit();
 }
 
-void CaptionFitter::refit() {
-    if (!label_ || fitting_) return;
+void FittedLabel::fit() {
+    if (fitting_) return;
     fitting_ = true;
-    QLabel& label = *label_;
-    if (label.text() != shown_) caption_ = label.text();  // a new caption
-    const bool fits = shrinker_.apply(label, caption_);
-    if (fits) {
-        if (elided_) {
-            label.setText(caption_);
-            label.setToolTip({});
-            label.setAccessibleName({});
-            elided_ = false;
-        }
-    } else {
-        const QFont font = label.font();
-        label.setText(QFontMetrics(font, &label)
-                          .elidedText(caption_, Qt::ElideRight, labelTextWidth(label, font)));
-        label.setToolTip(caption_);
-        label.setAccessibleName(caption_);
-        elided_ = true;
+    const bool elide = !shrinker_.apply(*this, text());
+    if (elide || elide != elided_) {
+        setToolTip(elide ? text() : QString());
+        setAccessibleName(elide ? text() : QString());
+        elided_ = elide;
+        update();
     }
-    shown_ = label.text();
     fitting_ = false;
+}
+
+void FittedLabel::paintEvent(QPaintEvent* event) {
+    if (!elided_) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // As QLabel lays out plain text, with the text shortened to its width.
+    QPainter painter(this);
+    drawFrame(&painter);
+    const int width = labelTextWidth(*this, font());
+    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
+    QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    if (align & Qt::AlignRight)
+        area.setWidth(width);
+    else
+        area.setLeft(area.right() + 1 - width);
+    style()->drawItemText(&painter, area, int(align), palette(), isEnabled(),
+                          fontMetrics().elidedText(text(), Qt::ElideRight, width),
+                          foregroundRole());
 }
 
 }  // namespace korvath::ui

@@ -12,11 +12,8 @@
 #include <array>
 
 #include <QFont>
-#include <QObject>
-#include <QPointer>
+#include <QLabel>
 #include <QString>
-
-class QLabel;
 
 namespace korvath::ui {
 
@@ -78,28 +75,33 @@ class FontShrinker {
     bool adjusting_ = false;
 };
 
-// Keeps a caption label's text visible: attached once, it fits the caption
-// whenever the label's size, font or style changes. The caption is the
-// label's text when first fitted; should it not fit even at the smallest size,
-// the label shows it shortened with "…" and keeps the whole text as its
-// tooltip and accessible name.
-class CaptionFitter final : public QObject {
+// A label that keeps its whole text visible as above: it fits its text
+// whenever the text (given with setFittedText), its size, its font or its
+// style changes. A text that does not fit even at kSmallestFontPoints is
+// painted shortened with "…", while text() stays the whole text, which then
+// is the tooltip and the name a screen reader reads as well. The window's
+// captions and marks are such labels, and so are its value fields.
+class FittedLabel : public QLabel {
     Q_OBJECT
   public:
-    static CaptionFitter* attach(QLabel* label);
-    void refit();
+    explicit FittedLabel(QWidget* parent) : QLabel(parent) {}
+    FittedLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+    // Shows `text` and fits it. (A text given with QLabel::setText is fitted
+    // at the next change of size, font or style.)
+    void setFittedText(const QString& text);
+    // True while the text is shown shortened.
     bool elided() const { return elided_; }
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
-    explicit CaptionFitter(QLabel* label);
+    void fit();
 
-    QPointer<QLabel> label_;
     FontShrinker shrinker_;
-    QString caption_;  // the whole text
-    QString shown_;    // the text last put on the label
     bool elided_ = false;
     bool fitting_ = false;
 };

@@ -255,6 +255,45 @@ TEST(Faults, ABarStepWhoseBodyFailsLeavesTheBarWhereItStood) {
 // ---------------------------------------------------------------------------
 // The beam start
 
+TEST(BeamStart, EachMoveHasItsStepAndItsBoundAndARefusedOneTellsNoView) {
+    struct Case {
+        int from;
+        BeamMove move;
+        int to;  // == from: refused
+    };
+    for (const Case& c : {
+             Case{50, BeamMove::Up, 50},
+             Case{50, BeamMove::BigUp, 50},
+             Case{300, BeamMove::BigUp, 300},  // 300 - 300 is not above 0
+             Case{300, BeamMove::Up, 250},
+             Case{350, BeamMove::BigUp, 50},
+             Case{100, BeamMove::Up, 50},
+             Case{1500, BeamMove::Up, 1450},
+             Case{6050, BeamMove::Down, 6050},  // 6100 is not below 6100
+             Case{6000, BeamMove::Down, 6050},
+             Case{5850, BeamMove::BigDown, 6150},
+             Case{5900, BeamMove::BigDown, 5900},  // 6200 is not below 6200
+             Case{6150, BeamMove::Down, 6150},
+             Case{6150, BeamMove::BigDown, 6150},
+             Case{1500, BeamMove::BigDown, 1800},
+         }) {
+        Rig rig;
+        rig.started();
+        if (c.from != 1500) {
+            ASSERT_TRUE(rig.session.setBeamStart(c.from));
+        }
+        Counter counter;
+        rig.session.addView(counter);
+        EXPECT_EQ(rig.session.moveBeam(c.move), c.to != c.from) << c.from;
+        EXPECT_EQ(counter.changes, c.to != c.from ? 1 : 0) << c.from;
+        EXPECT_EQ(rig.state.beamY.value(), c.to) << c.from;
+        EXPECT_EQ(rig.state.beamY.kind(), VariantNumber::Kind::Int16);
+        EXPECT_EQ(rig.state.beamX, VariantNumber::int16(8100));
+        EXPECT_EQ(rig.state.markerY, c.to) << c.from;
+        EXPECT_EQ(rig.text(ShownValue::BeamStart), std::to_string(c.to)) << c.from;
+    }
+}
+
 TEST(BeamStart, EveryHeightTheMoveButtonsReachCanBeSetDirectly) {
     Rig rig;
     rig.started();

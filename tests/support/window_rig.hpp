@@ -11,25 +11,32 @@
 #include <QScrollBar>
 #include <QTest>
 #include <memory>
+#include <variant>
+#include <vector>
 
 #include "main_window.hpp"
 
 namespace korvath::testing {
 
-// The twelve wide value fields of the results: radius, mass, density, the
-// Schwarzschild radius and the eight curvature values.
-inline constexpr const char* kResultFields[] = {"radiusValue",
-                                                "massValue",
-                                                "densityValue",
-                                                "schwarzschildRadiusValue",
-                                                "curvatureAt1RadiusValue",
-                                                "radiusOfCurvatureAt1RadiusValue",
-                                                "curvatureAt1_5RadiiValue",
-                                                "radiusOfCurvatureAt1_5RadiiValue",
-                                                "curvatureAt2RadiiValue",
-                                                "radiusOfCurvatureAt2RadiiValue",
-                                                "curvatureAt2_5RadiiValue",
-                                                "radiusOfCurvatureAt2_5RadiiValue"};
+// The name of the control the layout has show `shown` (a value or a bar).
+template <class Shown>
+const char* nameShowing(Shown shown) {
+    for (const ui::ControlSpec& item : ui::mainWindowLayout())
+        if (const auto* s = std::get_if<Shown>(&item.shows); s && *s == shown)
+            return item.objectName.data();
+    ADD_FAILURE() << "no control shows value or bar " << static_cast<int>(shown);
+    return "";
+}
+
+// The twelve wide value fields of the results (radius, mass, density, the
+// Schwarzschild radius and the eight curvature values): those of the values
+// before the bars' positions.
+inline std::vector<const char*> resultFields() {
+    std::vector<const char*> names;
+    for (int i = 0; i < static_cast<int>(ShownValue::RadiusCoarsePosition); ++i)
+        names.push_back(nameShowing(static_cast<ShownValue>(i)));
+    return names;
+}
 
 struct WindowRig {
     std::unique_ptr<ui::MainWindow> window = std::make_unique<ui::MainWindow>();

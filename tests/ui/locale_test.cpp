@@ -49,14 +49,11 @@ TEST_F(UsersLocale, EveryValueIsTheCTextWithTheUsersSeparator) {
         EXPECT_EQ(rig.text("massValue"), shown(q.mass));
         EXPECT_EQ(rig.text("densityValue"), shown(q.density));
         EXPECT_EQ(rig.text("schwarzschildRadiusValue"), shown(q.search.schwarzschildRadius));
-        const char* curvatures[] = {"curvatureAt1RadiusValue", "curvatureAt1_5RadiiValue",
-                                    "curvatureAt2RadiiValue", "curvatureAt2_5RadiiValue"};
-        const char* radii[] = {"radiusOfCurvatureAt1RadiusValue",
-                               "radiusOfCurvatureAt1_5RadiiValue", "radiusOfCurvatureAt2RadiiValue",
-                               "radiusOfCurvatureAt2_5RadiiValue"};
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(rig.text(curvatures[i]), shown(q.samples[i].curvature));
-            EXPECT_EQ(rig.text(radii[i]), shown(q.samples[i].radiusOfCurvature));
+        for (size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(rig.text(testing::nameShowing(kCurvatureValues[i])),
+                      shown(q.samples[i].curvature));
+            EXPECT_EQ(rig.text(testing::nameShowing(kRadiusOfCurvatureValues[i])),
+                      shown(q.samples[i].radiusOfCurvature));
         }
     }
     EXPECT_EQ(rig.text("massValue"), "1" + separator_ + "989E+30");

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -24,7 +23,7 @@
 
 #include "picture_export.hpp"
 #include "scene_picture.hpp"
-#include "value_field.hpp"
+#include "text_fit.hpp"
 #include "window_rig.hpp"
 
 namespace korvath {
@@ -70,6 +69,7 @@ int runAcross(const QImage& image, double perUnit, double x, double y, bool vert
 
 TEST_F(Zoom, At200And300PercentTheSameLayoutScalesWithTextsInsideAndEvenLines) {
     WindowRig rig;
+    ui::WindowZoom& windowZoom = rig.window->windowZoom();
     QWidget* client = rig.window->clientArea();
     const QList<QWidget*> controls = client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     std::map<QWidget*, QRect> atOne;
@@ -92,7 +92,7 @@ TEST_F(Zoom, At200And300PercentTheSameLayoutScalesWithTextsInsideAndEvenLines) {
     const QRect arrowAtOne = arrow();
     for (double zoom : {2.0, 3.0}) {
         rig.window->setZoom(zoom);
-        ASSERT_EQ(rig.window->shownZoom(), zoom);
+        ASSERT_EQ(windowZoom.shownZoom(), zoom);
         EXPECT_EQ(client->size(), clientAtOne * zoom);
         // As large as the whole layout, or kept within the screen when that is smaller.
         const QRect screen = rig.window->screen()->availableGeometry();
@@ -114,7 +114,8 @@ TEST_F(Zoom, At200And300PercentTheSameLayoutScalesWithTextsInsideAndEvenLines) {
                 EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
                           label->contentsRect().width())
                     << name;
-                EXPECT_FALSE(label->text().contains(QChar(0x2026))) << name;
+                const auto* fitted = qobject_cast<ui::FittedLabel*>(label);
+                EXPECT_TRUE(fitted && !fitted->elided()) << name;
             }
             if (auto* button = qobject_cast<QPushButton*>(w)) {
                 EXPECT_EQ(button->font().pointSizeF(), 9 * zoom) << name;
@@ -151,37 +152,36 @@ TEST_F(Zoom, At200And300PercentTheSameLayoutScalesWithTextsInsideAndEvenLines) {
 TEST_F(Zoom, KeysAndMenuStepTheZoomWhichIsRememberedAndRefusedWhenBad) {
     {
         WindowRig rig;
-        QMenu* view = rig.window->viewMenu();
-        const QList<QAction*> bar = rig.window->menuBar()->actions();
-        ASSERT_EQ(bar.size(), 4);
-        EXPECT_EQ(bar[2], view->menuAction());
-        EXPECT_EQ(view->title(), "&View");
-        EXPECT_FALSE(rig.window->zoomOutAction()->isEnabled());
+        ui::WindowZoom& zoom = rig.window->windowZoom();
+        EXPECT_FALSE(zoom.zoomOutAction()->isEnabled());
         QWidget* focus = rig.window->picture();
         QTest::keyClick(focus, Qt::Key_Equal, Qt::ControlModifier);
-        EXPECT_EQ(rig.window->shownZoom(), 1.25);
+        EXPECT_EQ(zoom.shownZoom(), 1.25);
         QTest::keyClick(focus, Qt::Key_Plus, Qt::ControlModifier);
-        EXPECT_EQ(rig.window->shownZoom(), 1.5);
+        EXPECT_EQ(zoom.shownZoom(), 1.5);
         QTest::keyClick(focus, Qt::Key_Minus, Qt::ControlModifier);
-        EXPECT_EQ(rig.window->shownZoom(), 1.25);
+        EXPECT_EQ(zoom.shownZoom(), 1.25);
         QTest::keyClick(focus, Qt::Key_0, Qt::ControlModifier);
-        EXPECT_EQ(rig.window->shownZoom(), 1);
-        EXPECT_FALSE(rig.window->actualSizeAction()->isEnabled());
+        EXPECT_EQ(zoom.shownZoom(), 1);
+        EXPECT_FALSE(zoom.actualSizeAction()->isEnabled());
         for (int i = 0; i < 10; ++i)
-            rig.window->zoomInAction()->trigger();
-        EXPECT_EQ(rig.window->zoom(), 4);
-        EXPECT_FALSE(rig.window->zoomInAction()->isEnabled());
+            zoom.zoomInAction()->trigger();
+        EXPECT_EQ(zoom.zoom(), 4);
+        EXPECT_FALSE(zoom.zoomInAction()->isEnabled());
         rig.window->setZoom(2);
     }
     {
         WindowRig rig(WindowRig::Start::NotShown);
-        EXPECT_EQ(rig.window->zoom(), 2);
-        EXPECT_EQ(rig.window->shownZoom(), 2);
+        ui::WindowZoom& zoom = rig.window->windowZoom();
+        EXPECT_EQ(zoom.zoom(), 2);
+        EXPECT_EQ(zoom.shownZoom(), 2);
+        EXPECT_TRUE(zoom.zoomOutAction()->isEnabled());  // as the remembered zoom allows
+        EXPECT_TRUE(zoom.actualSizeAction()->isEnabled());
     }
     for (const char* bad : {"twice", "0.5", "400"}) {
         QSettings().setValue("window/zoom", bad);
         WindowRig rig(WindowRig::Start::NotShown);
-        EXPECT_EQ(rig.window->shownZoom(), 1) << bad;
+        EXPECT_EQ(rig.window->windowZoom().shownZoom(), 1) << bad;
         EXPECT_EQ(rig.window->clientArea()->size(), QSize(950, 535)) << bad;
     }
 }
@@ -243,9 +243,10 @@ TEST(ZoomSettingsFile, APipeAHugeOrAReadOnlyFileIsLeftAsItIsAndAWrittenOneKeepsI
 
 TEST_F(Zoom, FullScreenFitsTheLargestZoomCentredAndReturnsToTheChosenOne) {
     WindowRig rig;
+    ui::WindowZoom& zoom = rig.window->windowZoom();
     rig.window->setZoom(1.5);
-    rig.window->fullScreenAction()->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.window->shownZoom() > 1.5; }, 2000));
+    QTest::keyClick(rig.window.get(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zoom.shownZoom() > 1.5; }, 2000));
     QScrollArea* scroll = rig.window->clientScrollArea();
     const QRect client = rig.window->clientArea()->geometry();
     const QSize room = scroll->viewport()->size();
@@ -253,14 +254,14 @@ TEST_F(Zoom, FullScreenFitsTheLargestZoomCentredAndReturnsToTheChosenOne) {
     EXPECT_TRUE(QRect(QPoint(), room).contains(client));
     EXPECT_LE(std::abs(client.center().x() - room.width() / 2), 1);
     EXPECT_LE(std::abs(client.center().y() - room.height() / 2), 1);
-    const QSize larger = QSize(950, 535) * (rig.window->shownZoom() + 0.03);
+    const QSize larger = QSize(950, 535) * (zoom.shownZoom() + 0.03);
     EXPECT_TRUE(larger.width() > room.width() || larger.height() > room.height());
-    EXPECT_FALSE(rig.window->zoomInAction()->isEnabled());
-    EXPECT_TRUE(rig.window->fullScreenAction()->isChecked());
-    rig.window->fullScreenAction()->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.window->shownZoom() == 1.5; }, 2000));
-    EXPECT_EQ(rig.window->zoom(), 1.5);
-    EXPECT_TRUE(rig.window->zoomInAction()->isEnabled());
+    EXPECT_FALSE(zoom.zoomInAction()->isEnabled());
+    EXPECT_TRUE(zoom.fullScreenAction()->isChecked());
+    QTest::keyClick(rig.window.get(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zoom.shownZoom() == 1.5; }, 2000));
+    EXPECT_EQ(zoom.zoom(), 1.5);
+    EXPECT_TRUE(zoom.zoomInAction()->isEnabled());
 }
 
 }  // namespace
