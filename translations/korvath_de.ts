@@ -1020,10 +1020,6 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
         <translation>eine Spezialdatei</translation>
     </message>
     <message>
-        <source>it does not exist</source>
-        <translation>sie existiert nicht</translation>
-    </message>
-    <message>
         <source>The help could not be opened</source>
         <translation>Die Hilfe konnte nicht geöffnet werden</translation>
     </message>
@@ -1069,6 +1065,21 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
     </message>
 </context>
 <context>
+    <name>korvath::ui::RayCommands</name>
+    <message>
+        <source>Animate the &amp;ray</source>
+        <translation>Strahl &amp;animieren</translation>
+    </message>
+    <message>
+        <source>&amp;Keep earlier rays</source>
+        <translation>Frühere Strahlen &amp;behalten</translation>
+    </message>
+    <message>
+        <source>C&amp;lear rays</source>
+        <translation>Strahlen &amp;löschen</translation>
+    </message>
+</context>
+<context>
     <name>korvath::ui::TakeAway</name>
     <message>
         <source>Copy all values</source>
@@ -1109,6 +1120,29 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
     <message>
         <source>Si&amp;ze:</source>
         <translation>&amp;Größe:</translation>
+    </message>
+</context>
+<context>
+    <name>korvath::ui::WorksheetCommands</name>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Export worksheet as PDF…</source>
+        <translation>Arbeitsblatt als PDF &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Export worksheet as PDF</source>
+        <translation>Arbeitsblatt als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
 </context>
 </TS>

@@ -1020,10 +1020,6 @@ en ese estado.</translation>
         <translation>un archivo especial</translation>
     </message>
     <message>
-        <source>it does not exist</source>
-        <translation>no existe</translation>
-    </message>
-    <message>
         <source>The help could not be opened</source>
         <translation>No se pudo abrir la ayuda</translation>
     </message>
@@ -1069,6 +1065,21 @@ en ese estado.</translation>
     </message>
 </context>
 <context>
+    <name>korvath::ui::RayCommands</name>
+    <message>
+        <source>Animate the &amp;ray</source>
+        <translation>A&amp;nimar el rayo</translation>
+    </message>
+    <message>
+        <source>&amp;Keep earlier rays</source>
+        <translation>&amp;Conservar los rayos anteriores</translation>
+    </message>
+    <message>
+        <source>C&amp;lear rays</source>
+        <translation>&amp;Borrar los rayos</translation>
+    </message>
+</context>
+<context>
     <name>korvath::ui::TakeAway</name>
     <message>
         <source>Copy all values</source>
@@ -1109,6 +1120,29 @@ en ese estado.</translation>
     <message>
         <source>Si&amp;ze:</source>
         <translation>&amp;Tamaño:</translation>
+    </message>
+</context>
+<context>
+    <name>korvath::ui::WorksheetCommands</name>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>&amp;Export worksheet as PDF…</source>
+        <translation>&amp;Exportar la hoja de trabajo como PDF…</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Hoja de trabajo</translation>
+    </message>
+    <message>
+        <source>Export worksheet as PDF</source>
+        <translation>Exportar la hoja de trabajo como PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
 </context>
 </TS>

@@ -1020,10 +1020,6 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
         <translation>un fichier spécial</translation>
     </message>
     <message>
-        <source>it does not exist</source>
-        <translation>il n’existe pas</translation>
-    </message>
-    <message>
         <source>The help could not be opened</source>
         <translation>L’aide n’a pas pu être ouverte</translation>
     </message>
@@ -1069,6 +1065,21 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
 </context>
 <context>
+    <name>korvath::ui::RayCommands</name>
+    <message>
+        <source>Animate the &amp;ray</source>
+        <translation>A&amp;nimer le rayon</translation>
+    </message>
+    <message>
+        <source>&amp;Keep earlier rays</source>
+        <translation>&amp;Garder les rayons précédents</translation>
+    </message>
+    <message>
+        <source>C&amp;lear rays</source>
+        <translation>E&amp;ffacer les rayons</translation>
+    </message>
+</context>
+<context>
     <name>korvath::ui::TakeAway</name>
     <message>
         <source>Copy all values</source>
@@ -1109,6 +1120,29 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     <message>
         <source>Si&amp;ze:</source>
         <translation>&amp;Taille :</translation>
+    </message>
+</context>
+<context>
+    <name>korvath::ui::WorksheetCommands</name>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primer…</translation>
+    </message>
+    <message>
+        <source>&amp;Export worksheet as PDF…</source>
+        <translation>&amp;Exporter la fiche de travail en PDF…</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>Fiche de travail</translation>
+    </message>
+    <message>
+        <source>Export worksheet as PDF</source>
+        <translation>Exporter la fiche de travail en PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
 </context>
 </TS>

@@ -1013,10 +1013,6 @@ that state.</source>
         <translation>特殊ファイル</translation>
     </message>
     <message>
-        <source>it does not exist</source>
-        <translation>存在しません</translation>
-    </message>
-    <message>
         <source>The help could not be opened</source>
         <translation>ヘルプを開けませんでした</translation>
     </message>
@@ -1062,6 +1058,21 @@ that state.</source>
     </message>
 </context>
 <context>
+    <name>korvath::ui::RayCommands</name>
+    <message>
+        <source>Animate the &amp;ray</source>
+        <translation>光線をアニメーション表示(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep earlier rays</source>
+        <translation>前の光線を残す(&amp;K)</translation>
+    </message>
+    <message>
+        <source>C&amp;lear rays</source>
+        <translation>光線を消去(&amp;L)</translation>
+    </message>
+</context>
+<context>
     <name>korvath::ui::TakeAway</name>
     <message>
         <source>Copy all values</source>
@@ -1102,6 +1113,29 @@ that state.</source>
     <message>
         <source>Si&amp;ze:</source>
         <translation>サイズ(&amp;Z):</translation>
+    </message>
+</context>
+<context>
+    <name>korvath::ui::WorksheetCommands</name>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export worksheet as PDF…</source>
+        <translation>ワークシートを PDF として書き出す(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>Worksheet</source>
+        <translation>ワークシート</translation>
+    </message>
+    <message>
+        <source>Export worksheet as PDF</source>
+        <translation>ワークシートを PDF として書き出す</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文書 (*.pdf)</translation>
     </message>
 </context>
 </TS>

@@ -20,11 +20,13 @@
 #include "language.hpp"
 #include "parameter_bar.hpp"
 #include "picture_text.hpp"
+#include "ray_commands.hpp"
 #include "scene_picture.hpp"
 #include "take_away.hpp"
 #include "text_fit.hpp"
 #include "twips.hpp"
 #include "value_field.hpp"
+#include "worksheet_commands.hpp"
 
 // Resources of a static library must be registered by name, outside any namespace.
 static void registerResources() {
@@ -88,15 +90,21 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), notice_(this) {
     bindValues();
     buildMenu();
     scene_ = std::make_unique<Scene>(*controls_.scenePicture);
-    sceneRecording_ = std::make_unique<SceneRecording>(*scene_);
+    rays_ = new RayCommands(*this, session_, *scene_);
+    sceneRecording_ = std::make_unique<SceneRecording>(rays_->animatedScene());
     describedScene_ = std::make_unique<DescribedScene>(
         *sceneRecording_, [this](const PictureDescription& d) { describePicture(d); });
     wireControls();  // every control signal to its intent, in one place
     takeAway_ = new TakeAway(*this);
     zoom_ = new WindowZoom(*this, [this] {
+        rays_->animatedScene().finish();
         controls_.scenePicture->clear();
         sceneRecording_->replay(*scene_);
     });
+    worksheet_ = new WorksheetCommands(*this);
+    rays_->addTo(*zoom_->viewMenu(), *takeAway_->pictureMenu(), *controls_.scenePicture);
+    // The screen reader hears a travelling ray's fate once, when it ends.
+    rays_->onRayEnded([this] { describePicture(describedScene_->description()); });
 
     // The session's state at start-up, then every change as it comes.
     values_.show(session_);
@@ -191,6 +199,7 @@ void MainWindow::sessionChanged(const Session& session, const SessionChange& cha
     if (change.values) values_.show(session);
     if (change.bars) bars_.show(session);
     session.draw(*describedScene_, change);
+    rays_->sessionChanged();
     if (change.fault) notice_.report(*change.fault);
 }
 
@@ -198,6 +207,7 @@ void MainWindow::sessionChanged(const Session& session, const SessionChange& cha
 // a screen reader is told of each change (setting the text alone tells it
 // nothing).
 void MainWindow::describePicture(const PictureDescription& description) {
+    if (rays_->animatedScene().travelling()) return;  // told when the ray ends
     const QString text = pictureText(description);
     if (controls_.scenePicture->accessibleDescription() == text) return;
     controls_.scenePicture->setAccessibleDescription(text);

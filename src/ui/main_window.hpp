@@ -29,7 +29,9 @@ class HelpCommand;
 
 namespace korvath::ui {
 
+class RayCommands;
 class TakeAway;
+class WorksheetCommands;
 
 class MainWindow final : public QMainWindow, private SessionView {
     Q_OBJECT
@@ -63,6 +65,10 @@ class MainWindow final : public QMainWindow, private SessionView {
     // The zoom of the layout, and the View menu that chooses it; setZoom
     // chooses one as the menu does (bench/window_bench.cpp times it).
     WindowZoom& windowZoom() { return *zoom_; }
+    RayCommands& rayCommands() { return *rays_; }
+    WorksheetCommands& worksheetCommands() { return *worksheet_; }
+    // What the picture shows, as its description words it.
+    const PictureDescription& pictureDescription() const { return describedScene_->description(); }
     void setZoom(double zoom) { zoom_->setZoom(zoom); }
 
   signals:
@@ -94,6 +100,8 @@ class MainWindow final : public QMainWindow, private SessionView {
     std::unique_ptr<help::HelpCommand> helpCommand_;
     TakeAway* takeAway_ = nullptr;
     WindowZoom* zoom_ = nullptr;
+    RayCommands* rays_ = nullptr;
+    WorksheetCommands* worksheet_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* helpAction_ = nullptr;
     QTimer* startTimer_ = nullptr;

@@ -89,7 +89,6 @@ PainterSurface& ScenePicture::surface() {
                                                     logicalDpiX() * zoom_, lineWidth);
         surface_->setFillColor(fillColor_);
         surface_->setFillStyle(fillStyle_);
-        update();
     }
     return *surface_;
 }
@@ -120,16 +119,26 @@ void ScenePicture::setFillStyle(FillStyle style) {
 void ScenePicture::circle(float x, float y, float radius, std::optional<Color> outline) {
     surface().circle(x, y, radius, outline);
     leaveVectorRegistersClean();
+    update();
 }
 
+// Only the line's own pixels are painted again on the screen: a travelling
+// ray adds a few short lines a frame.
 void ScenePicture::line(float x1, float y1, float x2, float y2, Color color) {
     surface().line(x1, y1, x2, y2, color);
     leaveVectorRegistersClean();
+    const double scale = sceneToPixels();
+    const QRectF drawn = QRectF(QPointF(x1, y1) * scale, QPointF(x2, y2) * scale).normalized();
+    const int margin = 2 + qRound(zoom_);  // the line's width, rounded out
+    update(drawn.toAlignedRect()
+               .adjusted(-margin, -margin, margin, margin)
+               .translated(contentsRect().topLeft()));
 }
 
 void ScenePicture::box(float x1, float y1, float x2, float y2, Color color) {
     surface().box(x1, y1, x2, y2, color);
     leaveVectorRegistersClean();
+    update();
 }
 
 const QImage& ScenePicture::image() {

@@ -1,18 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zoom.hpp"
 
-#include <sys/stat.h>
-#include <unistd.h>
-#include <QCoreApplication>
-#include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <optional>
+
+#include "settings.hpp"
 
 namespace korvath::ui {
 
@@ -20,7 +13,6 @@ namespace {
 
 constexpr std::array kSteps{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
 constexpr const char* kZoomKey = "window/zoom";
-constexpr off_t kLargestSettingsFile = 64 << 10;  // one key is stored: far more than enough
 
 }  // namespace
 
@@ -56,68 +48,12 @@ double zoomFromStored(const QVariant& stored) {
     return zoom;
 }
 
-namespace {
-
-// The user's settings file, as QSettings names it for the application.
-QString settingsFileName() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QLatin1Char('/') + QCoreApplication::organizationName() + QLatin1Char('/') +
-           QCoreApplication::applicationName() + QStringLiteral(".conf");
-}
-
-// The settings file as the program may use it: its name, and its status
-// when it exists.
-struct SettingsFile {
-    QString name;
-    std::optional<struct stat> existing;
-};
-
-// The settings file is used only where it is a regular file of sane size, or
-// not there yet: a named pipe would hang the program before its window
-// opens, and a huge file would be read, and written again, at every zoom
-// step. Anything else is left as it is, and said once on standard error.
-std::optional<SettingsFile> usableSettingsFile() {
-    SettingsFile file{settingsFileName(), std::nullopt};
-    struct stat found;
-    const bool exists = ::stat(QFile::encodeName(file.name).constData(), &found) == 0;
-    if (!exists && errno == ENOENT) return file;
-    if (exists && S_ISREG(found.st_mode) && found.st_size <= kLargestSettingsFile) {
-        file.existing = found;
-        return file;
-    }
-    static bool told = false;
-    if (!told) {
-        told = true;
-        const QString line =
-            QCoreApplication::translate("Zoom",
-                                        "%1: the settings file %2 is not a regular file of "
-                                        "at most 64 KiB; it is not used.")
-                .arg(QCoreApplication::applicationName(), file.name);
-        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
 double loadZoom() {
-    const std::optional<SettingsFile> file = usableSettingsFile();
-    return file ? zoomFromStored(QSettings(file->name, QSettings::IniFormat).value(kZoomKey)) : 1.0;
+    return zoomFromStored(readSetting(kZoomKey));
 }
 
-// A read-only settings file is the user's to keep as it is; a file written
-// keeps its mode and owner.
 void saveZoom(double zoom) {
-    const std::optional<SettingsFile> file = usableSettingsFile();
-    if (!file || (file->existing && !(file->existing->st_mode & S_IWUSR))) return;
-    {
-        QSettings settings(file->name, QSettings::IniFormat);
-        settings.setValue(kZoomKey, zoom);
-    }
-    if (!file->existing) return;
-    const QByteArray name = QFile::encodeName(file->name);
-    (void)::chown(name.constData(), file->existing->st_uid, file->existing->st_gid);
-    (void)::chmod(name.constData(), file->existing->st_mode & 07777);
+    writeSetting(kZoomKey, zoom);
 }
 
 }  // namespace korvath::ui

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "main_window.hpp"
+#include "ray_commands.hpp"
 
 namespace korvath::testing {
 
@@ -47,7 +48,9 @@ struct WindowRig {
     // a window that does not appear or start counts as a test failure.
     explicit WindowRig(bool waitForFirstTick = true)
         : WindowRig(waitForFirstTick ? Start::ShownAndTicked : Start::Shown) {}
+    // Beam draws the whole ray at once, unless a test lets it travel.
     explicit WindowRig(Start start) {
+        window->rayCommands().animateAction()->setChecked(false);
         if (start == Start::NotShown) return;
         if (!show()) ADD_FAILURE() << "the main window was not exposed";
         if (start == Start::ShownAndTicked && !waitForFirstTick())

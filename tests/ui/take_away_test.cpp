@@ -22,8 +22,10 @@
 #include <cmath>
 
 #include "picture_export.hpp"
+#include "ray_commands.hpp"
 #include "scene_picture.hpp"
 #include "window_rig.hpp"
+#include "worksheet_commands.hpp"
 
 namespace korvath {
 namespace {
@@ -105,12 +107,7 @@ TEST_F(TakeAwayStarted, CtrlCOnThePictureCopiesItAsAnImageAndAsSvg) {
               picture->image().convertToFormat(QImage::Format_RGB32));
     QSvgRenderer svg(data->data("image/svg+xml"));
     EXPECT_TRUE(svg.isValid());
-    // The picture's context menu offers both commands.
     EXPECT_EQ(picture->contextMenuPolicy(), Qt::ActionsContextMenu);
-    QStringList offered;
-    for (QAction* a : picture->actions())
-        offered << a->text();
-    EXPECT_EQ(offered, (QStringList{"Copy picture", "Save picture…"}));
 }
 
 // Answers the save dialog once it shows: the file type, the file and the size.
@@ -161,8 +158,15 @@ TEST_F(TakeAwayStarted, EveryPictureCommandIsInTheMenuBarAndOnTheKeyboard) {
     QMenu* menu = rig.window->takeAway().pictureMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(rig.window->menuBar()->actions().contains(menu->menuAction()));
-    EXPECT_EQ(menu->actions(), (QList<QAction*>{rig.window->takeAway().copyPictureAction(),
-                                                rig.window->takeAway().savePictureAction()}));
+    QStringList items;
+    for (QAction* a : menu->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(items,
+              (QStringList{"Copy picture", "Save picture…", "-", "&Print…",
+                           "&Export worksheet as PDF…", "-", "&Keep earlier rays", "C&lear rays"}));
+    EXPECT_EQ(rig.window->worksheetCommands().printAction()->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_P));
+    EXPECT_EQ(rig.window->rayCommands().clearAction()->shortcut(), QKeySequence(Qt::Key_Delete));
     EXPECT_EQ(rig.window->takeAway().savePictureAction()->shortcut(),
               QKeySequence(Qt::CTRL | Qt::Key_S));
     rig.window->activateWindow();
@@ -190,7 +194,8 @@ TEST_F(TakeAwayStarted, EveryPictureCommandIsInTheMenuBarAndOnTheKeyboard) {
     });
     picture->setFocus();
     QTest::keyClick(picture, Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_EQ(offered, (QStringList{"Copy picture", "Save picture…"}));
+    EXPECT_EQ(offered,
+              (QStringList{"Copy picture", "Save picture…", "&Keep earlier rays", "C&lear rays"}));
 }
 
 // ---------------------------------------------------------------------------
