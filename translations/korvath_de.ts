@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>unbekannte Option &apos;%1&apos;</translation>
+        <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
@@ -81,23 +81,23 @@
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
-        <translation>unbekannter Körper &apos;%1&apos; (earth oder sun)</translation>
+        <translation>unbekannter Körper „%1“ (earth oder sun)</translation>
     </message>
     <message>
         <source>--%1 &apos;%2&apos; is not two positions 0 to 100 such as 50,50</source>
-        <translation>--%1 &apos;%2&apos; besteht nicht aus zwei Stellungen von 0 bis 100, durch ein Komma getrennt, wie 50,50</translation>
+        <translation>--%1 „%2“ besteht nicht aus zwei Stellungen von 0 bis 100, durch ein Komma getrennt, wie 50,50</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (tsv, csv or json)</source>
-        <translation>unbekanntes Format &apos;%1&apos; (tsv, csv oder json)</translation>
+        <translation>unbekanntes Format „%1“ (tsv, csv oder json)</translation>
     </message>
     <message>
         <source>beam start &apos;%1&apos; cannot be reached with the move buttons (50 to 6150 in steps of 50)</source>
-        <translation>Startpunkt &apos;%1&apos; des Lichtstrahls lässt sich mit den Schaltflächen zum Verschieben nicht erreichen (50 bis 6150 in Schritten von 50)</translation>
+        <translation>Startpunkt „%1“ des Lichtstrahls lässt sich mit den Schaltflächen zum Verschieben nicht erreichen (50 bis 6150 in Schritten von 50)</translation>
     </message>
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
-        <translation>Bilddatei &apos;%1&apos; muss auf .png oder .svg enden</translation>
+        <translation>Bilddatei „%1“ muss auf .png oder .svg enden</translation>
     </message>
     <message>
         <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>--rays &apos;%1&apos; is not one to six beam starts of 50 to 6150 in steps of 50 such as 1500,800,300</source>
-        <translation>--rays &apos;%1&apos; besteht nicht aus ein bis sechs Startpunkten des Lichtstrahls von 50 bis 6150 in Schritten von 50, wie 1500,800,300</translation>
+        <translation>--rays „%1“ besteht nicht aus ein bis sechs Startpunkten des Lichtstrahls von 50 bis 6150 in Schritten von 50, wie 1500,800,300</translation>
     </message>
     <message>
         <source>Trace a ray from each of these beam starts (up to six) and keep them all, each in its own colour.</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>worksheet file &apos;%1&apos; must end in .pdf</source>
-        <translation>Arbeitsblattdatei &apos;%1&apos; muss auf .pdf enden</translation>
+        <translation>Arbeitsblattdatei „%1“ muss auf .pdf enden</translation>
     </message>
     <message>
         <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
@@ -344,7 +344,7 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
-        <translation>unbekannte Sprache &apos;%1&apos;; das Fenster erscheint auf Englisch (verfügbar: %2)</translation>
+        <translation>unbekannte Sprache „%1“; das Fenster erscheint auf Englisch (verfügbar: %2)</translation>
     </message>
 </context>
 <context>
@@ -881,19 +881,19 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
     </message>
     <message>
         <source>Space, Enter: press the focused button</source>
-        <translation>Leertaste, Eingabe: die fokussierte Schaltfläche drücken</translation>
+        <translation>Leertaste, Eingabetaste: die fokussierte Schaltfläche drücken</translation>
     </message>
     <message>
         <source>Left, Right (or Up, Down): move the focused bar by one</source>
-        <translation>Links, Rechts (oder Auf, Ab): den fokussierten Balken um eins verschieben</translation>
+        <translation>Pfeiltasten links, rechts (oder oben, unten): den fokussierten Regler um eins verschieben</translation>
     </message>
     <message>
         <source>Page Up, Page Down: move the focused bar by ten</source>
-        <translation>Bild auf, Bild ab: den fokussierten Balken um zehn verschieben</translation>
+        <translation>Bild auf, Bild ab: den fokussierten Regler um zehn verschieben</translation>
     </message>
     <message>
         <source>Home, End: the focused bar to its left or right end</source>
-        <translation>Pos1, Ende: den fokussierten Balken an sein linkes oder rechtes Ende</translation>
+        <translation>Pos1, Ende: den fokussierten Regler an sein linkes oder rechtes Ende</translation>
     </message>
     <message>
         <source>Alt with an underlined letter: that menu command</source>

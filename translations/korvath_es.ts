@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>opción desconocida &apos;%1&apos;</translation>
+        <translation>opción desconocida «%1»</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argumento inesperado &apos;%1&apos;</translation>
+        <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
@@ -81,23 +81,23 @@
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
-        <translation>cuerpo desconocido &apos;%1&apos; (earth o sun)</translation>
+        <translation>cuerpo desconocido «%1» (earth o sun)</translation>
     </message>
     <message>
         <source>--%1 &apos;%2&apos; is not two positions 0 to 100 such as 50,50</source>
-        <translation>--%1 &apos;%2&apos; no indica dos posiciones de 0 a 100 separadas por una coma, como 50,50</translation>
+        <translation>--%1 «%2» no indica dos posiciones de 0 a 100 separadas por una coma, como 50,50</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (tsv, csv or json)</source>
-        <translation>formato desconocido &apos;%1&apos; (tsv, csv o json)</translation>
+        <translation>formato desconocido «%1» (tsv, csv o json)</translation>
     </message>
     <message>
         <source>beam start &apos;%1&apos; cannot be reached with the move buttons (50 to 6150 in steps of 50)</source>
-        <translation>el punto de partida del rayo &apos;%1&apos; no se puede alcanzar con los botones de movimiento (de 50 a 6150 en pasos de 50)</translation>
+        <translation>el punto de partida del rayo «%1» no se puede alcanzar con los botones de movimiento (de 50 a 6150 en pasos de 50)</translation>
     </message>
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
-        <translation>el archivo de imagen &apos;%1&apos; debe terminar en .png o .svg</translation>
+        <translation>el archivo de imagen «%1» debe terminar en .png o .svg</translation>
     </message>
     <message>
         <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>--rays &apos;%1&apos; is not one to six beam starts of 50 to 6150 in steps of 50 such as 1500,800,300</source>
-        <translation>--rays &apos;%1&apos; no indica de uno a seis puntos de partida del rayo de 50 a 6150 en pasos de 50, como 1500,800,300</translation>
+        <translation>--rays «%1» no indica de uno a seis puntos de partida del rayo de 50 a 6150 en pasos de 50, como 1500,800,300</translation>
     </message>
     <message>
         <source>Trace a ray from each of these beam starts (up to six) and keep them all, each in its own colour.</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>worksheet file &apos;%1&apos; must end in .pdf</source>
-        <translation>el archivo de la hoja de trabajo &apos;%1&apos; debe terminar en .pdf</translation>
+        <translation>el archivo de la hoja de trabajo «%1» debe terminar en .pdf</translation>
     </message>
     <message>
         <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
@@ -220,7 +220,7 @@ en ese estado.</translation>
     </message>
     <message>
         <source>A light ray sent past the body is traced step by step: with the real Earth or Sun it goes straight; make the body a few hundred million times heavier and it bends, swings round or falls in.</source>
-        <translation>Un rayo de luz enviado junto al cuerpo se sigue paso a paso: con la Tierra o el Sol reales va recto; haga el cuerpo unos cientos de millones de veces más pesado y se curva, gira alrededor de él o cae dentro.</translation>
+        <translation>Un rayo de luz enviado junto al cuerpo se sigue paso a paso: con la Tierra o el Sol reales va recto; haz el cuerpo unos cientos de millones de veces más pesado y se curva, gira alrededor de él o cae dentro.</translation>
     </message>
     <message>
         <source>Everything works from the keyboard and with a screen reader.</source>
@@ -344,7 +344,7 @@ en ese estado.</translation>
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
-        <translation>idioma desconocido &apos;%1&apos;; la ventana se muestra en inglés (disponibles: %2)</translation>
+        <translation>idioma desconocido «%1»; la ventana se muestra en inglés (disponibles: %2)</translation>
     </message>
 </context>
 <context>
@@ -865,7 +865,7 @@ en ese estado.</translation>
     </message>
     <message>
         <source>The clipboard refused the link; copy it from here: %1</source>
-        <translation>El portapapeles rechazó el enlace; cópielo de aquí: %1</translation>
+        <translation>El portapapeles rechazó el enlace; cópialo de aquí: %1</translation>
     </message>
     <message>
         <source>Download for offline use</source>
@@ -897,11 +897,11 @@ en ese estado.</translation>
     </message>
     <message>
         <source>Alt with an underlined letter: that menu command</source>
-        <translation>Alt con una letra subrayada: esa orden del menú</translation>
+        <translation>Alt con una letra subrayada: ese comando del menú</translation>
     </message>
     <message>
         <source>F1: the help, once the Help command has run</source>
-        <translation>F1: la ayuda, una vez ejecutada la orden Ayuda</translation>
+        <translation>F1: la ayuda, una vez ejecutado el comando Ayuda</translation>
     </message>
     <message>
         <source>Escape: close a dialog</source>
@@ -925,15 +925,15 @@ en ese estado.</translation>
     </message>
     <message>
         <source>This browser cannot run the simulation: it has no WebAssembly, or it is switched off. Open the page in a current Firefox, Chromium, Chrome, Edge or Safari.</source>
-        <translation>Este navegador no puede ejecutar la simulación: no tiene WebAssembly o está desactivado. Abra la página en un Firefox, Chromium, Chrome, Edge o Safari actual.</translation>
+        <translation>Este navegador no puede ejecutar la simulación: no tiene WebAssembly o está desactivado. Abre la página en un Firefox, Chromium, Chrome, Edge o Safari actual.</translation>
     </message>
     <message>
         <source>The simulation could not be loaded (%1). Reload the page; if that does not help, use the single-file version or another browser.</source>
-        <translation>No se pudo cargar la simulación (%1). Recargue la página; si no sirve, use la versión de un solo archivo u otro navegador.</translation>
+        <translation>No se pudo cargar la simulación (%1). Recarga la página; si no sirve, usa la versión de un solo archivo u otro navegador.</translation>
     </message>
     <message>
         <source>This page needs its web server and cannot run from a file on disk. Open the single-file version (korvath-offline.html) instead: it works by double-click, without a network.</source>
-        <translation>Esta página necesita su servidor web y no funciona desde un archivo del disco. Abra en su lugar la versión de un solo archivo (korvath-offline.html): se abre con doble clic, sin red.</translation>
+        <translation>Esta página necesita su servidor web y no funciona desde un archivo del disco. Abre en su lugar la versión de un solo archivo (korvath-offline.html): se abre con doble clic, sin red.</translation>
     </message>
     <message>
         <source>The link&apos;s setting &quot;%1&quot; is not valid; the simulation starts in its default state.</source>

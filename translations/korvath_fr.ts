@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue &apos;%1&apos;</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argument inattendu &apos;%1&apos;</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
@@ -81,23 +81,23 @@
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
-        <translation>corps inconnu &apos;%1&apos; (earth ou sun)</translation>
+        <translation>corps inconnu «&#xa0;%1&#xa0;» (earth ou sun)</translation>
     </message>
     <message>
         <source>--%1 &apos;%2&apos; is not two positions 0 to 100 such as 50,50</source>
-        <translation>--%1 &apos;%2&apos; n’est pas formé de deux positions de 0 à 100 séparées par une virgule, comme 50,50</translation>
+        <translation>--%1 «&#xa0;%2&#xa0;» n’est pas formé de deux positions de 0 à 100 séparées par une virgule, comme 50,50</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (tsv, csv or json)</source>
-        <translation>format inconnu &apos;%1&apos; (tsv, csv ou json)</translation>
+        <translation>format inconnu «&#xa0;%1&#xa0;» (tsv, csv ou json)</translation>
     </message>
     <message>
         <source>beam start &apos;%1&apos; cannot be reached with the move buttons (50 to 6150 in steps of 50)</source>
-        <translation>le départ du faisceau &apos;%1&apos; ne peut pas être atteint avec les boutons de déplacement (de 50 à 6150 par pas de 50)</translation>
+        <translation>le départ du faisceau «&#xa0;%1&#xa0;» ne peut pas être atteint avec les boutons de déplacement (de 50 à 6150 par pas de 50)</translation>
     </message>
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
-        <translation>le fichier image &apos;%1&apos; doit se terminer par .png ou .svg</translation>
+        <translation>le fichier image «&#xa0;%1&#xa0;» doit se terminer par .png ou .svg</translation>
     </message>
     <message>
         <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>--rays &apos;%1&apos; is not one to six beam starts of 50 to 6150 in steps of 50 such as 1500,800,300</source>
-        <translation>--rays &apos;%1&apos; n’est pas formé d’un à six départs du faisceau de 50 à 6150 par pas de 50, comme 1500,800,300</translation>
+        <translation>--rays «&#xa0;%1&#xa0;» n’est pas formé d’un à six départs du faisceau de 50 à 6150 par pas de 50, comme 1500,800,300</translation>
     </message>
     <message>
         <source>Trace a ray from each of these beam starts (up to six) and keep them all, each in its own colour.</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>worksheet file &apos;%1&apos; must end in .pdf</source>
-        <translation>le fichier de la fiche &apos;%1&apos; doit se terminer par .pdf</translation>
+        <translation>le fichier de la fiche «&#xa0;%1&#xa0;» doit se terminer par .pdf</translation>
     </message>
     <message>
         <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
@@ -216,11 +216,11 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
     <message>
         <source>A physics demonstration for the classroom. The student picks a spherical body, the Earth or the Sun, scales its radius and its mass by powers of two and by percents, and reads its density, its Schwarzschild radius and the curvature of space at 1, 1.5, 2 and 2.5 body radii.</source>
-        <translation>Une démonstration de physique pour la classe. L’élève choisit un corps sphérique, la Terre ou le Soleil, modifie son rayon et sa masse par puissances de deux et par pourcentages, et lit sa densité, son rayon de Schwarzschild et la courbure de l’espace à 1, 1,5, 2 et 2,5 rayons du corps.</translation>
+        <translation>Une démonstration de physique pour la classe. L’élève choisit un corps sphérique, la Terre ou le Soleil, modifie son rayon et sa masse par puissances de deux et par pourcentages, et lit sa masse volumique, son rayon de Schwarzschild et la courbure de l’espace à 1, 1,5, 2 et 2,5 rayons du corps.</translation>
     </message>
     <message>
         <source>A light ray sent past the body is traced step by step: with the real Earth or Sun it goes straight; make the body a few hundred million times heavier and it bends, swings round or falls in.</source>
-        <translation>Un rayon de lumière envoyé près du corps est suivi pas à pas : avec la vraie Terre ou le vrai Soleil il reste droit ; rendez le corps quelques centaines de millions de fois plus lourd et il se courbe, tourne autour du corps ou y tombe.</translation>
+        <translation>Un rayon de lumière envoyé près du corps est suivi pas à pas&#xa0;: avec la vraie Terre ou le vrai Soleil il reste droit&#xa0;; rendez le corps quelques centaines de millions de fois plus lourd et il se courbe, tourne autour du corps ou y tombe.</translation>
     </message>
     <message>
         <source>Everything works from the keyboard and with a screen reader.</source>
@@ -344,7 +344,7 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
-        <translation>langue inconnue &apos;%1&apos;&#xa0;; la fenêtre s’affiche en anglais (disponibles&#xa0;: %2)</translation>
+        <translation>langue inconnue «&#xa0;%1&#xa0;»&#xa0;; la fenêtre s’affiche en anglais (disponibles&#xa0;: %2)</translation>
     </message>
 </context>
 <context>
@@ -865,7 +865,7 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
     <message>
         <source>The clipboard refused the link; copy it from here: %1</source>
-        <translation>Le presse-papiers a refusé le lien ; copiez-le d’ici : %1</translation>
+        <translation>Le presse-papiers a refusé le lien&#xa0;; copiez-le d’ici&#xa0;: %1</translation>
     </message>
     <message>
         <source>Download for offline use</source>
@@ -877,43 +877,43 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
     <message>
         <source>Tab, Shift+Tab: the next or the previous control</source>
-        <translation>Tab, Maj+Tab : l’élément suivant ou précédent</translation>
+        <translation>Tab, Maj+Tab&#xa0;: l’élément suivant ou précédent</translation>
     </message>
     <message>
         <source>Space, Enter: press the focused button</source>
-        <translation>Espace, Entrée : appuyer sur le bouton actif</translation>
+        <translation>Espace, Entrée&#xa0;: appuyer sur le bouton actif</translation>
     </message>
     <message>
         <source>Left, Right (or Up, Down): move the focused bar by one</source>
-        <translation>Gauche, Droite (ou Haut, Bas) : déplacer la barre active d’une unité</translation>
+        <translation>Gauche, Droite (ou les flèches verticales)&#xa0;: déplacer le curseur actif d’une unité</translation>
     </message>
     <message>
         <source>Page Up, Page Down: move the focused bar by ten</source>
-        <translation>Page préc., Page suiv. : déplacer la barre active de dix</translation>
+        <translation>Pg préc, Pg suiv&#xa0;: déplacer le curseur actif de dix</translation>
     </message>
     <message>
         <source>Home, End: the focused bar to its left or right end</source>
-        <translation>Début, Fin : la barre active à son extrémité gauche ou droite</translation>
+        <translation>Origine, Fin&#xa0;: le curseur actif à son extrémité gauche ou droite</translation>
     </message>
     <message>
         <source>Alt with an underlined letter: that menu command</source>
-        <translation>Alt avec une lettre soulignée : cette commande du menu</translation>
+        <translation>Alt avec une lettre soulignée&#xa0;: cette commande du menu</translation>
     </message>
     <message>
         <source>F1: the help, once the Help command has run</source>
-        <translation>F1 : l’aide, une fois la commande Aide exécutée</translation>
+        <translation>F1&#xa0;: l’aide, une fois la commande Aide exécutée</translation>
     </message>
     <message>
         <source>Escape: close a dialog</source>
-        <translation>Échap : fermer une boîte de dialogue</translation>
+        <translation>Échap&#xa0;: fermer une boîte de dialogue</translation>
     </message>
     <message>
         <source>%1: times 2 to the power %2, %3</source>
-        <translation>%1 : fois 2 puissance %2, %3</translation>
+        <translation>%1&#xa0;: fois 2 puissance %2, %3</translation>
     </message>
     <message>
         <source>%1: plus %2 percent of the coarse value, %3</source>
-        <translation>%1 : plus %2 pour cent de la valeur grossière, %3</translation>
+        <translation>%1&#xa0;: plus %2 pour cent de la valeur grossière, %3</translation>
     </message>
     <message>
         <source>The body is now inside its Schwarzschild radius.</source>
@@ -925,19 +925,19 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
     <message>
         <source>This browser cannot run the simulation: it has no WebAssembly, or it is switched off. Open the page in a current Firefox, Chromium, Chrome, Edge or Safari.</source>
-        <translation>Ce navigateur ne peut pas exécuter la simulation : il n’a pas WebAssembly, ou celui-ci est désactivé. Ouvrez la page dans un Firefox, Chromium, Chrome, Edge ou Safari récent.</translation>
+        <translation>Ce navigateur ne peut pas exécuter la simulation&#xa0;: il n’a pas WebAssembly, ou celui-ci est désactivé. Ouvrez la page dans un Firefox, Chromium, Chrome, Edge ou Safari récent.</translation>
     </message>
     <message>
         <source>The simulation could not be loaded (%1). Reload the page; if that does not help, use the single-file version or another browser.</source>
-        <translation>La simulation n’a pas pu être chargée (%1). Rechargez la page ; si cela ne suffit pas, utilisez la version en un seul fichier ou un autre navigateur.</translation>
+        <translation>La simulation n’a pas pu être chargée (%1). Rechargez la page&#xa0;; si cela ne suffit pas, utilisez la version en un seul fichier ou un autre navigateur.</translation>
     </message>
     <message>
         <source>This page needs its web server and cannot run from a file on disk. Open the single-file version (korvath-offline.html) instead: it works by double-click, without a network.</source>
-        <translation>Cette page a besoin de son serveur web et ne fonctionne pas depuis un fichier sur le disque. Ouvrez plutôt la version en un seul fichier (korvath-offline.html) : elle s’ouvre d’un double-clic, sans réseau.</translation>
+        <translation>Cette page a besoin de son serveur web et ne fonctionne pas depuis un fichier sur le disque. Ouvrez plutôt la version en un seul fichier (korvath-offline.html)&#xa0;: elle s’ouvre d’un double-clic, sans réseau.</translation>
     </message>
     <message>
         <source>The link&apos;s setting &quot;%1&quot; is not valid; the simulation starts in its default state.</source>
-        <translation>Le réglage « %1 » du lien n’est pas valide ; la simulation démarre dans son état initial.</translation>
+        <translation>Le réglage «&#xa0;%1&#xa0;» du lien n’est pas valide&#xa0;; la simulation démarre dans son état initial.</translation>
     </message>
     <message>
         <source>Reload</source>
@@ -1025,11 +1025,11 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
     <message>
         <source>The help file &lt;b&gt;%1&lt;/b&gt; could not be read: %2.</source>
-        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; n’a pas pu être lu : %2.</translation>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; n’a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The help file &lt;b&gt;%1&lt;/b&gt; is %2, not a regular file, so it is not read.</source>
-        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; est %2 et non un fichier ordinaire ; il n’est donc pas lu.</translation>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; est %2 et non un fichier ordinaire&#xa0;; il n’est donc pas lu.</translation>
     </message>
     <message>
         <source>The help file &lt;b&gt;%1&lt;/b&gt; is empty.</source>
@@ -1037,7 +1037,7 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
     <message>
         <source>The help file &lt;b&gt;%1&lt;/b&gt; is %2 long; a help file may be at most %3.</source>
-        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; fait %2 ; un fichier d’aide ne peut dépasser %3.</translation>
+        <translation>Le fichier d’aide &lt;b&gt;%1&lt;/b&gt; fait %2&#xa0;; un fichier d’aide ne peut dépasser %3.</translation>
     </message>
     <message>
         <source>The program could not tell which folder it was started from (the folder&apos;s name may not be valid text in the system&apos;s language settings).</source>
@@ -1045,7 +1045,7 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
     <message>
         <source>These folders do not exist: %1.</source>
-        <translation>Ces dossiers n’existent pas : %1.</translation>
+        <translation>Ces dossiers n’existent pas&#xa0;: %1.</translation>
     </message>
     <message>
         <source>So the help file &lt;b&gt;%1&lt;/b&gt; could not be looked for.</source>
@@ -1057,7 +1057,7 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
     <message>
         <source>The simulation goes on normally; you can close this window.</source>
-        <translation>La simulation continue normalement ; vous pouvez fermer cette fenêtre.</translation>
+        <translation>La simulation continue normalement&#xa0;; vous pouvez fermer cette fenêtre.</translation>
     </message>
     <message>
         <source>The help file &lt;b&gt;%1&lt;/b&gt; holds too many tables, or tables nested too deep, to be shown in good time.</source>
@@ -1119,7 +1119,7 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>&amp;Taille&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>%1: %2; try --help</source>
-        <translation>%1: %2（--help で使い方を確認してください）</translation>
+        <translation>%1：%2（--help で使い方を確認してください）</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -17,15 +17,15 @@
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>不明なオプション &apos;%1&apos;</translation>
+        <translation>不明なオプション「%1」</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>予期しない引数 &apos;%1&apos;</translation>
+        <translation>予期しない引数「%1」</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation>使い方: %1 [オプション]</translation>
+        <translation>使い方：%1 [オプション]</translation>
     </message>
     <message>
         <source>code</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Positions 0 to 100 of the coarse and the fine radius bar (default 50,50).</source>
-        <translation>半径の粗調整バーと微調整バーの位置（0～100）をコンマで区切って指定します（既定は 50,50）。</translation>
+        <translation>半径の粗調整バーと微調整バーの位置（0～100）をコンマで区切って指定します（既定は50,50）。</translation>
     </message>
     <message>
         <source>coarse,fine</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Positions 0 to 100 of the coarse and the fine mass bar (default 50,50).</source>
-        <translation>質量の粗調整バーと微調整バーの位置（0～100）をコンマで区切って指定します（既定は 50,50）。</translation>
+        <translation>質量の粗調整バーと微調整バーの位置（0～100）をコンマで区切って指定します（既定は50,50）。</translation>
     </message>
     <message>
         <source>With --values: tsv (the default), csv or json.</source>
@@ -81,23 +81,23 @@
     </message>
     <message>
         <source>unknown body &apos;%1&apos; (earth or sun)</source>
-        <translation>不明な天体 &apos;%1&apos;（earth または sun を指定してください）</translation>
+        <translation>不明な天体「%1」（earth または sun を指定してください）</translation>
     </message>
     <message>
         <source>--%1 &apos;%2&apos; is not two positions 0 to 100 such as 50,50</source>
-        <translation>--%1 &apos;%2&apos; は、50,50 のようにコンマで区切った0～100の2つの位置ではありません</translation>
+        <translation>--%1「%2」は、50,50のようにコンマで区切った0～100の2つの位置ではありません</translation>
     </message>
     <message>
         <source>unknown format &apos;%1&apos; (tsv, csv or json)</source>
-        <translation>不明な形式 &apos;%1&apos;（tsv、csv、json のいずれかを指定してください）</translation>
+        <translation>不明な形式「%1」（tsv、csv、json のいずれかを指定してください）</translation>
     </message>
     <message>
         <source>beam start &apos;%1&apos; cannot be reached with the move buttons (50 to 6150 in steps of 50)</source>
-        <translation>光線の出発点 &apos;%1&apos; には移動ボタンで到達できません（50から6150まで50刻み）</translation>
+        <translation>光線の出発点「%1」には移動ボタンで到達できません（50から6150まで50刻み）</translation>
     </message>
     <message>
         <source>picture file &apos;%1&apos; must end in .png or .svg</source>
-        <translation>図のファイル名 &apos;%1&apos; は .png または .svg で終わる必要があります</translation>
+        <translation>図のファイル名「%1」は .png または .svg で終わる必要があります</translation>
     </message>
     <message>
         <source>Speak this language (en, de, fr, es or ja) instead of the desktop&apos;s: the window, the messages and, with --localized, the values.</source>
@@ -153,11 +153,11 @@
     </message>
     <message>
         <source>%1: cannot write to standard output: %2</source>
-        <translation>%1: 標準出力に書き込めません: %2</translation>
+        <translation>%1：標準出力に書き込めません：%2</translation>
     </message>
     <message>
         <source>--rays &apos;%1&apos; is not one to six beam starts of 50 to 6150 in steps of 50 such as 1500,800,300</source>
-        <translation>--rays &apos;%1&apos; は、1500,800,300 のような50～6150で50刻みの1～6個の光線の出発点ではありません</translation>
+        <translation>--rays「%1」は、1500,800,300のような50～6150で50刻みの1～6個の光線の出発点ではありません</translation>
     </message>
     <message>
         <source>Trace a ray from each of these beam starts (up to six) and keep them all, each in its own colour.</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>worksheet file &apos;%1&apos; must end in .pdf</source>
-        <translation>ワークシートのファイル名 &apos;%1&apos; は .pdf で終わる必要があります</translation>
+        <translation>ワークシートのファイル名「%1」は .pdf で終わる必要があります</translation>
     </message>
     <message>
         <source>Shows a body (the Earth or the Sun) with its radius and mass scaled at will:
@@ -216,7 +216,7 @@ that state.</source>
     </message>
     <message>
         <source>A physics demonstration for the classroom. The student picks a spherical body, the Earth or the Sun, scales its radius and its mass by powers of two and by percents, and reads its density, its Schwarzschild radius and the curvature of space at 1, 1.5, 2 and 2.5 body radii.</source>
-        <translation>教室向けの物理のデモンストレーションです。生徒は球形の天体(地球または太陽)を選び、その半径と質量を2のべき乗とパーセントで変え、密度、シュワルツシルト半径、天体半径の1倍、1.5倍、2倍、2.5倍の位置での空間の曲率を読み取ります。</translation>
+        <translation>教室向けの物理のデモンストレーションです。生徒は球形の天体（地球または太陽）を選び、その半径と質量を2のべき乗とパーセントで変え、密度、シュワルツシルト半径、天体半径の1倍、1.5倍、2倍、2.5倍の位置での空間の曲率を読み取ります。</translation>
     </message>
     <message>
         <source>A light ray sent past the body is traced step by step: with the real Earth or Sun it goes straight; make the body a few hundred million times heavier and it bends, swings round or falls in.</source>
@@ -299,7 +299,7 @@ that state.</source>
     </message>
     <message>
         <source>its radius of %1 m lies more than 32767 search steps above its Schwarzschild radius</source>
-        <translation>半径 %1 m がシュワルツシルト半径より探索32767歩分以上も外側にあります</translation>
+        <translation>半径 %1 m がシュワルツシルト半径より探索32767ステップ分以上も外側にあります</translation>
     </message>
     <message>
         <source>the search for its Schwarzschild radius failed (%1)</source>
@@ -343,7 +343,7 @@ that state.</source>
     <name>Language</name>
     <message>
         <source>unknown language &apos;%1&apos;; the window speaks English (available: %2)</source>
-        <translation>不明な言語 &apos;%1&apos;。ウィンドウは英語で表示されます（使用できる言語: %2）</translation>
+        <translation>不明な言語「%1」。ウィンドウは英語で表示されます（使用できる言語：%2）</translation>
     </message>
 </context>
 <context>
@@ -398,7 +398,7 @@ that state.</source>
     </message>
     <message>
         <source>Multiplies the preset radius by 2 to the power (value - 50)</source>
-        <translation>初期半径に2の(値 - 50)乗を掛けます</translation>
+        <translation>初期半径に2の（値 - 50）乗を掛けます</translation>
     </message>
     <message>
         <source>Value of the coarse radius bar</source>
@@ -414,7 +414,7 @@ that state.</source>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse radius</source>
-        <translation>粗調整で決まる半径の(値 - 50)パーセントを加えます</translation>
+        <translation>粗調整で決まる半径の（値 - 50）パーセントを加えます</translation>
     </message>
     <message>
         <source>Value of the fine radius bar</source>
@@ -434,7 +434,7 @@ that state.</source>
     </message>
     <message>
         <source>Multiplies the preset mass by 2 to the power (value - 50)</source>
-        <translation>初期質量に2の(値 - 50)乗を掛けます</translation>
+        <translation>初期質量に2の（値 - 50）乗を掛けます</translation>
     </message>
     <message>
         <source>Value of the coarse mass bar</source>
@@ -446,7 +446,7 @@ that state.</source>
     </message>
     <message>
         <source>Adds (value - 50) percent of the coarse mass</source>
-        <translation>粗調整で決まる質量の(値 - 50)パーセントを加えます</translation>
+        <translation>粗調整で決まる質量の（値 - 50）パーセントを加えます</translation>
     </message>
     <message>
         <source>Value of the fine mass bar</source>
@@ -625,13 +625,13 @@ that state.</source>
     <message numerus="yes">
         <source>The light ray falls into the body after %n steps.</source>
         <translation>
-            <numerusform>光線は%n歩進んだところで天体に落ち込みます。</numerusform>
+            <numerusform>光線は%nステップ進んだところで天体に落ち込みます。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The light ray stops after %n steps.</source>
         <translation>
-            <numerusform>光線は%n歩進んだところで止まります。</numerusform>
+            <numerusform>光線は%nステップ進んだところで止まります。</numerusform>
         </translation>
     </message>
     <message>
@@ -858,7 +858,7 @@ that state.</source>
     </message>
     <message>
         <source>The clipboard refused the link; copy it from here: %1</source>
-        <translation>クリップボードにコピーできませんでした。ここからコピーしてください: %1</translation>
+        <translation>クリップボードにコピーできませんでした。ここからコピーしてください：%1</translation>
     </message>
     <message>
         <source>Download for offline use</source>
@@ -870,43 +870,43 @@ that state.</source>
     </message>
     <message>
         <source>Tab, Shift+Tab: the next or the previous control</source>
-        <translation>Tab、Shift+Tab: 次または前のコントロール</translation>
+        <translation>Tab、Shift+Tab：次または前のコントロール</translation>
     </message>
     <message>
         <source>Space, Enter: press the focused button</source>
-        <translation>Space、Enter: フォーカスのあるボタンを押す</translation>
+        <translation>Space、Enter：フォーカスのあるボタンを押す</translation>
     </message>
     <message>
         <source>Left, Right (or Up, Down): move the focused bar by one</source>
-        <translation>←、→(または ↑、↓): フォーカスのあるバーを 1 動かす</translation>
+        <translation>←、→（または ↑、↓）：フォーカスのあるバーを1動かす</translation>
     </message>
     <message>
         <source>Page Up, Page Down: move the focused bar by ten</source>
-        <translation>Page Up、Page Down: フォーカスのあるバーを 10 動かす</translation>
+        <translation>Page Up、Page Down：フォーカスのあるバーを10動かす</translation>
     </message>
     <message>
         <source>Home, End: the focused bar to its left or right end</source>
-        <translation>Home、End: フォーカスのあるバーを左端または右端へ</translation>
+        <translation>Home、End：フォーカスのあるバーを左端または右端へ</translation>
     </message>
     <message>
         <source>Alt with an underlined letter: that menu command</source>
-        <translation>Alt と下線の付いた文字: そのメニューコマンド</translation>
+        <translation>Alt と下線の付いた文字：そのメニューコマンド</translation>
     </message>
     <message>
         <source>F1: the help, once the Help command has run</source>
-        <translation>F1: ヘルプ(ヘルプコマンドを一度実行した後)</translation>
+        <translation>F1：ヘルプ（ヘルプコマンドを一度実行した後）</translation>
     </message>
     <message>
         <source>Escape: close a dialog</source>
-        <translation>Esc: ダイアログを閉じる</translation>
+        <translation>Esc：ダイアログを閉じる</translation>
     </message>
     <message>
         <source>%1: times 2 to the power %2, %3</source>
-        <translation>%1: 2 の %2 乗倍、%3</translation>
+        <translation>%1：2の%2乗倍、%3</translation>
     </message>
     <message>
         <source>%1: plus %2 percent of the coarse value, %3</source>
-        <translation>%1: 粗い値の %2 パーセントを加算、%3</translation>
+        <translation>%1：粗い値の%2パーセントを加算、%3</translation>
     </message>
     <message>
         <source>The body is now inside its Schwarzschild radius.</source>
@@ -922,11 +922,11 @@ that state.</source>
     </message>
     <message>
         <source>The simulation could not be loaded (%1). Reload the page; if that does not help, use the single-file version or another browser.</source>
-        <translation>シミュレーションを読み込めませんでした(%1)。ページを再読み込みしてください。解決しない場合は、1 ファイル版か別のブラウザを使ってください。</translation>
+        <translation>シミュレーションを読み込めませんでした（%1）。ページを再読み込みしてください。解決しない場合は、1ファイル版か別のブラウザを使ってください。</translation>
     </message>
     <message>
         <source>This page needs its web server and cannot run from a file on disk. Open the single-file version (korvath-offline.html) instead: it works by double-click, without a network.</source>
-        <translation>このページは Web サーバーが必要で、ディスク上のファイルからは動きません。代わりに 1 ファイル版(korvath-offline.html)を開いてください。ネットワークなしでダブルクリックで動きます。</translation>
+        <translation>このページは Web サーバーが必要で、ディスク上のファイルからは動きません。代わりに1ファイル版（korvath-offline.html）を開いてください。ネットワークなしでダブルクリックで動きます。</translation>
     </message>
     <message>
         <source>The link&apos;s setting &quot;%1&quot; is not valid; the simulation starts in its default state.</source>
@@ -976,7 +976,7 @@ that state.</source>
     <name>Zoom</name>
     <message>
         <source>%1: the settings file %2 is not a regular file of at most 64 KiB; it is not used.</source>
-        <translation>%1：設定ファイル %2 は 64 KiB 以下の通常のファイルではないため、使用しません。</translation>
+        <translation>%1：設定ファイル %2 は64 KiB 以下の通常のファイルではないため、使用しません。</translation>
     </message>
 </context>
 <context>
@@ -1108,7 +1108,7 @@ that state.</source>
     </message>
     <message>
         <source>%1× (%2 × %3 pixels)</source>
-        <translation>%1倍 (%2 × %3 ピクセル)</translation>
+        <translation>%1倍（%2 × %3 ピクセル）</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
