@@ -5,6 +5,7 @@
 // files (cmake/InstallData.cmake); a text here must read exactly as it does
 // in resources/korvath.desktop.in or resources/korvath.metainfo.xml.in.
 static const char* const kDesktopTexts[] = {
+    QT_TRANSLATE_NOOP("Desktop", "Korvath simulation"),
     QT_TRANSLATE_NOOP("Desktop", "Gravity and light demonstration"),
     QT_TRANSLATE_NOOP("Desktop",
                       "Pick a body, scale its radius and mass, and see its Schwarzschild radius "

@@ -246,6 +246,10 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
         <source>relativity</source>
         <translation>Relativitätstheorie</translation>
     </message>
+    <message>
+        <source>Korvath simulation</source>
+        <translation>Korvath-Simulation</translation>
+    </message>
 </context>
 <context>
     <name>FaultText</name>

@@ -246,6 +246,10 @@ en ese estado.</translation>
         <source>relativity</source>
         <translation>relatividad</translation>
     </message>
+    <message>
+        <source>Korvath simulation</source>
+        <translation>Simulación Korvath</translation>
+    </message>
 </context>
 <context>
     <name>FaultText</name>

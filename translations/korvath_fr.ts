@@ -246,6 +246,10 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
         <source>relativity</source>
         <translation>relativité</translation>
     </message>
+    <message>
+        <source>Korvath simulation</source>
+        <translation>Simulation Korvath</translation>
+    </message>
 </context>
 <context>
     <name>FaultText</name>

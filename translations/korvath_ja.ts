@@ -246,6 +246,10 @@ that state.</source>
         <source>relativity</source>
         <translation>相対性理論</translation>
     </message>
+    <message>
+        <source>Korvath simulation</source>
+        <translation>Korvath シミュレーション</translation>
+    </message>
 </context>
 <context>
     <name>FaultText</name>
