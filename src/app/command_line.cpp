@@ -221,17 +221,28 @@ QString programName(const QStringList& arguments) {
     return invoked.isEmpty() ? QString::fromUtf8(buildinfo::kExecutableName) : invoked;
 }
 
-CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode) {
-    if (arguments.isEmpty()) return {};  // not even the program: no options
-    QCommandLineParser parser;
-    // "-help" is the option "help", not the letters h, e, l and p.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        Texts::tr("Shows a body (the Earth or the Sun) with its radius and mass scaled at will:\n"
-                  "its density, its Schwarzschild radius, the curvature of space around it,\n"
-                  "and a light ray bending towards it. Without options it opens its window;\n"
-                  "--body, --radius-bars, --mass-bars, --rays, --beam and --trace open it in\n"
-                  "that state."));
+// The program's options with their help, in the current language; `listed`
+// in the order the help shows them, `setup` in the model's order.
+struct ProgramOptions {
+    QString description;
+    QCommandLineOption help, version, language, values, worksheet, picture, body, radiusBars,
+        massBars, format, beam, trace, rays, localized, scale;
+    QList<const QCommandLineOption*> listed() const {
+        return {&help,     &version, &language, &values, &picture, &worksheet, &body, &radiusBars,
+                &massBars, &rays,    &format,   &beam,   &trace,   &localized, &scale};
+    }
+    std::array<const QCommandLineOption*, kSetupOptions.size()> setup() const {
+        return {&body, &radiusBars, &massBars, &rays, &beam, &trace};
+    }
+};
+
+ProgramOptions programOptions() {
+    const QString description = Texts::tr(
+        "Shows a body (the Earth or the Sun) with its radius and mass scaled at will:\n"
+        "its density, its Schwarzschild radius, the curvature of space around it,\n"
+        "and a light ray bending towards it. Without options it opens its window;\n"
+        "--body, --radius-bars, --mass-bars, --rays, --beam and --trace open it in\n"
+        "that state.");
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   Texts::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -295,12 +306,21 @@ CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode
         QStringLiteral("scale"),
         Texts::tr("With --picture: 1 to 8 times the size the window shows (default 1)."),
         Texts::tr("factor"));
-    // In the order of the model's setup options.
-    const std::array<const QCommandLineOption*, kSetupOptions.size()> setupOptions{
-        &body, &radiusBars, &massBars, &rays, &beam, &trace};
-    const QList<const QCommandLineOption*> options{
-        &help,     &version, &language, &values, &picture, &worksheet, &body, &radiusBars,
-        &massBars, &rays,    &format,   &beam,   &trace,   &localized, &scale};
+    return {description, help,     version, language, values, worksheet, picture,   body,
+            radiusBars,  massBars, format,  beam,     trace,  rays,      localized, scale};
+}
+
+CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode) {
+    if (arguments.isEmpty()) return {};  // not even the program: no options
+    QCommandLineParser parser;
+    // "-help" is the option "help", not the letters h, e, l and p.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const ProgramOptions o = programOptions();
+    parser.setApplicationDescription(o.description);
+    const auto& [description, help, version, language, values, worksheet, picture, body, radiusBars,
+                 massBars, format, beam, trace, rays, localized, scale] = o;
+    const auto setupOptions = o.setup();
+    const QList<const QCommandLineOption*> options = o.listed();
     for (const QCommandLineOption* option : options)
         parser.addOption(*option);
     // Qt's own options, known but not shown, while QApplication may still
