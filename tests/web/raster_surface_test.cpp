@@ -118,5 +118,27 @@ TEST(PageView, ANewCanvasSizeRepaintsWhatWasDrawnSinceTheLastScene) {
     EXPECT_EQ(count(s, 0xFFFFFFFFu), 0);
 }
 
+// What the page is told: the session's changes merged until it takes them,
+// any drawing as a picture change, every fault in its order.
+TEST(PageView, GathersTheChangesUntilThePageTakesThem) {
+    Session session;
+    PageView view;
+    session.addView(view);
+    session.start();
+    session.moveBeam(BeamMove::Up);
+    PageChange change = view.takeChange();
+    EXPECT_TRUE(change.values && change.picture && !change.bars && change.faults.empty());
+    change = view.takeChange();
+    EXPECT_FALSE(change.values || change.bars || change.picture);
+    // Bar steps whose body fails: the bar goes back, the picture stays.
+    ASSERT_TRUE(session.choose({3e100, kEarth.mass}));
+    view.takeChange();
+    session.setBar(Bar::RadiusCoarse, 51);
+    session.setBar(Bar::RadiusCoarse, 52);
+    change = view.takeChange();
+    EXPECT_TRUE(change.bars && !change.picture);
+    EXPECT_EQ(change.faults.size(), 2u);
+}
+
 }  // namespace
 }  // namespace korvath::web
