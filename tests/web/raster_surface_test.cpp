@@ -125,6 +125,7 @@ TEST(PageView, GathersTheChangesUntilThePageTakesThem) {
     PageView view;
     session.addView(view);
     session.start();
+    view.takeChange();
     session.moveBeam(BeamMove::Up);
     PageChange change = view.takeChange();
     EXPECT_TRUE(change.values && change.picture && !change.bars && change.faults.empty());
