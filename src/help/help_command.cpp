@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "checked.hpp"
 #include "help_splash.hpp"
 #include "help_viewer.hpp"
 #include "korvath_build_info.hpp"
+#include "splash_place.hpp"
 #include "twips.hpp"
 
 namespace korvath::help {
@@ -92,20 +92,15 @@ void HelpCommand::splashClosed() {
     openHelpFile();
 }
 
-// The screen size in twips, as single-precision values, rounded half to even
-// to 32-bit integers; the window goes to (W / 2 - W / 4, H / 4).
+// The placement rule (splash_place.hpp) on the screen's size in twips.
 void HelpCommand::placeSplash() {
     const QScreen* screen = mainWindow_->screen();
     const double perPixel = twipsPerPixel(screen->logicalDotsPerInchX());
     const QRect area = screen->geometry();
-    const auto screenWidth = static_cast<float>(area.width() * perPixel);
-    const auto screenHeight = static_cast<float>(area.height() * perPixel);
-    const std::int32_t w1 = checked::toInt32(screenWidth);
-    const std::int32_t w2 = checked::toInt32(screenWidth);
-    const std::int32_t left = checked::sub32(w1 / 2, w2 / 4);
-    splash_->setLeftTwips(static_cast<float>(left + area.left() * perPixel));
-    const std::int32_t h = checked::toInt32(screenHeight);
-    splash_->setTopTwips(static_cast<float>(h / 4 + area.top() * perPixel));
+    const SplashPlace place = splashPlace(static_cast<float>(area.width() * perPixel),
+                                          static_cast<float>(area.height() * perPixel));
+    splash_->setLeftTwips(static_cast<float>(place.left + area.left() * perPixel));
+    splash_->setTopTwips(static_cast<float>(place.top + area.top() * perPixel));
 }
 
 // Only folders that exist are looked in: a program folder whose name could

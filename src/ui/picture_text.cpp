@@ -2,6 +2,8 @@
 #include "picture_text.hpp"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
 #include <cmath>
 
 #include "number_display.hpp"
@@ -56,13 +58,46 @@ QString circleText(PictureDescription::Circle circle) {
     return {};
 }
 
-QString rayText(const RayDescription& ray) {
+// The ray's count: the steps before it fell or stopped, or the degrees it
+// turned by.
+int rayCount(const RayDescription& ray) {
+    if (ray.outcome != RayDescription::Outcome::LeavesPicture) return ray.steps;
+    return static_cast<int>(std::lround(std::abs(ray.turningDegrees)));
+}
+
+}  // namespace
+
+QString countedTemplate(const char* context, const char* source, int n) {
+    // The translators installLanguage() installed, which the application
+    // owns, asked as QCoreApplication::translate() asks them: the last
+    // installed first; without a translation, the source text.
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return QString::fromUtf8(source);
+    const QList<QTranslator*> translators =
+        app->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
+    for (auto it = translators.crbegin(); it != translators.crend(); ++it) {
+        QString form = (*it)->translate(context, source, nullptr, n);
+        if (!form.isNull()) return form;
+    }
+    return QString::fromUtf8(source);
+}
+
+QString withCount(QString text, int n) {
+    text.replace(QLatin1String("%Ln"), QLocale().toString(n));
+    return text.replace(QLatin1String("%n"), QString::number(n));
+}
+
+QString rayTemplate(const RayDescription& ray) {
     using Outcome = RayDescription::Outcome;
     if (ray.outcome == Outcome::FallsIntoBody)
-        return PictureText::tr("The light ray falls into the body after %n steps.", nullptr,
-                               ray.steps);
+        return countedTemplate(
+            "PictureText",
+            QT_TRANSLATE_N_NOOP("PictureText", "The light ray falls into the body after %n steps."),
+            ray.steps);
     if (ray.outcome == Outcome::StopsInPicture)
-        return PictureText::tr("The light ray stops after %n steps.", nullptr, ray.steps);
+        return countedTemplate(
+            "PictureText",
+            QT_TRANSLATE_N_NOOP("PictureText", "The light ray stops after %n steps."), ray.steps);
     static const char* const kStraight[] = {
         QT_TRANSLATE_NOOP(
             "PictureText",
@@ -100,30 +135,35 @@ QString rayText(const RayDescription& ray) {
                           "The light ray swings round the body and leaves at the bottom edge.")};
     const auto edge = static_cast<size_t>(ray.edge);
     if (ray.swingsRound()) return translated(kSwings[edge]);
-    const long degrees = std::lround(std::abs(ray.turningDegrees));
+    const int degrees = rayCount(ray);
     if (degrees == 0) return translated(kStraight[edge]);
-    return QCoreApplication::translate("PictureText", kBent[edge], nullptr,
-                                       static_cast<int>(degrees));
+    return countedTemplate("PictureText", kBent[edge], degrees);
 }
 
-}  // namespace
+QString emptyPictureText() {
+    return PictureText::tr("The picture is empty until the first values are shown.");
+}
 
-QString pictureText(const PictureDescription& d) {
-    if (!d.computed)
-        return PictureText::tr("The picture is empty until the first values are shown.");
-    const QString ratio = twoFigures(d.schwarzschildRatio);
-    QString text =
-        d.schwarzschildRatio < 1
+QString bodyText(bool ratioBelowOne, PictureDescription::Circle circle, const QString& ratio,
+                 const QString& beamStart) {
+    const QString body =
+        ratioBelowOne
             ? PictureText::tr(
                   "The body fills the blue disc; its Schwarzschild radius is %1 of its "
                   "radius, drawn as %2.")
-                  .arg(ratio, circleText(d.circle))
+                  .arg(ratio, circleText(circle))
             : PictureText::tr(
                   "The body fills the blue disc; its Schwarzschild radius is %1 times its "
                   "radius, drawn as %2.")
-                  .arg(ratio, circleText(d.circle));
-    text += QLatin1Char(' ') + PictureText::tr("Beam start at %1.").arg(d.beamStart);
-    if (d.ray) text += QLatin1Char(' ') + rayText(*d.ray);
+                  .arg(ratio, circleText(circle));
+    return body + QLatin1Char(' ') + PictureText::tr("Beam start at %1.").arg(beamStart);
+}
+
+QString pictureText(const PictureDescription& d) {
+    if (!d.computed) return emptyPictureText();
+    QString text = bodyText(d.schwarzschildRatio < 1, d.circle, twoFigures(d.schwarzschildRatio),
+                            QString::number(d.beamStart));
+    if (d.ray) text += QLatin1Char(' ') + withCount(rayTemplate(*d.ray), rayCount(*d.ray));
     return text;
 }
 

@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page's JavaScript sees of the simulation, as plain C functions
 // over one Session at a time (session.js wraps them in a Session class with
-// the window's events and what it shows, and the model's number text).
+// the model's intents, what it shows and what each intent changed, and adds
+// the model's number text, the link's setup and the "HELP" window's place).
 // Plain functions rather than a binding library keep the glue small and the
 // module quick to start: the page's first values wait for it.
 // Indices follow the model's enums: ShownValue for value fields, Bar for the
-// parameter bars, BeamMove for the move buttons. A string result stays valid
-// until the next call that returns one.
+// parameter bars, BeamMove for the move buttons, SetupOption for a setup's
+// options. A string result stays valid until the next call that returns one.
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
-#include "number_text.hpp"
+#include <string_view>
 
+#include "number_text.hpp"
 #include "page_view.hpp"
+#include "setup.hpp"
+#include "splash_place.hpp"
 
 namespace korvath::web {
 
@@ -27,21 +29,24 @@ namespace {
 class Session {
   public:
     Session() { s_.addView(view_); }
-    void tick() { s_.start(); }
-    void clickEarth() { s_.choose(kEarth); }
-    void clickSun() { s_.choose(kSun); }
+    void start() { s_.start(); }
+    // 0 the Earth, 1 the Sun.
+    bool choose(int body) { return s_.choose(body == 1 ? kSun : kEarth); }
     // Like a scroll bar, a position beyond the ends stops at the end.
-    bool moveBar(int bar, int value) {
+    bool setBar(int bar, int position) {
         return validBar(bar) &&
-               s_.setBar(toBar(bar), std::clamp<int>(value, kBarMinimum, kBarMaximum));
+               s_.setBar(toBar(bar), std::clamp<int>(position, kBarMinimum, kBarMaximum));
     }
     bool moveBeam(int move) {
         return move >= 0 && move <= 3 && s_.moveBeam(static_cast<BeamMove>(move));
     }
-    int beam() { return static_cast<int>(s_.trace().segments.size()); }
     bool setBeamStart(int height) { return s_.setBeamStart(height); }
-    // The chosen body: 0 the Earth, 1 the Sun.
-    int body() const { return s_.state().presetRadius == kSun.radius ? 1 : 0; }
+    int trace() { return static_cast<int>(s_.trace().segments.size()); }
+    // The option of `setup` the session did not reach, or -1 when all hold.
+    int apply(const Setup& setup) {
+        const auto refused = applySetup(s_, setup);
+        return refused ? static_cast<int>(*refused) : -1;
+    }
 
     // What the picture shows, for the page to word: computed, ratio (the
     // Schwarzschild radius over the body's, to two figures), circle, beam
@@ -65,17 +70,20 @@ class Session {
     std::string text(int value) const {
         return validValue(value) ? s_.text(static_cast<ShownValue>(value)) : std::string();
     }
-    int barValue(int bar) const { return validBar(bar) ? s_.bar(toBar(bar)) : 0; }
+    int bar(int bar) const { return validBar(bar) ? s_.bar(toBar(bar)) : 0; }
     int schwarzschildMark() const { return static_cast<int>(s_.schwarzschildMark()); }
 
-    // Faults since the last call: their count, then each as kind,
-    // arithmetic (the enums' indices), value, segments and pass.
-    int takeFaults() {
-        faults_ = view_.takeFaults();
-        return static_cast<int>(faults_.size());
+    // What changed since the last call, as flags (1 values, 2 bars, 4 the
+    // picture); its faults are then read one by one, as kind, arithmetic
+    // (the enums' indices), value, segments and pass.
+    int takeChange() {
+        const PageChange change = view_.takeChange();
+        faults_ = change.faults;
+        return (change.values ? 1 : 0) | (change.bars ? 2 : 0) | (change.picture ? 4 : 0);
     }
+    int faultCount() const { return static_cast<int>(faults_.size()); }
     const std::array<double, 5>& fault(int i) {
-        if (i < 0 || i >= static_cast<int>(faults_.size())) {
+        if (i < 0 || i >= faultCount()) {
             fault_ = {};
             return fault_;
         }
@@ -85,13 +93,26 @@ class Session {
         return fault_;
     }
 
+    // The link that brings a new session into this one's state: each option
+    // as name=value ("body=sun&radius-bars=51,50&...&trace").
+    std::string setupQuery() const {
+        const Setup setup = setupOf(s_);
+        std::string query;
+        for (SetupOption option : kSetupOptions) {
+            if (takesValue(option) ? setupValueText(setup, option).empty() : !setup.trace) continue;
+            if (!query.empty()) query += '&';
+            query += setupOptionName(option);
+            if (takesValue(option)) query += '=' + setupValueText(setup, option);
+        }
+        return query;
+    }
+
     // The picture: the canvas's size in device pixels, device pixels per
     // scene unit and the line width; then its pixels as RGBA bytes (a view
     // into the module's memory, valid until the next call into it).
     void setCanvas(int width, int height, double pixelsPerUnit, int lineWidth) {
-        view_.surface().setGeometry(width, height, pixelsPerUnit, lineWidth);
+        view_.setCanvas(width, height, pixelsPerUnit, lineWidth);
     }
-    bool takePictureChanged() { return view_.surface().takeChanged(); }
     const std::uint8_t* pixels() {
         return reinterpret_cast<const std::uint8_t*>(view_.surface().pixels().data());
     }
@@ -110,6 +131,14 @@ class Session {
     std::vector<Fault> faults_;
     std::array<double, 5> fault_{};
 };
+
+// The setup the page's link asks for, read option by option.
+Setup linkSetup;
+
+// A text given with its length in bytes (it may hold a NUL).
+std::string_view text(const char* bytes, int length) {
+    return {bytes, static_cast<size_t>(std::max(length, 0))};
+}
 
 // The string last returned.
 std::string returned;
@@ -133,26 +162,23 @@ EMSCRIPTEN_KEEPALIVE Session* korvath_new() {
 EMSCRIPTEN_KEEPALIVE void korvath_delete(Session* s) {
     delete s;
 }
-EMSCRIPTEN_KEEPALIVE void korvath_tick(Session* s) {
-    s->tick();
+EMSCRIPTEN_KEEPALIVE void korvath_start(Session* s) {
+    s->start();
 }
-EMSCRIPTEN_KEEPALIVE void korvath_choose(Session* s, int sun) {
-    sun ? s->clickSun() : s->clickEarth();
+EMSCRIPTEN_KEEPALIVE int korvath_choose(Session* s, int body) {
+    return s->choose(body);
 }
-EMSCRIPTEN_KEEPALIVE int korvath_move_bar(Session* s, int bar, int value) {
-    return s->moveBar(bar, value);
+EMSCRIPTEN_KEEPALIVE int korvath_set_bar(Session* s, int bar, int position) {
+    return s->setBar(bar, position);
 }
 EMSCRIPTEN_KEEPALIVE int korvath_move_beam(Session* s, int move) {
     return s->moveBeam(move);
 }
-EMSCRIPTEN_KEEPALIVE int korvath_trace(Session* s) {
-    return s->beam();
-}
 EMSCRIPTEN_KEEPALIVE int korvath_set_beam_start(Session* s, int height) {
     return s->setBeamStart(height);
 }
-EMSCRIPTEN_KEEPALIVE int korvath_body(Session* s) {
-    return s->body();
+EMSCRIPTEN_KEEPALIVE int korvath_trace(Session* s) {
+    return s->trace();
 }
 EMSCRIPTEN_KEEPALIVE const double* korvath_picture(Session* s) {
     return s->picture().data();
@@ -160,14 +186,17 @@ EMSCRIPTEN_KEEPALIVE const double* korvath_picture(Session* s) {
 EMSCRIPTEN_KEEPALIVE const char* korvath_text(Session* s, int value) {
     return give(s->text(value));
 }
-EMSCRIPTEN_KEEPALIVE int korvath_bar_value(Session* s, int bar) {
-    return s->barValue(bar);
+EMSCRIPTEN_KEEPALIVE int korvath_bar(Session* s, int bar) {
+    return s->bar(bar);
 }
 EMSCRIPTEN_KEEPALIVE int korvath_schwarzschild_mark(Session* s) {
     return s->schwarzschildMark();
 }
-EMSCRIPTEN_KEEPALIVE int korvath_take_faults(Session* s) {
-    return s->takeFaults();
+EMSCRIPTEN_KEEPALIVE int korvath_take_change(Session* s) {
+    return s->takeChange();
+}
+EMSCRIPTEN_KEEPALIVE int korvath_fault_count(Session* s) {
+    return s->faultCount();
 }
 EMSCRIPTEN_KEEPALIVE const double* korvath_fault(Session* s, int i) {
     return s->fault(i).data();
@@ -175,9 +204,6 @@ EMSCRIPTEN_KEEPALIVE const double* korvath_fault(Session* s, int i) {
 EMSCRIPTEN_KEEPALIVE void korvath_set_canvas(Session* s, int width, int height,
                                              double pixelsPerUnit, int lineWidth) {
     s->setCanvas(width, height, pixelsPerUnit, lineWidth);
-}
-EMSCRIPTEN_KEEPALIVE int korvath_take_picture_changed(Session* s) {
-    return s->takePictureChanged();
 }
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* korvath_pixels(Session* s) {
     return s->pixels();
@@ -192,23 +218,46 @@ EMSCRIPTEN_KEEPALIVE const char* korvath_take_journal(Session* s) {
     return give(s->takeJournal());
 }
 
-EMSCRIPTEN_KEEPALIVE int korvath_value_count() {
-    return korvath::kShownValueCount;
+// The link's setup: cleared, then read option by option (1 read, 0 a value
+// the option does not take, -1 no option of that name), then applied to a
+// started session (the name of the option it did not reach, or "").
+EMSCRIPTEN_KEEPALIVE void korvath_setup_clear() {
+    korvath::web::linkSetup = {};
 }
-EMSCRIPTEN_KEEPALIVE const char* korvath_value_field_name(int value) {
-    using korvath::ShownValue;
-    return give(value >= 0 && value < korvath::kShownValueCount
-                    ? std::string(korvath::web::valueFieldName(static_cast<ShownValue>(value)))
-                    : std::string());
+EMSCRIPTEN_KEEPALIVE int korvath_setup_read(const char* name, int nameLength, const char* value,
+                                            int valueLength) {
+    using korvath::web::text;
+    const auto option = korvath::setupOptionNamed(text(name, nameLength));
+    if (!option) return -1;
+    return korvath::readSetupValue(korvath::web::linkSetup, *option, text(value, valueLength)) ? 1
+                                                                                               : 0;
 }
-EMSCRIPTEN_KEEPALIVE const char* korvath_bar_name(int bar) {
-    return give(bar >= 0 && bar < 4
-                    ? std::string(korvath::web::barName(static_cast<korvath::Bar>(bar)))
-                    : std::string());
+EMSCRIPTEN_KEEPALIVE const char* korvath_setup_apply(Session* s) {
+    const int refused = s->apply(korvath::web::linkSetup);
+    return give(refused < 0 ? std::string()
+                            : std::string(korvath::setupOptionName(
+                                  static_cast<korvath::SetupOption>(refused))));
 }
+EMSCRIPTEN_KEEPALIVE const char* korvath_setup_link_query(Session* s) {
+    return give(s->setupQuery());
+}
+
 // The separator is given as its UTF-8 text.
-EMSCRIPTEN_KEEPALIVE const char* korvath_number_text(double value, const char* separator) {
-    return give(korvath::numberText(value, separator));
+EMSCRIPTEN_KEEPALIVE const char* korvath_number_text(double value, const char* separator,
+                                                     int separatorLength) {
+    return give(korvath::numberText(value, korvath::web::text(separator, separatorLength)));
+}
+
+// Where the "HELP" window goes on a screen of this size: left, then top.
+EMSCRIPTEN_KEEPALIVE const std::int32_t* korvath_splash_place(float width, float height) {
+    static std::array<std::int32_t, 2> place;
+    try {
+        const korvath::help::SplashPlace p = korvath::help::splashPlace(width, height);
+        place = {p.left, p.top};
+    } catch (const korvath::ArithmeticError&) {
+        place = {0, 0};  // a screen no browser has: the window at its corner
+    }
+    return place.data();
 }
 
 }  // extern "C"

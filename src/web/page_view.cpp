@@ -1,55 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page_view.hpp"
 
-#include <array>
+#include <utility>
 
 namespace korvath::web {
 
-namespace {
-
-// The value fields and bars by the object names of the window's layout, in
-// the order of ShownValue and Bar.
-constexpr std::array<std::string_view, kShownValueCount> kValueFields{
-    "radiusValue",
-    "massValue",
-    "densityValue",
-    "schwarzschildRadiusValue",
-    "curvatureAt1RadiusValue",
-    "radiusOfCurvatureAt1RadiusValue",
-    "curvatureAt1_5RadiiValue",
-    "radiusOfCurvatureAt1_5RadiiValue",
-    "curvatureAt2RadiiValue",
-    "radiusOfCurvatureAt2RadiiValue",
-    "curvatureAt2_5RadiiValue",
-    "radiusOfCurvatureAt2_5RadiiValue",
-    "radiusCoarseValue",
-    "radiusFineValue",
-    "massCoarseValue",
-    "massFineValue",
-    "beamStartValue",
-};
-constexpr std::array<std::string_view, 4> kBars{"radiusCoarseBar", "massCoarseBar", "radiusFineBar",
-                                                "massFineBar"};
-
-}  // namespace
-
-std::string_view valueFieldName(ShownValue value) {
-    return kValueFields[static_cast<size_t>(value)];
-}
-
-std::string_view barName(Bar bar) {
-    return kBars[static_cast<size_t>(barIndex(bar))];
-}
-
 void PageView::sessionChanged(const Session& session, const SessionChange& change) {
-    session.draw(described_, change);
-    if (change.fault) faults_.push_back(*change.fault);
+    session.draw(recording_, change);
+    change_.values = change_.values || change.values;
+    change_.bars = change_.bars || change.bars;
+    change_.picture = change_.picture || change.scene || change.markerMovedFrom || change.ray;
+    if (change.fault) change_.faults.push_back(*change.fault);
 }
 
-std::vector<Fault> PageView::takeFaults() {
-    std::vector<Fault> out;
-    out.swap(faults_);
-    return out;
+PageChange PageView::takeChange() {
+    return std::exchange(change_, PageChange{});
+}
+
+// The scene is drawn again, not its pixels resampled: sharp at any size.
+void PageView::setCanvas(int width, int height, double pixelsPerUnit, int lineWidth) {
+    surface_.setGeometry(width, height, pixelsPerUnit, lineWidth);
+    recording_.replay(scene_);
 }
 
 }  // namespace korvath::web

@@ -37,42 +37,6 @@ void append(std::string& out, Color c) {
     out.append(buf, end);
 }
 
-void describe(std::string& out, const DrawCall& c) {
-    using Op = DrawCall::Op;
-    switch (c.op) {
-        case Op::Clear:
-            out += "clear";
-            break;
-        case Op::FillColor:
-            out += "fillColor";
-            append(out, c.color);
-            break;
-        case Op::FillStyle:
-            out += c.fillStyle == FillStyle::Solid ? "fillStyle solid" : "fillStyle transparent";
-            break;
-        case Op::Circle:
-            out += "circle";
-            append(out, c.a);
-            append(out, c.b);
-            append(out, c.c);
-            if (c.ownColour)
-                append(out, c.color);
-            else
-                out += " foreground";
-            break;
-        case Op::Line:
-        case Op::Box:
-            out += c.op == Op::Line ? "line" : "box";
-            append(out, c.a);
-            append(out, c.b);
-            append(out, c.c);
-            append(out, c.d);
-            append(out, c.color);
-            break;
-    }
-    out.push_back('\n');
-}
-
 }  // namespace
 
 void RasterSurface::setGeometry(int width, int height, double pixelsPerUnit, int lineWidth) {
@@ -81,17 +45,6 @@ void RasterSurface::setGeometry(int width, int height, double pixelsPerUnit, int
     pixelsPerUnit_ = pixelsPerUnit > 0 ? pixelsPerUnit : 1.0 / 15.0;
     lineWidth_ = std::max(lineWidth, 1);
     pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), opaque(kBackground));
-    paintFillColor_ = 0;
-    paintFillStyle_ = FillStyle::Transparent;
-    for (const DrawCall& call : sinceClear_)
-        paint(call);
-    changed_ = true;
-}
-
-bool RasterSurface::takeChanged() {
-    const bool was = changed_;
-    changed_ = false;
-    return was;
 }
 
 void RasterSurface::keepJournal(bool on) {
@@ -105,53 +58,79 @@ std::string RasterSurface::takeJournal() {
     return out;
 }
 
-void RasterSurface::record(const DrawCall& call) {
-    if (journalOn_) describe(journal_, call);
-    if (call.op == DrawCall::Op::Clear) {
-        // Everything before is gone; the fill set before it stays in force.
-        sinceClear_.clear();
-        sinceClear_.push_back(call);
-        sinceClear_.push_back({DrawCall::Op::FillColor, fillColor_});
-        DrawCall style{DrawCall::Op::FillStyle};
-        style.fillStyle = fillStyle_;
-        sinceClear_.push_back(style);
-    } else {
-        sinceClear_.push_back(call);
-    }
-    paint(call);
-    changed_ = true;
-}
-
 void RasterSurface::clear() {
-    record({DrawCall::Op::Clear});
+    if (journalOn_) journal_ += "clear\n";
+    fillAll(opaque(kBackground));
 }
 
 void RasterSurface::setFillColor(Color color) {
+    if (journalOn_) {
+        journal_ += "fillColor";
+        append(journal_, color);
+        journal_ += '\n';
+    }
     fillColor_ = color;
-    record({DrawCall::Op::FillColor, color});
 }
 
 void RasterSurface::setFillStyle(FillStyle style) {
+    if (journalOn_)
+        journal_ += style == FillStyle::Solid ? "fillStyle solid\n" : "fillStyle transparent\n";
     fillStyle_ = style;
-    DrawCall call{DrawCall::Op::FillStyle};
-    call.fillStyle = style;
-    record(call);
 }
 
 void RasterSurface::circle(float x, float y, float radius, std::optional<Color> outline) {
-    DrawCall call{DrawCall::Op::Circle, outline.value_or(kForeground), outline.has_value()};
-    call.a = x;
-    call.b = y;
-    call.c = radius;
-    record(call);
+    if (journalOn_) {
+        journal_ += "circle";
+        for (float v : {x, y, radius})
+            append(journal_, v);
+        if (outline)
+            append(journal_, *outline);
+        else
+            journal_ += " foreground";
+        journal_ += '\n';
+    }
+    const double k = pixelsPerUnit_;
+    const auto units = [](float v) {
+        return std::clamp(static_cast<double>(v), -kFarthest, kFarthest);
+    };
+    paintCircle(units(x) * k, units(y) * k, std::fabs(units(radius)) * k,
+                fillStyle_ == FillStyle::Solid, opaque(fillColor_),
+                opaque(outline.value_or(kForeground)));
 }
 
 void RasterSurface::line(float x1, float y1, float x2, float y2, Color color) {
-    record({DrawCall::Op::Line, color, true, FillStyle::Transparent, x1, y1, x2, y2});
+    if (journalOn_) {
+        journal_ += "line";
+        for (float v : {x1, y1, x2, y2})
+            append(journal_, v);
+        append(journal_, color);
+        journal_ += '\n';
+    }
+    paintLine(toPixel(x1), toPixel(y1), toPixel(x2), toPixel(y2), opaque(color));
 }
 
+// The four sides through the corners' pixels; the inside filled when the fill
+// style is solid.
 void RasterSurface::box(float x1, float y1, float x2, float y2, Color color) {
-    record({DrawCall::Op::Box, color, true, FillStyle::Transparent, x1, y1, x2, y2});
+    if (journalOn_) {
+        journal_ += "box";
+        for (float v : {x1, y1, x2, y2})
+            append(journal_, v);
+        append(journal_, color);
+        journal_ += '\n';
+    }
+    int left = toPixel(x1), top = toPixel(y1);
+    int right = toPixel(x2), bottom = toPixel(y2);
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    if (fillStyle_ == FillStyle::Solid)
+        for (int y = top + 1; y < bottom; ++y)
+            span(y, left + 1, right - 1, opaque(fillColor_));
+    const std::uint32_t pixel = opaque(color);
+    paintLine(left, top, right, top, pixel);
+    paintLine(left, bottom, right, bottom, pixel);
+    paintLine(left, top, left, bottom, pixel);
+    paintLine(right, top, right, bottom, pixel);
 }
 
 // ---------------------------------------------------------------------------
@@ -160,38 +139,6 @@ void RasterSurface::box(float x1, float y1, float x2, float y2, Color color) {
 int RasterSurface::toPixel(float v) const {
     const double d = std::clamp(static_cast<double>(v), -kFarthest, kFarthest);
     return static_cast<int>(std::floor(d * pixelsPerUnit_));
-}
-
-void RasterSurface::paint(const DrawCall& call) {
-    using Op = DrawCall::Op;
-    switch (call.op) {
-        case Op::Clear:
-            fillAll(opaque(kBackground));
-            break;
-        case Op::FillColor:
-            paintFillColor_ = call.color;
-            break;
-        case Op::FillStyle:
-            paintFillStyle_ = call.fillStyle;
-            break;
-        case Op::Circle: {
-            const double k = pixelsPerUnit_;
-            const auto clampUnits = [](float v) {
-                return std::clamp(static_cast<double>(v), -kFarthest, kFarthest);
-            };
-            paintCircle(clampUnits(call.a) * k, clampUnits(call.b) * k,
-                        std::fabs(clampUnits(call.c)) * k, paintFillStyle_ == FillStyle::Solid,
-                        opaque(paintFillColor_), opaque(call.color));
-            break;
-        }
-        case Op::Line:
-            paintLine(toPixel(call.a), toPixel(call.b), toPixel(call.c), toPixel(call.d),
-                      opaque(call.color));
-            break;
-        case Op::Box:
-            paintBox(call);
-            break;
-    }
 }
 
 void RasterSurface::fillAll(std::uint32_t pixel) {
@@ -288,23 +235,6 @@ void RasterSurface::paintLine(int x1, int y1, int x2, int y2, std::uint32_t pixe
             y1 += sy;
         }
     }
-}
-
-// The four sides through the corners' pixels; the inside filled when the fill
-// style is solid.
-void RasterSurface::paintBox(const DrawCall& call) {
-    int left = toPixel(call.a), top = toPixel(call.b);
-    int right = toPixel(call.c), bottom = toPixel(call.d);
-    if (left > right) std::swap(left, right);
-    if (top > bottom) std::swap(top, bottom);
-    if (paintFillStyle_ == FillStyle::Solid)
-        for (int y = top + 1; y < bottom; ++y)
-            span(y, left + 1, right - 1, opaque(paintFillColor_));
-    const std::uint32_t pixel = opaque(call.color);
-    paintLine(left, top, right, top, pixel);
-    paintLine(left, bottom, right, bottom, pixel);
-    paintLine(left, top, left, bottom, pixel);
-    paintLine(right, top, right, bottom, pixel);
 }
 
 }  // namespace korvath::web

@@ -3,9 +3,8 @@
 // RGBA pixel buffer at the canvas's device resolution, which the page copies
 // to its canvas. Figures are aliased: a pixel is either the figure's colour or
 // untouched, so a black box drawn at the corners of a yellow one erases it
-// exactly. The figures drawn since the last clear are kept, so that a new
-// canvas size (the window scaled, another device pixel ratio) repaints them
-// sharp instead of resampling the old pixels.
+// exactly. A new canvas size starts a black buffer; the page's view draws the
+// scene's recording on it again (page_view.hpp), sharp instead of resampled.
 #pragma once
 
 #include <cstdint>
@@ -16,29 +15,17 @@
 
 namespace korvath::web {
 
-// One call the scene made, in scene units.
-struct DrawCall {
-    enum class Op : std::uint8_t { Clear, FillColor, FillStyle, Circle, Line, Box };
-    Op op = Op::Clear;
-    Color color = 0;        // fill colour, outline or line colour
-    bool ownColour = true;  // false: a circle outlined in the foreground colour
-    FillStyle fillStyle = FillStyle::Transparent;
-    float a = 0, b = 0, c = 0, d = 0;  // circle: x, y, radius; line and box: x1, y1, x2, y2
-};
-
 class RasterSurface final : public Surface {
   public:
     // The drawing area in device pixels, how many device pixels one scene
-    // unit spans, and the width of every outline and line in device pixels.
-    // Repaints what was drawn since the last clear.
+    // unit spans, and the width of every outline and line in device pixels;
+    // the area starts black.
     void setGeometry(int width, int height, double pixelsPerUnit, int lineWidth);
     int width() const { return width_; }
     int height() const { return height_; }
     // Row after row of 32-bit pixels, red in the lowest byte, then green,
     // blue and an opaque alpha: the byte order of the canvas's ImageData.
     const std::vector<std::uint32_t>& pixels() const { return pixels_; }
-    // Whether pixels changed since the last call.
-    bool takeChanged();
 
     // The journal: every call as a line of text, kept only while switched on
     // (for comparing the browser's build with the native one).
@@ -53,30 +40,22 @@ class RasterSurface final : public Surface {
     void box(float x1, float y1, float x2, float y2, Color color) override;
 
   private:
-    void record(const DrawCall& call);
-    void paint(const DrawCall& call);
     void fillAll(std::uint32_t pixel);
     void span(int y, int x1, int x2, std::uint32_t pixel);  // x1..x2 inclusive
     void stamp(int x, int y, std::uint32_t pixel);          // a line-width square
     void paintCircle(double cx, double cy, double r, bool filled, std::uint32_t fill,
                      std::uint32_t outline);
     void paintLine(int x1, int y1, int x2, int y2, std::uint32_t pixel);
-    void paintBox(const DrawCall& call);
     int toPixel(float v) const;
 
-    std::vector<DrawCall> sinceClear_;
     Color fillColor_ = 0;
     FillStyle fillStyle_ = FillStyle::Transparent;
-    // The state the painter is in while painting (replaying uses its own).
-    Color paintFillColor_ = 0;
-    FillStyle paintFillStyle_ = FillStyle::Transparent;
 
     std::vector<std::uint32_t> pixels_;
     int width_ = 0;
     int height_ = 0;
     double pixelsPerUnit_ = 1.0 / 15.0;
     int lineWidth_ = 1;
-    bool changed_ = false;
 
     bool journalOn_ = false;
     std::string journal_;

@@ -1,44 +1,101 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The simulation as the page's JavaScript uses it: a Session class over the
-// plain C functions of bindings.cpp, and the model's number text. Emscripten
-// puts this file inside the module's factory (--post-js), where the heap
-// views and the exported functions are in scope.
+// plain C functions of bindings.cpp, the model's enums by name, the model's
+// number text, the reading of a link's setup and the "HELP" window's place.
+// Emscripten puts this file inside the module's factory (--post-js), where
+// the heap views and the exported functions are in scope.
+
+// The model's enums, in their order.
+const Body = Object.freeze({Earth: 0, Sun: 1});
+const Bar = Object.freeze({RadiusCoarse: 0, MassCoarse: 1, RadiusFine: 2, MassFine: 3});
+const BeamMove = Object.freeze({BigUp: 0, Up: 1, Down: 2, BigDown: 3});
+// Those of ShownValue the page names.
+const ShownValue = Object.freeze({Radius: 0, Mass: 1, SchwarzschildRadius: 3});
+const SchwarzschildMark = Object.freeze({NotComputed: 0, Outside: 1, Inside: 2});
+const RayOutcome = Object.freeze({LeavesPicture: 0, FallsIntoBody: 1, StopsInPicture: 2});
 
 // A C string in the module's memory as text.
 const textAt = (pointer) => UTF8ToString(pointer);
 
+// Calls `call` with each text as a C string on the stack and its length in
+// bytes (a text may hold a NUL).
+function withTexts(texts, call) {
+  const top = stackSave();
+  try {
+    return call(...texts.flatMap((text) => {
+      const length = lengthBytesUTF8(text);
+      const at = stackAlloc(length + 1);
+      stringToUTF8(text, at, length + 1);
+      return [at, length];
+    }));
+  } finally {
+    stackRestore(top);
+  }
+}
+
+// One run of the simulation. Each intent tells `onChange`, when set, what
+// it changed: {values, bars, picture, faults: [{kind, arithmetic, value,
+// segments, pass}], oldest first}, as the model's SessionChange says.
 class Session {
   constructor() {
     this.handle = _korvath_new();
+    this.onChange = null;
   }
   delete() {
     _korvath_delete(this.handle);
     this.handle = 0;
   }
-  tick() {
-    _korvath_tick(this.handle);
+
+  // ---- The model's intents ----
+  start() {
+    _korvath_start(this.handle);
+    this.told();
   }
-  clickEarth() {
-    _korvath_choose(this.handle, 0);
+  choose(body) {
+    const chosen = _korvath_choose(this.handle, body) !== 0;
+    this.told();
+    return chosen;
   }
-  clickSun() {
-    _korvath_choose(this.handle, 1);
-  }
-  moveBar(bar, value) {
-    return _korvath_move_bar(this.handle, bar, value) !== 0;
+  setBar(bar, position) {
+    const moved = _korvath_set_bar(this.handle, bar, position) !== 0;
+    this.told();
+    return moved;
   }
   moveBeam(move) {
-    return _korvath_move_beam(this.handle, move) !== 0;
-  }
-  // Traces the ray; returns the number of its segments.
-  beam() {
-    return _korvath_trace(this.handle);
+    const moved = _korvath_move_beam(this.handle, move) !== 0;
+    this.told();
+    return moved;
   }
   setBeamStart(height) {
-    return _korvath_set_beam_start(this.handle, height) !== 0;
+    const moved = _korvath_set_beam_start(this.handle, height) !== 0;
+    this.told();
+    return moved;
   }
-  body() {
-    return _korvath_body(this.handle);
+  // Traces the ray; returns the number of its segments.
+  trace() {
+    const segments = _korvath_trace(this.handle);
+    this.told();
+    return segments;
+  }
+  // Brings the started session into the link's setup (readSetup()), told
+  // as one change. Returns the name of the first option the session did not
+  // reach, or '': then nothing is told, the session is to be dropped.
+  applySetup() {
+    const refused = textAt(_korvath_setup_apply(this.handle));
+    if (refused) this.takeChange();
+    else this.told();
+    return refused;
+  }
+
+  // ---- What is shown ----
+  text(value) {
+    return textAt(_korvath_text(this.handle, value));
+  }
+  bar(bar) {
+    return _korvath_bar(this.handle, bar);
+  }
+  schwarzschildMark() {
+    return _korvath_schwarzschild_mark(this.handle);
   }
   // {computed, ratio, circle, beamStart, ray: null or {outcome, edge, degrees, steps, swingsRound}}
   picture() {
@@ -48,30 +105,32 @@ class Session {
       ray: d[4] ? {outcome: d[5], edge: d[6], degrees: d[7], steps: d[8], swingsRound: d[9] !== 0} : null,
     };
   }
-  text(value) {
-    return textAt(_korvath_text(this.handle, value));
+  // The link's query that opens a new session in this one's state.
+  setupQuery() {
+    return textAt(_korvath_setup_link_query(this.handle));
   }
-  barValue(bar) {
-    return _korvath_bar_value(this.handle, bar);
-  }
-  schwarzschildMark() {
-    return _korvath_schwarzschild_mark(this.handle);
-  }
-  // [{kind, arithmetic, value, segments, pass}], oldest first.
-  takeFaults() {
+
+  // What changed since the last call.
+  takeChange() {
+    const flags = _korvath_take_change(this.handle);
     const faults = [];
-    for (let i = 0, n = _korvath_take_faults(this.handle); i < n; ++i) {
+    for (let i = 0, n = _korvath_fault_count(this.handle); i < n; ++i) {
       const f = HEAPF64.subarray(_korvath_fault(this.handle, i) / 8).slice(0, 5);
       faults.push({kind: f[0], arithmetic: f[1], value: f[2], segments: f[3], pass: f[4]});
     }
-    return faults;
+    return {values: (flags & 1) !== 0, bars: (flags & 2) !== 0, picture: (flags & 4) !== 0, faults};
   }
-  // The canvas's size in device pixels, device pixels per scene unit and the line width.
+  told() {
+    const change = this.takeChange();
+    if (this.onChange && (change.values || change.bars || change.picture || change.faults.length))
+      this.onChange(change);
+  }
+
+  // ---- The picture's pixels ----
+  // The canvas's size in device pixels, device pixels per scene unit and the
+  // line width; the picture is drawn again at it.
   setCanvas(width, height, pixelsPerUnit, lineWidth) {
     _korvath_set_canvas(this.handle, width, height, pixelsPerUnit, lineWidth);
-  }
-  takePictureChanged() {
-    return _korvath_take_picture_changed(this.handle) !== 0;
   }
   // The picture as RGBA bytes: a view into the module's memory, valid until
   // the next call into it.
@@ -87,19 +146,16 @@ class Session {
   }
 }
 
-Module['Session'] = Session;
-Module['valueFieldName'] = (value) => textAt(_korvath_value_field_name(value));
-Module['barName'] = (bar) => textAt(_korvath_bar_name(bar));
-// The separator goes in as its UTF-8 text, on the stack.
-Module['numberText'] = (value, separator) => {
-  const top = stackSave();
-  try {
-    const length = lengthBytesUTF8(separator) + 1;
-    const text = stackAlloc(length);
-    stringToUTF8(separator, text, length);
-    return textAt(_korvath_number_text(value, text));
-  } finally {
-    stackRestore(top);
-  }
+Object.assign(Module, {Session, Body, Bar, BeamMove, ShownValue, SchwarzschildMark, RayOutcome});
+// The separator goes in as its UTF-8 text.
+Module['numberText'] = (value, separator) => withTexts([separator], (text, length) => textAt(_korvath_number_text(value, text, length)));
+// The link's setup, read by the command line's rules: clearSetup(), then
+// readSetup(name, value) for each parameter (1 read, 0 a value the option
+// does not take, -1 no such option); a session applies it (applySetup()).
+Module['clearSetup'] = () => _korvath_setup_clear();
+Module['readSetup'] = (name, value) => withTexts([name, value], _korvath_setup_read);
+// Where the "HELP" window goes on a screen of this size: {left, top}.
+Module['splashPlace'] = (width, height) => {
+  const at = _korvath_splash_place(width, height) / 4;
+  return {left: HEAP32[at], top: HEAP32[at + 1]};
 };
-Object.defineProperty(Module, 'valueCount', {get: () => _korvath_value_count()});

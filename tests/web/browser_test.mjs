@@ -206,14 +206,14 @@ try {
     ...Array(20).fill('move 2'), 'beam']).texts, `${link}: the Sun, the bars, the beam start and the ray as the native build shows them`);
   await close(sun);
   // Bad parameters, hostile ones too (names of JavaScript's objects, replacement
-  // patterns, a long value, a reversing mark, a path): each named as it was, cut
+  // patterns, a long value, a reversing mark, a NUL, a path): each named as it was, cut
   // where long, isolated from the sentence; English, the default state, the page
   // and the notice's text no wider than their boxes, no console error.
   // [query, named if not the query]
   const long = 'W'.repeat(10000);
   const bad = [['body=moon'], ['radius-bars=101,50'], ['mass-bars=a,b'], ['beam=2525'], ['trace=1'], ['lang=xx'],
     ['body=sun&body=earth', 'body=earth'], ['lang=constructor'], ['lang=__proto__'], ['constructor=1,1'], ['lang=de-../../etc'],
-    ['body=$$'], ['body=$%26', 'body=$&'], ['body=$%60', 'body=$`'], ["body=$'"], ['body=%E2%80%AEnus'], [`body=${long}`, `body=${long.slice(0, 54)}\u2026`]];
+    ['body=$$'], ['body=$%26', 'body=$&'], ['body=$%60', 'body=$`'], ["body=$'"], ['body=%E2%80%AEnus'], ['body=sun%00'], [`body=${long}`, `body=${long.slice(0, 54)}\u2026`]];
   const told = [];
   for (const [query, named = query] of bad) {
     const p = await open(`${test.address}?beam=2000&${query}`);

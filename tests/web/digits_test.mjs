@@ -98,25 +98,27 @@ async function webTrace(actions) {
   const M = await createKorvath({wasmBinary: readFileSync(join(pageFolder, 'korvath.wasm'))});
   const s = new M.Session();
   s.keepJournal(true);
+  // The value fields the layout has, by the model's index.
+  const valueCount = JSON.parse(readFileSync(join(pageFolder, 'layout.json'), 'utf8')).controls.filter((c) => 'value' in c).length;
   const out = [];
   for (const action of actions) {
     const [verb, a, b] = action.split(' ');
     const n = (v) => Number(v);
     ({
       load: () => {},  // the session starts loaded
-      tick: () => s.tick(),
-      earth: () => s.clickEarth(),
-      sun: () => s.clickSun(),
-      bar: () => s.moveBar(n(a), n(b)),
+      tick: () => s.start(),
+      earth: () => s.choose(M.Body.Earth),
+      sun: () => s.choose(M.Body.Sun),
+      bar: () => s.setBar(n(a), n(b)),
       move: () => s.moveBeam(n(a)),
-      beam: () => s.beam(),
+      beam: () => s.trace(),
     })[verb]();
     out.push(`> ${action}`);
     const texts = [];
-    for (let i = 0; i < M.valueCount; ++i) texts.push(s.text(i));
-    const barValues = [0, 1, 2, 3].map((i) => s.barValue(i)).join(' ');
+    for (let i = 0; i < valueCount; ++i) texts.push(s.text(i));
+    const barValues = [0, 1, 2, 3].map((i) => s.bar(i)).join(' ');
     out.push(`= ${texts.join('|')} ; ${barValues} ; ${s.schwarzschildMark()}`);
-    for (const f of s.takeFaults())
+    for (const f of s.takeChange().faults)
       out.push(`! ${f.kind} ${f.arithmetic} ${M.numberText(f.value, '.')} ${f.segments} ${f.pass}`);
     const journal = s.takeJournal();
     if (journal) out.push(journal.slice(0, -1));

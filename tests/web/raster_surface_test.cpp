@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's drawing surface: aliased figures at any scale and line width, a
 // black box that erases the yellow one drawn at the same corners, closed
-// circles, and a repaint at a new size from the figures since the last clear.
+// circles, and the page's view drawing its scene again at a new canvas size.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -100,22 +100,45 @@ TEST(RasterSurface, FilledCircleAndLinesAreAliased) {
     EXPECT_EQ(at(s, 100, 7), kOpaqueBlack);
 }
 
-TEST(RasterSurface, ANewSizeRepaintsWhatWasDrawnSinceTheLastClear) {
+TEST(PageView, ANewCanvasSizeRepaintsWhatWasDrawnSinceTheLastScene) {
     Session session;
     PageView view;
     session.addView(view);
-    view.surface().setGeometry(557, 413, 1.0 / 15, 1);
+    view.setCanvas(557, 413, 1.0 / 15, 1);
     session.start();
     session.trace();
     RasterSurface& s = view.surface();
     const int white = count(s, 0xFFFFFFFFu);
     ASSERT_GT(white, 400) << "the ray is drawn";
-    s.setGeometry(1114, 826, 2.0 / 15, 2);
+    view.setCanvas(1114, 826, 2.0 / 15, 2);
     EXPECT_GT(count(s, 0xFFFFFFFFu), 3 * white) << "the ray is repainted, twice as long and wide";
     EXPECT_EQ(at(s, 450, 400), 0xFFFF0000u) << "the body is repainted at its new place";
     // A new scene replaces everything: after a preset the ray is gone.
     session.choose(kEarth);
     EXPECT_EQ(count(s, 0xFFFFFFFFu), 0);
+}
+
+// What the page is told: the session's changes merged until it takes them,
+// any drawing as a picture change, every fault in its order.
+TEST(PageView, GathersTheChangesUntilThePageTakesThem) {
+    Session session;
+    PageView view;
+    session.addView(view);
+    session.start();
+    view.takeChange();
+    session.moveBeam(BeamMove::Up);
+    PageChange change = view.takeChange();
+    EXPECT_TRUE(change.values && change.picture && !change.bars && change.faults.empty());
+    change = view.takeChange();
+    EXPECT_FALSE(change.values || change.bars || change.picture);
+    // Bar steps whose body fails: the bar goes back, the picture stays.
+    ASSERT_TRUE(session.choose({3e100, kEarth.mass}));
+    view.takeChange();
+    session.setBar(Bar::RadiusCoarse, 51);
+    session.setBar(Bar::RadiusCoarse, 52);
+    change = view.takeChange();
+    EXPECT_TRUE(change.bars && !change.picture);
+    EXPECT_EQ(change.faults.size(), 2u);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <algorithm>
-#include <cmath>
+#include <functional>
 #include <iostream>
 #include <limits>
 #include <type_traits>
@@ -110,30 +110,38 @@ QString name(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// The page's placeholders for a template's counted %n, in the forms for 0, 1
+// and many (the page takes "many" for any other count).
+QJsonObject countedForms(const std::function<QString(int)>& form, const QString& placeholder) {
+    QJsonObject forms;
+    for (const auto& [key, n] : {std::pair{"0", 0}, std::pair{"1", 1}, std::pair{"many", 2}})
+        forms.insert(key, QString(form(n)).replace("%n", placeholder));
+    return forms;
+}
+
 // Fault messages as templates: {value}, {segments} and {pass} stand for the
 // fault's numbers. Keys are "kind/arithmetic" with the enums' indices, and
 // "kind/arithmetic/nan" and ".../inf" for a value that is not finite.
 QJsonObject faultTemplates() {
-    constexpr double kValue = 1.2345678901234567e300;
-    constexpr int kSegments = 987654321;
-    constexpr int kPass = 876543210;
+    // A value that is not finite is written into the sentence as the window writes it.
     const struct {
         const char* suffix;
-        double value;
-    } values[] = {{"", kValue},
-                  {"/nan", std::numeric_limits<double>::quiet_NaN()},
-                  {"/inf", std::numeric_limits<double>::infinity()}};
+        FaultValue value;
+        QString text;
+    } values[] = {
+        {"", FaultValue::Number, "{value}"},
+        {"/nan", FaultValue::NotANumber, localizedNumber(std::numeric_limits<double>::quiet_NaN())},
+        {"/inf", FaultValue::Infinite, localizedNumber(std::numeric_limits<double>::infinity())}};
     QJsonObject out;
     for (int kind = 0; kind <= static_cast<int>(Fault::Kind::RayArithmetic); ++kind)
         for (int arithmetic = 0; arithmetic <= static_cast<int>(ArithmeticFault::InvalidOperation);
              ++arithmetic)
             for (const auto& v : values) {
-                const Fault f{static_cast<Fault::Kind>(kind),
-                              static_cast<ArithmeticFault>(arithmetic), v.value, kSegments, kPass};
-                QString text = faultText(f);
-                text.replace(localizedNumber(kValue), "{value}");
-                text.replace(QString::number(kSegments), "{segments}");
-                text.replace(QString::number(kPass), "{pass}");
+                // The ray's segments in the form for many.
+                const QString text = faultTemplate(static_cast<Fault::Kind>(kind),
+                                                   static_cast<ArithmeticFault>(arithmetic),
+                                                   v.value, v.text, "{pass}", 2)
+                                         .replace("%n", "{segments}");
                 out.insert(QString("%1/%2%3").arg(kind).arg(arithmetic).arg(v.suffix), text);
             }
     return out;
@@ -145,59 +153,38 @@ QJsonObject faultTemplates() {
 // (straight, bent, swings), the counted ones in the forms for 0, 1 and more
 // steps or degrees ({n}).
 QJsonObject pictureTemplates() {
-    constexpr double kSmallRatio = 0.12;
-    constexpr double kLargeRatio = 98;
-    constexpr int kBeam = 4321;
-    PictureDescription d;
-    d.computed = true;
-    d.beamStart = kBeam;
-    auto bodyText = [&](double ratio, int circle) {
-        d.schwarzschildRatio = ratio;
-        d.circle = static_cast<PictureDescription::Circle>(circle);
-        return pictureText(d)
-            .replace(localizedNumber(ratio), "{ratio}")
-            .replace(QString::number(kBeam), "{beam}");
-    };
     QJsonArray below, above;
     for (int c = 0; c <= static_cast<int>(PictureDescription::Circle::OutsidePicture); ++c) {
-        below.append(bodyText(kSmallRatio, c));
-        above.append(bodyText(kLargeRatio, c));
+        const auto circle = static_cast<PictureDescription::Circle>(c);
+        below.append(bodyText(true, circle, "{ratio}", "{beam}"));
+        above.append(bodyText(false, circle, "{ratio}", "{beam}"));
     }
-    const qsizetype bodyLength = pictureText(d).size() + 1;  // and the space before the ray
-    auto rayText = [&](RayDescription ray, int n) {
-        d.ray = ray;
-        QString text = pictureText(d).mid(bodyLength);
-        d.ray.reset();
-        return text.replace(QString::number(n), "{n}");
-    };
-    // The forms for 0, 1 and many; degrees stay below a right angle, which
-    // would make the ray swing round instead.
-    auto counted = [&](RayDescription ray, bool degrees) {
-        QJsonObject forms;
-        for (int n : {0, 1, degrees ? 89 : 97531}) {
-            if (degrees)
-                ray.turningDegrees = n;
-            else
-                ray.steps = n;
-            forms.insert(n > 1 ? QStringLiteral("many") : QString::number(n), rayText(ray, n));
-        }
-        return forms;
-    };
     using Outcome = RayDescription::Outcome;
+    const auto afterSteps = [](Outcome outcome) {
+        return countedForms(
+            [outcome](int n) {
+                return rayTemplate({outcome, Edge::Left, 0, n});
+            },
+            "{n}");
+    };
     QJsonArray straight, bent, swings;
     for (int e = 0; e <= static_cast<int>(Edge::Bottom); ++e) {
-        RayDescription ray{Outcome::LeavesPicture, static_cast<Edge>(e), 0, 10};
-        straight.append(rayText(ray, -1));
-        bent.append(counted(ray, true));
-        ray.turningDegrees = 180;
-        swings.append(rayText(ray, -1));
+        const auto edge = static_cast<Edge>(e);
+        straight.append(rayTemplate({Outcome::LeavesPicture, edge, 0, 10}));
+        // Degrees stay below a right angle, which would make the ray swing round instead.
+        bent.append(countedForms(
+            [edge](int n) {
+                return rayTemplate({Outcome::LeavesPicture, edge, double(n), 10});
+            },
+            "{n}"));
+        swings.append(rayTemplate({Outcome::LeavesPicture, edge, 180, 10}));
     }
     return QJsonObject{
-        {"empty", pictureText(PictureDescription{})},
+        {"empty", emptyPictureText()},
         {"below", below},
         {"above", above},
-        {"falls", counted({Outcome::FallsIntoBody}, false)},
-        {"stops", counted({Outcome::StopsInPicture}, false)},
+        {"falls", afterSteps(Outcome::FallsIntoBody)},
+        {"stops", afterSteps(Outcome::StopsInPicture)},
         {"straight", straight},
         {"bent", bent},
         {"swings", swings},

@@ -39,7 +39,7 @@ if (!window.korvathPage.failed) {
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="stylesheet" href="style.css">
 <link rel="modulepreload" href="korvath.js">
-<!-- The simulation's module is ready when the page's script runs, which
+@PRELOADS@<!-- The simulation's module is ready when the page's script runs, which
      starts it at once (a dynamic import there would evaluate it a task
      later). Where the browser can, it paints nothing until both have run:
      a paint of the empty page would only delay the window. -->
@@ -47,7 +47,15 @@ if (!window.korvathPage.failed) {
 import createKorvath from './korvath.js';
 window.korvathFactory = createKorvath;
 </script>
-<script type="module" blocking="render" src="app.js" onerror="korvathPage.fail('moduleFailed', 'app.js')"></script>]=])
+<script type="module" blocking="render" src="@MAIN@" onerror="korvathPage.fail('moduleFailed', '@MAIN@')"></script>]=])
+    # The modules the page's script imports are fetched beside it, not one
+    # after the other as each import is read.
+    list(POP_BACK SCRIPTS MAIN)
+    set(PRELOADS "")
+    foreach(script IN LISTS SCRIPTS)
+        string(APPEND PRELOADS "<link rel=\"modulepreload\" href=\"${script}\">\n")
+    endforeach()
+    string(CONFIGURE "${LOADER}" LOADER @ONLY)
     configure_file(${TEMPLATE} ${OUT} @ONLY)
     return()
 endif()
@@ -76,9 +84,42 @@ foreach(f IN LISTS HELP)
     string(JSON bundle SET "${bundle}" help ${name} "${text}")
 endforeach()
 script_safe(bundle)
+# The page's modules as one script: each module's code runs in a function of
+# its own, which returns what it exports; an import takes those names from
+# it. The modules keep to the forms read here: "import {a, b} from './x.js';"
+# on a line of its own, and "export" before a declaration.
+function(bundle_modules out)
+    set(script "")
+    list(LENGTH SCRIPTS count)
+    set(i 0)
+    foreach(path IN LISTS SCRIPTS)
+        math(EXPR i "${i} + 1")
+        get_filename_component(stem ${path} NAME_WE)
+        file(READ ${path} text)
+        # (A match is not taken as a list: an import ends in a semicolon.)
+        while(text MATCHES "(^|\n)import ({[^}]*}) from '\\./([a-z_]+)\\.js';")
+            string(REPLACE "${CMAKE_MATCH_0}" "${CMAKE_MATCH_1}const ${CMAKE_MATCH_2} = page_module_${CMAKE_MATCH_3};"
+                   text "${text}")
+        endwhile()
+        string(REGEX MATCHALL "\nexport (async function|function|class|const) [A-Za-z0-9_$]+" exports "${text}")
+        string(REGEX REPLACE "\nexport (async function|function|class|const) " "\n\\1 " text "${text}")
+        if(text MATCHES "(^|\n)(import|export)[ {]")
+            message(FATAL_ERROR "${path}: an import or export make_index.cmake cannot bundle")
+        endif()
+        if(i EQUAL count)
+            string(APPEND script "${text}")
+        else()
+            list(TRANSFORM exports REPLACE "^.* " "")
+            list(JOIN exports ", " names)
+            string(APPEND script "const page_module_${stem} = (() => {\n${text}\nreturn {${names}};\n})();\n")
+        endif()
+    endforeach()
+    set(${out} "${script}" PARENT_SCOPE)
+endfunction()
+
 file(READ ${CSS} css)
 file(READ ${MODULE} module)
-file(READ ${SCRIPT} script)
+bundle_modules(script)
 # The module's factory for the page's script, which then imports nothing;
 # the module's own names stay in a scope of their own.
 string(REPLACE "export default createKorvath;" "return createKorvath;" module "${module}")

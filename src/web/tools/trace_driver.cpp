@@ -35,7 +35,7 @@ void printState(Session& s, PageView& view, std::ostream& out) {
     for (Bar b : korvath::kAllBars)
         out << ' ' << s.bar(b);
     out << " ; " << static_cast<int>(s.schwarzschildMark()) << '\n';
-    for (const korvath::Fault& f : view.takeFaults())
+    for (const korvath::Fault& f : view.takeChange().faults)
         out << "! " << static_cast<int>(f.kind) << ' ' << static_cast<int>(f.arithmetic) << ' '
             << korvath::numberText(f.value) << ' ' << f.segments << ' ' << f.pass << '\n';
     out << view.surface().takeJournal();
