@@ -310,10 +310,6 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
         <translation>Die Suche nach seinem Schwarzschild-Radius ist gescheitert (%1)</translation>
     </message>
     <message>
-        <source>the curvature at %1 body radii cannot be computed (%2)</source>
-        <translation>Die Krümmung im Abstand %1 r lässt sich nicht bestimmen (%2)</translation>
-    </message>
-    <message>
         <source>The change cannot be made: its arithmetic fails (%1).</source>
         <translation>Die Änderung ist nicht möglich: Die Rechnung dafür scheitert (%1).</translation>
     </message>
@@ -327,6 +323,10 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
     <message>
         <source>The body cannot be computed: %1.</source>
         <translation>Der Körper lässt sich nicht berechnen: %1.</translation>
+    </message>
+    <message>
+        <source>the curvature at %1 times the body&apos;s radius cannot be computed (%2)</source>
+        <translation>Die Krümmung im Abstand %1 r lässt sich nicht bestimmen (%2)</translation>
     </message>
 </context>
 <context>

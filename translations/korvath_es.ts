@@ -310,10 +310,6 @@ en ese estado.</translation>
         <translation>la búsqueda de su radio de Schwarzschild ha fallado (%1)</translation>
     </message>
     <message>
-        <source>the curvature at %1 body radii cannot be computed (%2)</source>
-        <translation>la curvatura a %1 r del centro no se puede determinar (%2)</translation>
-    </message>
-    <message>
         <source>The change cannot be made: its arithmetic fails (%1).</source>
         <translation>No se puede hacer el cambio: el cálculo falla (%1).</translation>
     </message>
@@ -327,6 +323,10 @@ en ese estado.</translation>
     <message>
         <source>The body cannot be computed: %1.</source>
         <translation>No se puede calcular el cuerpo: %1.</translation>
+    </message>
+    <message>
+        <source>the curvature at %1 times the body&apos;s radius cannot be computed (%2)</source>
+        <translation>la curvatura a %1 r del centro no se puede determinar (%2)</translation>
     </message>
 </context>
 <context>

@@ -310,10 +310,6 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
         <translation>la recherche de son rayon de Schwarzschild a échoué (%1)</translation>
     </message>
     <message>
-        <source>the curvature at %1 body radii cannot be computed (%2)</source>
-        <translation>la courbure à %1 r du centre ne peut pas être déterminée (%2)</translation>
-    </message>
-    <message>
         <source>The change cannot be made: its arithmetic fails (%1).</source>
         <translation>La modification est impossible&#xa0;: le calcul échoue (%1).</translation>
     </message>
@@ -327,6 +323,10 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     <message>
         <source>The body cannot be computed: %1.</source>
         <translation>Impossible de calculer le corps&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>the curvature at %1 times the body&apos;s radius cannot be computed (%2)</source>
+        <translation>la courbure à %1&#xa0;r du centre ne peut pas être déterminée (%2)</translation>
     </message>
 </context>
 <context>

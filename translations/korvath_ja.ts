@@ -310,10 +310,6 @@ that state.</source>
         <translation>シュワルツシルト半径の探索に失敗しました（%1）</translation>
     </message>
     <message>
-        <source>the curvature at %1 body radii cannot be computed (%2)</source>
-        <translation>半径の%1倍の位置での曲率を求められません（%2）</translation>
-    </message>
-    <message>
         <source>The change cannot be made: its arithmetic fails (%1).</source>
         <translation>この変更はできません。計算に失敗します（%1）。</translation>
     </message>
@@ -326,6 +322,10 @@ that state.</source>
     <message>
         <source>The body cannot be computed: %1.</source>
         <translation>天体を計算できません。理由：%1。</translation>
+    </message>
+    <message>
+        <source>the curvature at %1 times the body&apos;s radius cannot be computed (%2)</source>
+        <translation>半径の%1倍の位置での曲率を求められません（%2）</translation>
     </message>
 </context>
 <context>

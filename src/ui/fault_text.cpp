@@ -90,7 +90,7 @@ QString faultTemplate(Fault::Kind kind, ArithmeticFault arithmeticFault, FaultVa
                          .arg(arithmetic);
             break;
         case Fault::Kind::Curvature:
-            reason = FaultText::tr("the curvature at %1 body radii cannot be computed (%2)")
+            reason = FaultText::tr("the curvature at %1 times the body's radius cannot be computed (%2)")
                          .arg(valueText, arithmetic);
             break;
         case Fault::Kind::EventArithmetic:
