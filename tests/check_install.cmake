@@ -52,8 +52,12 @@ file(READ ${prefix}/${desktop_path} desktop)
 foreach(line "Exec=korvath" "Icon=korvath" "Type=Application" "Name=${DISPLAY_NAME}")
     require_text("${desktop}" "${line}" "the desktop entry")
 endforeach()
-# Its words and the metadata's in every language of the program.
+# Its words and the metadata's in every language of the program, and a
+# manual page in each.
 foreach(language IN LISTS LANGUAGES)
+    if(NOT EXISTS ${prefix}/share/man/${language}/man1/korvath.1)
+        message(FATAL_ERROR "no manual page in ${language}")
+    endif()
     foreach(key GenericName Comment Keywords)
         require_text("${desktop}" "\n${key}[${language}]=" "the desktop entry")
     endforeach()

@@ -595,6 +595,29 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
     </message>
 </context>
 <context>
+    <name>ManualPage</name>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>ÜBERSICHT</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>BESCHREIBUNG</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONEN</translation>
+    </message>
+</context>
+<context>
     <name>PictureExport</name>
     <message>
         <source>The picture cannot be saved as %1: %2.</source>

@@ -595,6 +595,29 @@ en ese estado.</translation>
     </message>
 </context>
 <context>
+    <name>ManualPage</name>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SINOPSIS</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>opciones</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIPCIÓN</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPCIONES</translation>
+    </message>
+</context>
+<context>
     <name>PictureExport</name>
     <message>
         <source>The picture cannot be saved as %1: %2.</source>

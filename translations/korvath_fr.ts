@@ -595,6 +595,29 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
 </context>
 <context>
+    <name>ManualPage</name>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>options</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+</context>
+<context>
     <name>PictureExport</name>
     <message>
         <source>The picture cannot be saved as %1: %2.</source>

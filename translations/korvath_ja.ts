@@ -594,6 +594,29 @@ that state.</source>
     </message>
 </context>
 <context>
+    <name>ManualPage</name>
+    <message>
+        <source>NAME</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>書式</translation>
+    </message>
+    <message>
+        <source>options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>オプション</translation>
+    </message>
+</context>
+<context>
     <name>PictureExport</name>
     <message>
         <source>The picture cannot be saved as %1: %2.</source>

@@ -221,6 +221,8 @@ QString programName(const QStringList& arguments) {
     return invoked.isEmpty() ? QString::fromUtf8(buildinfo::kExecutableName) : invoked;
 }
 
+namespace {
+
 // The program's options with their help, in the current language; `listed`
 // in the order the help shows them, `setup` in the model's order.
 struct ProgramOptions {
@@ -308,6 +310,16 @@ ProgramOptions programOptions() {
         Texts::tr("factor"));
     return {description, help,     version, language, values, worksheet, picture,   body,
             radiusBars,  massBars, format,  beam,     trace,  rays,      localized, scale};
+}
+
+}  // namespace
+
+HelpParts helpParts() {
+    const ProgramOptions o = programOptions();
+    HelpParts parts{o.description, {}};
+    for (const QCommandLineOption* option : o.listed())
+        parts.options.append({option->names(), option->valueName(), option->description()});
+    return parts;
 }
 
 CommandLine readCommandLine(const QStringList& arguments, QtOptions qtOptionMode) {

@@ -67,6 +67,19 @@ CommandLine readCommandLine(const QStringList& arguments,
 // empty when none is asked for.
 QString requestedLanguage(const QStringList& arguments);
 
+// The help's parts in the current language: the program's description and
+// each option as the help lists it (for the manual pages).
+struct OptionHelp {
+    QStringList names;  // without dashes: "h", "help"
+    QString valueName;  // empty for a switch
+    QString description;
+};
+struct HelpParts {
+    QString description;
+    QList<OptionHelp> options;
+};
+HelpParts helpParts();
+
 // The program name for messages: the file name it was invoked by.
 QString programName(const QStringList& arguments);
 
