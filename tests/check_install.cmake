@@ -55,7 +55,7 @@ endforeach()
 # Its words and the metadata's in every language of the program, and a
 # manual page in each.
 foreach(language IN LISTS LANGUAGES)
-    if(NOT EXISTS ${prefix}/share/man/${language}/man1/korvath.1)
+    if(NOT EXISTS ${prefix}/share/man/${language}/man1/korvath.1.gz)
         message(FATAL_ERROR "no manual page in ${language}")
     endif()
     foreach(key GenericName Comment Keywords)
