@@ -43,6 +43,14 @@ class OffscreenPicture final : public SessionView {
             {session, recording_, picture_.contentsRect().size(), described_.description()}, file);
     }
 
+    // Brings `session`, started, into the requested state, drawn here.
+    void draw(Session& session, const Setup& request) {
+        session.addView(*this);
+        session.start();
+        applySetup(session, request);
+        session.removeView(*this);
+    }
+
   private:
     ScenePicture picture_;
     Scene scene_{picture_};
@@ -63,20 +71,14 @@ QString valuesFor(const Setup& request, TableFormat format, ValuesFor reader) {
 QString writePictureFor(const Setup& request, const QByteArray& file, int scale) {
     Session session;
     OffscreenPicture picture;
-    session.addView(picture);
-    session.start();
-    applySetup(session, request);
-    session.removeView(picture);
+    picture.draw(session, request);
     return picture.write(file, scale);
 }
 
 QString writeWorksheetFor(const Setup& request, const QByteArray& file) {
     Session session;
     OffscreenPicture picture;
-    session.addView(picture);
-    session.start();
-    applySetup(session, request);
-    session.removeView(picture);
+    picture.draw(session, request);
     return picture.writeWorksheet(session, file);
 }
 

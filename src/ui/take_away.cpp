@@ -18,6 +18,7 @@
 
 #include "main_window.hpp"
 #include "picture_export.hpp"
+#include "save_fault.hpp"
 #include "scene_picture.hpp"
 #include "value_field.hpp"
 #include "values_table.hpp"
@@ -145,12 +146,7 @@ void TakeAway::savePicture() {
 bool TakeAway::savePictureTo(const QString& file, int scale) {
     const QString fault = writePicture(window_, file, scale);
     if (fault.isEmpty()) return true;
-    auto* box =
-        new QMessageBox(QMessageBox::Warning, tr("Save picture"), fault, QMessageBox::Ok, &window_);
-    box->setObjectName("saveFault");
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->show();
+    showWriteFault(window_, tr("Save picture"), fault, "saveFault");
     return false;
 }
 

@@ -13,6 +13,7 @@
 
 #include "main_window.hpp"
 #include "picture_export.hpp"
+#include "save_fault.hpp"
 #include "take_away.hpp"
 #include "worksheet.hpp"
 
@@ -72,12 +73,7 @@ void WorksheetCommands::exportPdf() {
 bool WorksheetCommands::exportTo(const QString& file) {
     const QString fault = writeWorksheet(content(), QFile::encodeName(file));
     if (fault.isEmpty()) return true;
-    auto* box = new QMessageBox(QMessageBox::Warning, tr("Export worksheet as PDF"), fault,
-                                QMessageBox::Ok, &window_);
-    box->setObjectName("exportFault");
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->show();
+    showWriteFault(window_, tr("Export worksheet as PDF"), fault, "exportFault");
     return false;
 }
 
