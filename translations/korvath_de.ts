@@ -970,6 +970,14 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
         <source>Reload</source>
         <translation>Neu laden</translation>
     </message>
+    <message>
+        <source>%1: JavaScript and WebAssembly are needed.</source>
+        <translation>%1: JavaScript und WebAssembly werden benötigt.</translation>
+    </message>
+    <message>
+        <source>A body&apos;s density, Schwarzschild radius and curvature, and a light ray traced past it</source>
+        <translation>Dichte, Schwarzschild-Radius und Krümmung eines Körpers und ein Lichtstrahl, der an ihm vorbeiläuft</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

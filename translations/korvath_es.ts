@@ -970,6 +970,14 @@ en ese estado.</translation>
         <source>Reload</source>
         <translation>Recargar</translation>
     </message>
+    <message>
+        <source>%1: JavaScript and WebAssembly are needed.</source>
+        <translation>%1: se necesitan JavaScript y WebAssembly.</translation>
+    </message>
+    <message>
+        <source>A body&apos;s density, Schwarzschild radius and curvature, and a light ray traced past it</source>
+        <translation>La densidad, el radio de Schwarzschild y la curvatura de un cuerpo, y un rayo de luz que pasa junto a él</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

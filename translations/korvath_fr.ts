@@ -970,6 +970,14 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
         <source>Reload</source>
         <translation>Recharger</translation>
     </message>
+    <message>
+        <source>%1: JavaScript and WebAssembly are needed.</source>
+        <translation>%1&#xa0;: JavaScript et WebAssembly sont nécessaires.</translation>
+    </message>
+    <message>
+        <source>A body&apos;s density, Schwarzschild radius and curvature, and a light ray traced past it</source>
+        <translation>La masse volumique, le rayon de Schwarzschild et la courbure d’un corps, et un rayon lumineux qui passe près de lui</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -963,6 +963,14 @@ that state.</source>
         <source>Reload</source>
         <translation>再読み込み</translation>
     </message>
+    <message>
+        <source>%1: JavaScript and WebAssembly are needed.</source>
+        <translation>%1：JavaScript と WebAssembly が必要です。</translation>
+    </message>
+    <message>
+        <source>A body&apos;s density, Schwarzschild radius and curvature, and a light ray traced past it</source>
+        <translation>天体の密度、シュワルツシルト半径、曲率と、そのそばを通る光線</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -76,6 +76,8 @@ const char* const kFailureTexts[][2] = {
     {"needsServer", QT_TRANSLATE_NOOP("WebPage", "This page needs its web server and cannot run from a file on disk. Open the single-file version (korvath-offline.html) instead: it works by double-click, without a network.")},
     {"badParameter", QT_TRANSLATE_NOOP("WebPage", "The link's setting \"%1\" is not valid; the simulation starts in its default state.")},
     {"reload", QT_TRANSLATE_NOOP("WebPage", "Reload")},
+    {"noScript", QT_TRANSLATE_NOOP("WebPage", "%1: JavaScript and WebAssembly are needed.")},
+    {"description", QT_TRANSLATE_NOOP("WebPage", "A body's density, Schwarzschild radius and curvature, and a light ray traced past it")},
 };
 // clang-format on
 
@@ -321,6 +323,7 @@ int main(int argc, char* argv[]) {
         QJsonObject texts;
         for (const auto& [key, text] : kFailureTexts)
             texts.insert(key, QCoreApplication::translate("WebPage", text));
+        texts.insert("title", trMain(kMainWindowTitle));  // the page's title before it starts
         failures.insert(language, texts);
     }
     installLanguage(QStringLiteral("en"));

@@ -15,6 +15,32 @@ string(JSON TITLE GET "${LAYOUT_JSON}" window title)
 string(REPLACE "&" "&amp;" TITLE "${TITLE}")
 string(REPLACE "<" "&lt;" TITLE "${TITLE}")
 string(REPLACE ">" "&gt;" TITLE "${TITLE}")
+# The page's title in each language (its first script names the page with
+# the one it speaks before anything else runs), and what a browser without
+# JavaScript shows, in every language.
+string(JSON failures GET "${LAYOUT_JSON}" failures)
+string(JSON language_count LENGTH "${failures}")
+set(TITLES "{")
+set(NOSCRIPT "")
+math(EXPR last "${language_count} - 1")
+foreach(i RANGE ${last})
+    string(JSON language MEMBER "${failures}" ${i})
+    string(JSON title GET "${failures}" ${language} title)
+    string(JSON needs GET "${failures}" ${language} noScript)
+    string(REPLACE "\\" "\\\\" quoted "${title}")
+    string(REPLACE "\"" "\\\"" quoted "${quoted}")
+    if(NOT i EQUAL 0)
+        string(APPEND TITLES ",")
+    endif()
+    string(APPEND TITLES "\"${language}\":\"${quoted}\"")
+    string(REPLACE "%1" "${title}" needs "${needs}")
+    string(REPLACE "&" "&amp;" needs "${needs}")
+    string(REPLACE "<" "&lt;" needs "${needs}")
+    string(APPEND NOSCRIPT "<p lang=\"${language}\">${needs}</p>")
+endforeach()
+string(APPEND TITLES "}")
+string(REPLACE "</" "<\\/" TITLES "${TITLES}")
+
 # Inside a script element nothing may look like its end tag; "<\/" is the
 # same text in JSON and in JavaScript strings.
 macro(script_safe var)
@@ -28,6 +54,11 @@ if(NOT SINGLE)
     set(LOADER [=[<script>
 // The simulation's WebAssembly starts compiling while the page's scripts
 // load; once the page has loaded, a service worker keeps it for offline use.
+// The manifest in the page's language: its name as the window's title.
+const manifest = document.createElement('link');
+manifest.rel = 'manifest';
+manifest.href = window.korvathPage.language() === 'en' ? 'manifest.webmanifest' : `manifest.${window.korvathPage.language()}.webmanifest`;
+document.head.append(manifest);
 if (!window.korvathPage.failed) {
   window.korvathWasm = WebAssembly.compileStreaming(fetch('korvath.wasm'));
   window.korvathWasm.catch(() => {});
@@ -36,7 +67,6 @@ if (!window.korvathPage.failed) {
 }
 </script>
 <link rel="icon" href="korvath.svg" type="image/svg+xml">
-<link rel="manifest" href="manifest.webmanifest">
 <link rel="stylesheet" href="style.css">
 <link rel="modulepreload" href="korvath.js">
 @PRELOADS@<!-- The simulation's module is ready when the page's script runs, which

@@ -1,0 +1,31 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Writes the page's web app manifest in each language of the exported layout:
+# manifest.webmanifest in English, manifest.LANG.webmanifest in the others,
+# each with the page's title as its name and its description.
+#   cmake -DTEMPLATE=manifest.webmanifest -DLAYOUT=layout.json -DFOLDER=... -P make_manifest.cmake
+file(READ ${TEMPLATE} manifest)
+file(READ ${LAYOUT} layout)
+string(JSON failures GET "${layout}" failures)
+string(JSON count LENGTH "${failures}")
+math(EXPR last "${count} - 1")
+foreach(i RANGE ${last})
+    string(JSON language MEMBER "${failures}" ${i})
+    set(localized "${manifest}")
+    foreach(pair "name;title" "description;description")
+        list(GET pair 0 field)
+        list(GET pair 1 key)
+        string(JSON text GET "${failures}" ${language} ${key})
+        string(REPLACE "\\" "\\\\" text "${text}")
+        string(REPLACE "\"" "\\\"" text "${text}")
+        string(JSON localized SET "${localized}" ${field} "\"${text}\"")
+    endforeach()
+    string(JSON localized SET "${localized}" lang "\"${language}\"")
+    if(language STREQUAL "en")
+        set(out ${FOLDER}/manifest.webmanifest)
+    else()
+        set(out ${FOLDER}/manifest.${language}.webmanifest)
+    endif()
+    file(WRITE ${out}.new "${localized}\n")
+    file(COPY_FILE ${out}.new ${out} ONLY_IF_DIFFERENT)
+    file(REMOVE ${out}.new)
+endforeach()
