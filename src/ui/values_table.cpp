@@ -69,7 +69,7 @@ constexpr size_t at(ShownValue value) {
 
 }  // namespace
 
-QList<ValueRow> valueRows(const Session& session) {
+QList<std::pair<QString, QString>> valueQuantities() {
     const QString metres = ValuesTable::tr("m");
     const QString perSquareMetre = ValuesTable::tr("m⁻²");
     const QString percent = ValuesTable::tr("position 0 to 100");
@@ -93,9 +93,14 @@ QList<ValueRow> valueRows(const Session& session) {
         {ValuesTable::tr("Beam start"), ValuesTable::tr("scene units")},
     };
     static_assert(std::size(rows) == kShownValueCount);
+    return {std::begin(rows), std::end(rows)};
+}
+
+QList<ValueRow> valueRows(const Session& session) {
+    const QList<std::pair<QString, QString>> quantities = valueQuantities();
     QList<ValueRow> out;
     for (int i = 0; i < kShownValueCount; ++i) {
-        const auto& [quantity, unit] = rows[i];
+        const auto& [quantity, unit] = quantities[i];
         out.append({quantity, localizedNumber(session.text(static_cast<ShownValue>(i))), unit});
     }
     return out;

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <utility>
 
 namespace korvath {
 class Session;
@@ -23,6 +24,8 @@ struct ValueRow {
 // Quantity, value and unit in the window's language, with the user's decimal
 // separator.
 QList<ValueRow> valueRows(const Session& session);
+// The quantity and the unit of each value, in the order of ShownValue.
+QList<std::pair<QString, QString>> valueQuantities();
 
 enum class TableFormat { Tsv, Csv, Json };
 

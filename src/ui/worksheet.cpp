@@ -135,6 +135,17 @@ class SheetPainter {
 
 }  // namespace
 
+WorksheetWords worksheetWords() {
+    return {Worksheet::tr("%1: worksheet").arg(QString::fromUtf8(buildinfo::kDisplayName)),
+            Worksheet::tr("Name:"),
+            Worksheet::tr("Body"),
+            Worksheet::tr("Radius bars (coarse, fine)"),
+            Worksheet::tr("Mass bars (coarse, fine)"),
+            Worksheet::tr("Beam start"),
+            Worksheet::tr("To set it up again:"),
+            Worksheet::tr("Notes:")};
+}
+
 QPageSize worksheetPageSize(const QLocale& locale) {
     // The countries whose schools print on Letter paper.
     switch (locale.territory()) {
@@ -171,11 +182,12 @@ QString paintWorksheet(QPainter& painter, const QRectF& page, double dpi,
                        const WorksheetContent& content) {
     const Session& session = content.session;
     SheetPainter sheet(painter, page, dpi);
+    const WorksheetWords words = worksheetWords();
     painter.setPen(Qt::black);
-    sheet.line(Worksheet::tr("%1: worksheet").arg(QString::fromUtf8(buildinfo::kDisplayName)),
-               sheetFont(15, true), QLocale().toString(content.date, QLocale::LongFormat));
+    sheet.line(words.title, sheetFont(15, true),
+               QLocale().toString(content.date, QLocale::LongFormat));
     sheet.skip(1);
-    sheet.line(Worksheet::tr("Name:"), sheetFont(10));
+    sheet.line(words.name, sheetFont(10));
     sheet.skip(2);
 
     const bool sun = session.state().presetRadius == kSun.radius;
@@ -184,13 +196,12 @@ QString paintWorksheet(QPainter& painter, const QRectF& page, double dpi,
     };
     // The body by its button's caption.
     const QString body = QCoreApplication::translate("MainWindow", sun ? "Sun" : "Earth");
-    sheet.rows(
-        {{Worksheet::tr("Body"), body},
-         {Worksheet::tr("Radius bars (coarse, fine)"), pair(Bar::RadiusCoarse, Bar::RadiusFine)},
-         {Worksheet::tr("Mass bars (coarse, fine)"), pair(Bar::MassCoarse, Bar::MassFine)},
-         {Worksheet::tr("Beam start"), QString::number(session.state().beamY.value())}},
-        {0, 0.4}, sheetFont(10));
-    sheet.line(Worksheet::tr("To set it up again:"), sheetFont(10));
+    sheet.rows({{words.body, body},
+                {words.radiusBars, pair(Bar::RadiusCoarse, Bar::RadiusFine)},
+                {words.massBars, pair(Bar::MassCoarse, Bar::MassFine)},
+                {words.beamStart, QString::number(session.state().beamY.value())}},
+               {0, 0.4}, sheetFont(10));
+    sheet.line(words.setUp, sheetFont(10));
     QFont mono(QStringLiteral("Liberation Mono"));
     mono.setPointSizeF(9);
     sheet.paragraph(setupCommand(session), mono);
@@ -204,7 +215,7 @@ QString paintWorksheet(QPainter& painter, const QRectF& page, double dpi,
         values.append({row.quantity, row.value, row.unit});
     sheet.rows(values, {0, 0.55, 0.85}, sheetFont(9));
     sheet.skip(2);
-    sheet.line(Worksheet::tr("Notes:"), sheetFont(10, true));
+    sheet.line(words.notes, sheetFont(10, true));
     sheet.ruledLines(kNoteLines);
     return sheet.written;
 }
@@ -259,8 +270,7 @@ QByteArray worksheetPdf(const WorksheetContent& content) {
         pdf.setPageSize(worksheetPageSize());
         pdf.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                            QPageLayout::Millimeter);
-        pdf.setTitle(
-            Worksheet::tr("%1: worksheet").arg(QString::fromUtf8(buildinfo::kDisplayName)));
+        pdf.setTitle(worksheetWords().title);
         pdf.setCreator(QString::fromUtf8(buildinfo::kDisplayName));
         QPainter painter(&pdf);
         written = paintWorksheet(painter, QRectF(QPointF(0, 0), QSizeF(pdf.width(), pdf.height())),

@@ -34,6 +34,14 @@ struct WorksheetContent {
     QDate date = QDate::currentDate();
 };
 
+// The worksheet's own words in the current language (the page prints them
+// on its sheet too).
+struct WorksheetWords {
+    QString title;  // "Korvath simulation: worksheet"
+    QString name, body, radiusBars, massBars, beamStart, setUp, notes;
+};
+WorksheetWords worksheetWords();
+
 // A4, or Letter where the locale's country prints on Letter paper.
 QPageSize worksheetPageSize(const QLocale& locale = QLocale());
 
