@@ -6,8 +6,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSet>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -105,6 +107,80 @@ QString decodeHtml(const QByteArray& data) {
     return decoder.decode(data);
 }
 
+// The help serves the desktop window and the web page alike: what only the
+// page has is marked class="page" (a li, p, tr or span), and the window leaves
+// it out. The browser has no display:none, so such an element is taken out of
+// the text: from its opening tag to the first closing tag of its name after
+// it, which is its own as long as it holds no element of its name. One whose
+// closing tag is missing is left in, so that no text after it is lost. The
+// text is read once from start to end, however many elements are marked.
+
+bool isAsciiLetterOrDigit(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+// The attributes of an opening tag (what follows its name) give it the class
+// "page" and no other.
+bool markedPageOnly(QStringView attributes) {
+    static const QRegularExpression pageClass(
+        QStringLiteral(R"((?:^|\s)class\s*=\s*(?:"page"|'page'|page(?:[\s/]|$)))"),
+        QRegularExpression::CaseInsensitiveOption);
+    return pageClass.match(attributes).hasMatch();
+}
+
+// Where the first closing tag of this name after `from` ends, or -1.
+qsizetype closingTagEnd(const QString& html, QStringView name, qsizetype from) {
+    const QString start = QStringLiteral("</") + name.toString();
+    for (qsizetype at = html.indexOf(start, from, Qt::CaseInsensitive); at >= 0;
+         at = html.indexOf(start, at + 1, Qt::CaseInsensitive)) {
+        qsizetype end = at + start.size();
+        while (end < html.size() && html.at(end).isSpace())
+            ++end;
+        if (end < html.size() && html.at(end) == u'>') return end + 1;
+    }
+    return -1;
+}
+
+QString withoutPageOnlyParts(const QString& html) {
+    const QStringView text(html);
+    QString shown;
+    qsizetype copied = 0;    // the text before this is in `shown` or left out
+    QSet<QString> unclosed;  // names with no closing tag after the last search
+    for (qsizetype at = html.indexOf(u'<'); at >= 0; at = html.indexOf(u'<', at)) {
+        qsizetype nameEnd = at + 1;
+        while (nameEnd < html.size() && isAsciiLetterOrDigit(html.at(nameEnd)))
+            ++nameEnd;
+        // The tag runs to the next '>', unless another tag starts first.
+        qsizetype tagEnd = nameEnd;
+        while (tagEnd < html.size() && html.at(tagEnd) != u'>' && html.at(tagEnd) != u'<')
+            ++tagEnd;
+        const QStringView name = text.sliced(at + 1, nameEnd - at - 1);
+        if (tagEnd == html.size() || html.at(tagEnd) == u'<' || name.isEmpty() ||
+            !html.at(at + 1).isLetter() ||
+            !markedPageOnly(text.sliced(nameEnd, tagEnd - nameEnd))) {
+            at = tagEnd;
+            continue;
+        }
+        const QString key = name.toString().toLower();
+        const qsizetype end = unclosed.contains(key) ? -1 : closingTagEnd(html, key, tagEnd);
+        if (end < 0) {
+            unclosed.insert(key);  // nor after any later element of the name
+            at = tagEnd;
+            continue;
+        }
+        shown += text.sliced(copied, at - copied);
+        copied = at = end;
+    }
+    if (copied == 0) return html;
+    shown += text.sliced(copied);
+    return shown;
+}
+
+// The help's text as the window shows it.
+QString helpText(const QByteArray& data) {
+    return withoutPageOnlyParts(decodeHtml(data));
+}
+
 // Laying out nested tables takes about twice as long with each level (14
 // levels 0.2 s, 16 levels 0.7 s here) and many tables add up: a page beyond
 // these limits could freeze the window for minutes, one within them is laid
@@ -144,7 +220,7 @@ class HelpBrowser final : public QTextBrowser {
         const HelpFileBytes bytes = readHelpFile(url.toLocalFile());
         if (bytes.problem != Problem::None) return nothing;
         if (!page) return bytes.data;
-        const QString html = decodeHtml(bytes.data);
+        const QString html = helpText(bytes.data);
         return tooComplexToLayOut(html) ? nothing : QVariant(html);
     }
 };
@@ -175,7 +251,7 @@ void HelpViewer::showFile(const QString& path) {
     const QLocale locale;
     switch (problem_) {
         case Problem::None: {
-            const QString html = decodeHtml(bytes.data);
+            const QString html = helpText(bytes.data);
             if (tooComplexToLayOut(html)) {
                 problem_ = Problem::TooComplex;
                 showReport(tr(kHelpNotOpened),
