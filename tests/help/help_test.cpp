@@ -894,10 +894,10 @@ TEST_F(HelpViewerTest, EveryTextOfTheHelpReadsOnALightAndADarkDesktop) {
     menu().setHelpFolders({QFileInfo(shipped).absolutePath()});
 
     PaletteRestore restore;
-    const auto check = [this](const char* how) {
+    const auto check = [this](const std::string& how) {
         QCoreApplication::processEvents();
         HelpViewer* viewer = menu().viewer();
-        ASSERT_EQ(viewer->problem(), Problem::None);
+        ASSERT_EQ(viewer->problem(), Problem::None) << how;
         const WorstRun worst = measureWholePage(viewer->browser());
         std::cout << "  " << how << ": " << worst.runs << " runs of text, lowest contrast "
                   << worst.ratio << ":1 (\"" << worst.text.toStdString() << "\")\n";
@@ -914,6 +914,15 @@ TEST_F(HelpViewerTest, EveryTextOfTheHelpReadsOnALightAndADarkDesktop) {
     menu().viewer()->close();
     pressF1();
     check("dark palette, the help opened on it");
+
+    // The help in each language the window speaks, on either desktop.
+    for (const char* name : {"vesker_de.hlp", "vesker_fr.hlp", "vesker_es.hlp", "vesker_ja.hlp"}) {
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        menu().viewer()->showFile(shippedHelp(name));
+        check(std::string(name) + ", light palette");
+        QApplication::setPalette(darkPalette());
+        check(std::string(name) + ", dark palette");
+    }
 }
 
 // The viewer opens 640 x 560 where there is room, inside the screen's available
