@@ -5,11 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
+#include <QList>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSet>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -19,6 +20,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -113,7 +115,8 @@ QString decodeHtml(const QByteArray& data) {
 // the text: from its opening tag to the first closing tag of its name after
 // it, which is its own as long as it holds no element of its name. One whose
 // closing tag is missing is left in, so that no text after it is lost. The
-// text is read once from start to end, however many elements are marked.
+// closing tags are found in one pass, so a file of many marked elements takes
+// no longer than one of a few.
 
 bool isAsciiLetterOrDigit(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
@@ -128,48 +131,51 @@ bool markedPageOnly(QStringView attributes) {
     return pageClass.match(attributes).hasMatch();
 }
 
-// Where the first closing tag of this name after `from` ends, or -1.
-qsizetype closingTagEnd(const QString& html, QStringView name, qsizetype from) {
-    const QString start = QStringLiteral("</") + name.toString();
-    for (qsizetype at = html.indexOf(start, from, Qt::CaseInsensitive); at >= 0;
-         at = html.indexOf(start, at + 1, Qt::CaseInsensitive)) {
-        qsizetype end = at + start.size();
+// Where each closing tag ends, in order, by the tag's name in lower case.
+QHash<QString, QList<qsizetype>> closingTagEnds(QStringView html) {
+    QHash<QString, QList<qsizetype>> ends;
+    for (qsizetype at = html.indexOf(u"</"); at >= 0; at = html.indexOf(u"</", at + 2)) {
+        qsizetype nameEnd = at + 2;
+        while (nameEnd < html.size() && isAsciiLetterOrDigit(html.at(nameEnd)))
+            ++nameEnd;
+        qsizetype end = nameEnd;
         while (end < html.size() && html.at(end).isSpace())
             ++end;
-        if (end < html.size() && html.at(end) == u'>') return end + 1;
+        if (nameEnd > at + 2 && end < html.size() && html.at(end) == u'>')
+            ends[html.sliced(at + 2, nameEnd - at - 2).toString().toLower()].append(end + 1);
     }
-    return -1;
+    return ends;
 }
 
 QString withoutPageOnlyParts(const QString& html) {
     const QStringView text(html);
+    std::optional<QHash<QString, QList<qsizetype>>> closings;  // found at the first marked element
     QString shown;
-    qsizetype copied = 0;    // the text before this is in `shown` or left out
-    QSet<QString> unclosed;  // names with no closing tag after the last search
-    for (qsizetype at = html.indexOf(u'<'); at >= 0; at = html.indexOf(u'<', at)) {
+    qsizetype copied = 0;  // the text before this is in `shown` or left out
+    for (qsizetype at = text.indexOf(u'<'); at >= 0; at = text.indexOf(u'<', at)) {
         qsizetype nameEnd = at + 1;
-        while (nameEnd < html.size() && isAsciiLetterOrDigit(html.at(nameEnd)))
+        while (nameEnd < text.size() && isAsciiLetterOrDigit(text.at(nameEnd)))
             ++nameEnd;
         // The tag runs to the next '>', unless another tag starts first.
         qsizetype tagEnd = nameEnd;
-        while (tagEnd < html.size() && html.at(tagEnd) != u'>' && html.at(tagEnd) != u'<')
+        while (tagEnd < text.size() && text.at(tagEnd) != u'>' && text.at(tagEnd) != u'<')
             ++tagEnd;
-        const QStringView name = text.sliced(at + 1, nameEnd - at - 1);
-        if (tagEnd == html.size() || html.at(tagEnd) == u'<' || name.isEmpty() ||
-            !html.at(at + 1).isLetter() ||
+        if (tagEnd == text.size() || text.at(tagEnd) == u'<' || nameEnd == at + 1 ||
+            !text.at(at + 1).isLetter() ||
             !markedPageOnly(text.sliced(nameEnd, tagEnd - nameEnd))) {
             at = tagEnd;
             continue;
         }
-        const QString key = name.toString().toLower();
-        const qsizetype end = unclosed.contains(key) ? -1 : closingTagEnd(html, key, tagEnd);
-        if (end < 0) {
-            unclosed.insert(key);  // nor after any later element of the name
-            at = tagEnd;
+        if (!closings) closings = closingTagEnds(text);
+        const QList<qsizetype> ends =
+            closings->value(text.sliced(at + 1, nameEnd - at - 1).toString().toLower());
+        const auto end = std::upper_bound(ends.begin(), ends.end(), tagEnd);
+        if (end == ends.end()) {
+            at = tagEnd;  // not closed: left in
             continue;
         }
         shown += text.sliced(copied, at - copied);
-        copied = at = end;
+        copied = at = *end;
     }
     if (copied == 0) return html;
     shown += text.sliced(copied);

@@ -742,8 +742,9 @@ TEST(OneHelpForWindowAndPage, TheViewerLeavesOutWhatOnlyThePageHas) {
     viewer.showFile(shippedHelp("vesker.hlp"));
     ASSERT_EQ(viewer.problem(), Problem::None);
     const QString shown = viewer.browser()->toPlainText();
-    for (const char* pageOnly : {"Copy link to this setup", "lists the keys the page answers to",
-                                 "closes a dialog", "Start again", "print dialog with the worksheet"})
+    for (const char* pageOnly :
+         {"Copy link to this setup", "lists the keys the page answers to", "closes a dialog",
+          "Start again", "print dialog with the worksheet"})
         EXPECT_FALSE(shown.contains(QLatin1String(pageOnly))) << pageOnly;
     for (const char* windowOnly :
          {"Export worksheet as PDF", "ends the program at once. There is nothing to save.",
