@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
+#include <QList>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStringDecoder>
@@ -17,6 +20,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -105,6 +109,84 @@ QString decodeHtml(const QByteArray& data) {
     return decoder.decode(data);
 }
 
+// The help serves the desktop window and the web page alike: what only the
+// page has is marked class="page" (a li, p, tr or span), and the window leaves
+// it out. The browser has no display:none, so such an element is taken out of
+// the text: from its opening tag to the first closing tag of its name after
+// it, which is its own as long as it holds no element of its name. One whose
+// closing tag is missing is left in, so that no text after it is lost. The
+// closing tags are found in one pass, so a file of many marked elements takes
+// no longer than one of a few.
+
+bool isAsciiLetterOrDigit(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+// The attributes of an opening tag (what follows its name) give it the class
+// "page" and no other.
+bool markedPageOnly(QStringView attributes) {
+    static const QRegularExpression pageClass(
+        QStringLiteral(R"((?:^|\s)class\s*=\s*(?:"page"|'page'|page(?:[\s/]|$)))"),
+        QRegularExpression::CaseInsensitiveOption);
+    return pageClass.match(attributes).hasMatch();
+}
+
+// Where each closing tag ends, in order, by the tag's name in lower case.
+QHash<QString, QList<qsizetype>> closingTagEnds(QStringView html) {
+    QHash<QString, QList<qsizetype>> ends;
+    for (qsizetype at = html.indexOf(u"</"); at >= 0; at = html.indexOf(u"</", at + 2)) {
+        qsizetype nameEnd = at + 2;
+        while (nameEnd < html.size() && isAsciiLetterOrDigit(html.at(nameEnd)))
+            ++nameEnd;
+        qsizetype end = nameEnd;
+        while (end < html.size() && html.at(end).isSpace())
+            ++end;
+        if (nameEnd > at + 2 && end < html.size() && html.at(end) == u'>')
+            ends[html.sliced(at + 2, nameEnd - at - 2).toString().toLower()].append(end + 1);
+    }
+    return ends;
+}
+
+QString withoutPageOnlyParts(const QString& html) {
+    const QStringView text(html);
+    std::optional<QHash<QString, QList<qsizetype>>> closings;  // found at the first marked element
+    QString shown;
+    qsizetype copied = 0;  // the text before this is in `shown` or left out
+    for (qsizetype at = text.indexOf(u'<'); at >= 0; at = text.indexOf(u'<', at)) {
+        qsizetype nameEnd = at + 1;
+        while (nameEnd < text.size() && isAsciiLetterOrDigit(text.at(nameEnd)))
+            ++nameEnd;
+        // The tag runs to the next '>', unless another tag starts first.
+        qsizetype tagEnd = nameEnd;
+        while (tagEnd < text.size() && text.at(tagEnd) != u'>' && text.at(tagEnd) != u'<')
+            ++tagEnd;
+        if (tagEnd == text.size() || text.at(tagEnd) == u'<' || nameEnd == at + 1 ||
+            !text.at(at + 1).isLetter() ||
+            !markedPageOnly(text.sliced(nameEnd, tagEnd - nameEnd))) {
+            at = tagEnd;
+            continue;
+        }
+        if (!closings) closings = closingTagEnds(text);
+        const QList<qsizetype> ends =
+            closings->value(text.sliced(at + 1, nameEnd - at - 1).toString().toLower());
+        const auto end = std::upper_bound(ends.begin(), ends.end(), tagEnd);
+        if (end == ends.end()) {
+            at = tagEnd;  // not closed: left in
+            continue;
+        }
+        shown += text.sliced(copied, at - copied);
+        copied = at = *end;
+    }
+    if (copied == 0) return html;
+    shown += text.sliced(copied);
+    return shown;
+}
+
+// The help's text as the window shows it.
+QString helpText(const QByteArray& data) {
+    return withoutPageOnlyParts(decodeHtml(data));
+}
+
 // Laying out nested tables takes about twice as long with each level (14
 // levels 0.2 s, 16 levels 0.7 s here) and many tables add up: a page beyond
 // these limits could freeze the window for minutes, one within them is laid
@@ -144,7 +226,7 @@ class HelpBrowser final : public QTextBrowser {
         const HelpFileBytes bytes = readHelpFile(url.toLocalFile());
         if (bytes.problem != Problem::None) return nothing;
         if (!page) return bytes.data;
-        const QString html = decodeHtml(bytes.data);
+        const QString html = helpText(bytes.data);
         return tooComplexToLayOut(html) ? nothing : QVariant(html);
     }
 };
@@ -175,7 +257,7 @@ void HelpViewer::showFile(const QString& path) {
     const QLocale locale;
     switch (problem_) {
         case Problem::None: {
-            const QString html = decodeHtml(bytes.data);
+            const QString html = helpText(bytes.data);
             if (tooComplexToLayOut(html)) {
                 problem_ = Problem::TooComplex;
                 showReport(tr(kHelpNotOpened),

@@ -3,7 +3,8 @@
 // beginning. The viewer reads the file itself, and only a regular file of a
 // sensible size: a file that is missing, unreadable, empty, too large or not a
 // regular file at all (a pipe, a device, a folder) is reported in the window,
-// and nothing waits on it.
+// and nothing waits on it. What the help tells only of the web page (its
+// elements of class "page") is left out.
 #pragma once
 
 #include <QColor>

@@ -727,6 +727,31 @@ TEST_F(HelpFile, PicturesAndLinksBesideTheFileAreFoundAndItsEncodingIsRead) {
         << shownText().toStdString();
 }
 
+// A help file the program ships, from the source tree.
+QString shippedHelp(const char* name) {
+    return QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(
+        QStringLiteral("../../resources/") + QLatin1String(name));
+}
+
+// The help tells of the window and of the web page: what only the page has is
+// marked class="page" and left out here, in a list item, a paragraph, a table
+// row and a phrase; what only the window has (class="window") is shown, and so
+// is all that follows what was left out.
+TEST(OneHelpForWindowAndPage, TheViewerLeavesOutWhatOnlyThePageHas) {
+    HelpViewer viewer(nullptr);
+    viewer.showFile(shippedHelp("vesker.hlp"));
+    ASSERT_EQ(viewer.problem(), Problem::None);
+    const QString shown = viewer.browser()->toPlainText();
+    for (const char* pageOnly :
+         {"Copy link to this setup", "lists the keys the page answers to", "closes a dialog",
+          "Start again", "print dialog with the worksheet"})
+        EXPECT_FALSE(shown.contains(QLatin1String(pageOnly))) << pageOnly;
+    for (const char* windowOnly :
+         {"Export worksheet as PDF", "ends the program at once. There is nothing to save.",
+          "Full Screen: on and off", "(in the View menu)", "--picture fan.png", "Back to the top"})
+        EXPECT_TRUE(shown.contains(QLatin1String(windowOnly))) << windowOnly;
+}
+
 // ---------------------------------------------------------------------------
 // The viewer on the screen
 
@@ -865,16 +890,15 @@ WorstRun measureWholePage(QTextBrowser* browser) {
 }
 
 TEST_F(HelpViewerTest, EveryTextOfTheHelpReadsOnALightAndADarkDesktop) {
-    const QString shipped =
-        QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/vesker.hlp");
+    const QString shipped = shippedHelp("vesker.hlp");
     ASSERT_TRUE(QFileInfo(shipped).isFile()) << shipped.toStdString();
     menu().setHelpFolders({QFileInfo(shipped).absolutePath()});
 
     PaletteRestore restore;
-    const auto check = [this](const char* how) {
+    const auto check = [this](const std::string& how) {
         QCoreApplication::processEvents();
         HelpViewer* viewer = menu().viewer();
-        ASSERT_EQ(viewer->problem(), Problem::None);
+        ASSERT_EQ(viewer->problem(), Problem::None) << how;
         const WorstRun worst = measureWholePage(viewer->browser());
         std::cout << "  " << how << ": " << worst.runs << " runs of text, lowest contrast "
                   << worst.ratio << ":1 (\"" << worst.text.toStdString() << "\")\n";
@@ -891,6 +915,15 @@ TEST_F(HelpViewerTest, EveryTextOfTheHelpReadsOnALightAndADarkDesktop) {
     menu().viewer()->close();
     pressF1();
     check("dark palette, the help opened on it");
+
+    // The help in each language the window speaks, on either desktop.
+    for (const char* name : {"vesker_de.hlp", "vesker_fr.hlp", "vesker_es.hlp", "vesker_ja.hlp"}) {
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        menu().viewer()->showFile(shippedHelp(name));
+        check(std::string(name) + ", light palette");
+        QApplication::setPalette(darkPalette());
+        check(std::string(name) + ", dark palette");
+    }
 }
 
 // The viewer opens 640 x 560 where there is room, inside the screen's available
