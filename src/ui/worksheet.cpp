@@ -13,6 +13,7 @@
 
 #include "file_writer.hpp"
 #include "korvath_build_info.hpp"
+#include "main_window_layout.hpp"
 #include "painter_surface.hpp"
 #include "picture_description.hpp"
 #include "picture_text.hpp"
@@ -136,7 +137,9 @@ class SheetPainter {
 }  // namespace
 
 WorksheetWords worksheetWords() {
-    return {Worksheet::tr("%1: worksheet").arg(QString::fromUtf8(buildinfo::kDisplayName)),
+    // The program by its name in the language, as its window is titled.
+    const QString program = QCoreApplication::translate("MainWindow", kMainWindowTitle);
+    return {Worksheet::tr("%1: worksheet").arg(program),
             Worksheet::tr("Name:"),
             Worksheet::tr("Body"),
             Worksheet::tr("Radius bars (coarse, fine)"),

@@ -10,7 +10,7 @@ const Body = Object.freeze({Earth: 0, Sun: 1});
 const Bar = Object.freeze({RadiusCoarse: 0, MassCoarse: 1, RadiusFine: 2, MassFine: 3});
 const BeamMove = Object.freeze({BigUp: 0, Up: 1, Down: 2, BigDown: 3});
 // Those of ShownValue the page names.
-const ShownValue = Object.freeze({Radius: 0, Mass: 1, SchwarzschildRadius: 3});
+const ShownValue = Object.freeze({Radius: 0, Mass: 1, SchwarzschildRadius: 3, BeamStart: 16});
 const SchwarzschildMark = Object.freeze({NotComputed: 0, Outside: 1, Inside: 2});
 const RayOutcome = Object.freeze({LeavesPicture: 0, FallsIntoBody: 1, StopsInPicture: 2});
 

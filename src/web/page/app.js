@@ -14,6 +14,7 @@
 import {makeBars, buildMenu, makeControls} from './controls.js';
 import {buildDialogs, runHelp, showKeys} from './dialogs.js';
 import {listenToKeys} from './keys.js';
+import {listenToPrint} from './worksheet.js';
 import {$, Page} from './page.js';
 import {applyLink, copyLink, readLink, showBadParameter} from './setup_link.js';
 import {showChange, showSession} from './view.js';
@@ -96,6 +97,7 @@ function buildWindow(page) {
   $('startAgain').addEventListener('click', () => start(page));
   buildDialogs(page);
   listenToKeys(page);
+  listenToPrint(page);
   const place = () => placeWindow(page);
   addEventListener('resize', place);
   coarsePointer.addEventListener('change', place);

@@ -64,7 +64,7 @@ function shownParameter(parameter) {
 }
 
 // The link that opens the page in the state it shows now, in its language.
-function setupLink(page) {
+export function setupLink(page) {
   const lang = new URLSearchParams(location.search).get('lang');
   const query = lang ? `${new URLSearchParams({lang})}&` : '';
   const link = new URL(location.href);

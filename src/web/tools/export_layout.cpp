@@ -37,6 +37,8 @@
 #include "main_window_layout.hpp"
 #include "number_display.hpp"
 #include "picture_text.hpp"
+#include "values_table.hpp"
+#include "worksheet.hpp"
 
 namespace {
 
@@ -193,6 +195,26 @@ QJsonObject pictureTemplates() {
     };
 }
 
+// The worksheet's words and each value's quantity and unit, as the window's
+// sheet has them, for the sheet the page prints.
+QJsonObject worksheetStrings() {
+    const WorksheetWords words = worksheetWords();
+    QJsonArray values;
+    for (const auto& [quantity, unit] : valueQuantities())
+        values.append(QJsonArray{quantity, unit});
+    return QJsonObject{{"title", words.title},
+                       {"name", words.name},
+                       {"body", words.body},
+                       {"radiusBars", words.radiusBars},
+                       {"massBars", words.massBars},
+                       {"beamStart", words.beamStart},
+                       {"setUp", words.setUp},
+                       {"notes", words.notes},
+                       {"earth", trMain("Earth")},
+                       {"sun", trMain("Sun")},
+                       {"values", values}};
+}
+
 // Every text in the language whose translator is installed (none: English).
 QJsonObject strings(const QString& language) {
     QLocale::setDefault(QLocale(language));
@@ -220,6 +242,7 @@ QJsonObject strings(const QString& language) {
                            .arg(help::HelpViewer::tr(help::kHelpNotOpened),
                                 help::HelpViewer::tr(help::kHelpNotRead),
                                 help::HelpViewer::tr(help::kHelpGoesOn))},
+        {"worksheet", worksheetStrings()},
         {"faults", faultTemplates()},
         {"picture", pictureTemplates()},
         {"page", page},
