@@ -745,6 +745,10 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
         <source>the yellow circle on the outermost red ring</source>
         <translation>der gelbe Kreis auf dem äußersten roten Ring</translation>
     </message>
+    <message>
+        <source>Ray %1, from %2:</source>
+        <translation>Strahl %1, Start bei %2:</translation>
+    </message>
 </context>
 <context>
     <name>ValuesTable</name>
@@ -946,6 +950,14 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
     <message>
         <source>Reload</source>
         <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Delete: clear the rays</source>
+        <translation>Entf: die Strahlen löschen</translation>
+    </message>
+    <message>
+        <source>%1: minus %2 percent of the coarse value, %3</source>
+        <translation>%1: minus %2 Prozent des Grobwerts, %3</translation>
     </message>
 </context>
 <context>

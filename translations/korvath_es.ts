@@ -745,6 +745,10 @@ en ese estado.</translation>
         <source>the yellow circle on the outermost red ring</source>
         <translation>el círculo amarillo sobre el anillo rojo exterior</translation>
     </message>
+    <message>
+        <source>Ray %1, from %2:</source>
+        <translation>Rayo %1, desde %2:</translation>
+    </message>
 </context>
 <context>
     <name>ValuesTable</name>
@@ -946,6 +950,14 @@ en ese estado.</translation>
     <message>
         <source>Reload</source>
         <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Delete: clear the rays</source>
+        <translation>Supr: borrar los rayos</translation>
+    </message>
+    <message>
+        <source>%1: minus %2 percent of the coarse value, %3</source>
+        <translation>%1: menos %2 por ciento del valor grueso, %3</translation>
     </message>
 </context>
 <context>

@@ -745,6 +745,10 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
         <source>the yellow circle on the outermost red ring</source>
         <translation>le cercle jaune sur l’anneau rouge extérieur</translation>
     </message>
+    <message>
+        <source>Ray %1, from %2:</source>
+        <translation>Rayon %1, départ à %2&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>ValuesTable</name>
@@ -946,6 +950,14 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     <message>
         <source>Reload</source>
         <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Delete: clear the rays</source>
+        <translation>Suppr&#xa0;: effacer les rayons</translation>
+    </message>
+    <message>
+        <source>%1: minus %2 percent of the coarse value, %3</source>
+        <translation>%1&#xa0;: moins %2 pour cent de la valeur grossière, %3</translation>
     </message>
 </context>
 <context>

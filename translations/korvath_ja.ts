@@ -738,6 +738,10 @@ that state.</source>
         <source>the yellow circle on the outermost red ring</source>
         <translation>最も外側の赤い輪に重なる黄色い円</translation>
     </message>
+    <message>
+        <source>Ray %1, from %2:</source>
+        <translation>光線%1（出発点%2）：</translation>
+    </message>
 </context>
 <context>
     <name>ValuesTable</name>
@@ -939,6 +943,14 @@ that state.</source>
     <message>
         <source>Reload</source>
         <translation>再読み込み</translation>
+    </message>
+    <message>
+        <source>Delete: clear the rays</source>
+        <translation>Delete：光線を消去</translation>
+    </message>
+    <message>
+        <source>%1: minus %2 percent of the coarse value, %3</source>
+        <translation>%1：粗い値の%2パーセントを減算、%3</translation>
     </message>
 </context>
 <context>

@@ -11,10 +11,12 @@
 // with its WebAssembly as window.korvathFactory, and the texts of every
 // language and the help in bundleData.
 
-import {makeBars, buildMenu, makeControls} from './controls.js';
+import {makeBars, makeControls} from './controls.js';
 import {buildDialogs, runHelp, showKeys} from './dialogs.js';
 import {listenToKeys} from './keys.js';
+import {buildMenu} from './menus.js';
 import {$, Page} from './page.js';
+import {animateAtFirst, rayCommands} from './rays.js';
 import {applyLink, copyLink, readLink, showBadParameter} from './setup_link.js';
 import {showChange, showSession} from './view.js';
 import {buildSections, coarsePointer, fitTextsSoon, placeWindow} from './window_layout.js';
@@ -74,6 +76,7 @@ async function main() {
   }
   document.documentElement.lang = page.texts.language;
   document.title = page.texts.title;
+  page.animateRays = animateAtFirst();
   buildWindow(page);
   page.M = await modulePromise;
   readLink(page);
@@ -88,6 +91,7 @@ function buildWindow(page) {
     helpAction: () => runHelp(page),
     keysAction: showKeys,
     copyLinkAction: () => copyLink(page),
+    ...rayCommands(page),
   });
   makeControls(page);
   buildSections(page);
@@ -113,6 +117,7 @@ function buildWindow(page) {
 function start(page, startedAt = performance.now()) {
   page.session = new page.M.Session();
   page.session.onChange = (change) => showChange(page, change);
+  page.session.setAnimated(page.animateRays);
   page.helpNamed = false;
   page.lastMark = 0;
   $('ended').hidden = true;
@@ -146,6 +151,7 @@ function tick(page) {
 function exit(page) {
   if (!page.session) return;
   clearTimeout(page.startTimer);
+  cancelAnimationFrame(page.rayFrame);
   for (const d of document.querySelectorAll('dialog[open]')) d.close();
   page.session.delete();
   page.session = null;
