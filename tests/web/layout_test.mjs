@@ -176,6 +176,7 @@ try {
     await press('#massCoarseBar .arrow.up');
     await press('#massFineBar .track', 0.05);
     await press('#beamButton');
+    await page.waitForFunction(() => !document.getElementById('scenePicture').hasAttribute('aria-busy'), {timeout: 5000});
     const actions = ['load', 'tick', 'sun', 'bar 1 51', 'bar 3 40', 'beam'];
     // Lines at least one CSS pixel wide, at the device's resolution.
     const thickness = await rayThickness(page);

@@ -14,7 +14,7 @@
 import {makeBars, makeControls} from './controls.js';
 import {buildDialogs, runHelp, showKeys} from './dialogs.js';
 import {listenToKeys} from './keys.js';
-import {buildMenu} from './menus.js';
+import {buildMenu, closeMenus} from './menus.js';
 import {$, Page} from './page.js';
 import {animateAtFirst, rayCommands} from './rays.js';
 import {applyLink, copyLink, readLink, showBadParameter} from './setup_link.js';
@@ -152,6 +152,7 @@ function exit(page) {
   if (!page.session) return;
   clearTimeout(page.startTimer);
   cancelAnimationFrame(page.rayFrame);
+  closeMenus();
   for (const d of document.querySelectorAll('dialog[open]')) d.close();
   page.session.delete();
   page.session = null;

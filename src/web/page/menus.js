@@ -13,6 +13,7 @@ const MENUS = [
   ['viewMenu', ['animateRayAction']],
 ];
 const CHECKABLE = new Set(['keepRaysAction', 'animateRayAction']);
+const SHORTCUTS = {clearRaysAction: 'Delete'};  // (keys.js)
 
 // "E&xit": the letter after '&' is the mnemonic, underlined.
 function setCaption(element, caption) {
@@ -91,6 +92,7 @@ function buildPopupMenu(page, id, itemIds, commands) {
   const items = itemIds.map((itemId) => {
     const item = menuButton(itemId, CHECKABLE.has(itemId) ? 'menuitemcheckbox' : 'menuitem', page.texts.menu[itemId]);
     if (CHECKABLE.has(itemId)) item.setAttribute('aria-checked', 'false');
+    if (SHORTCUTS[itemId]) item.setAttribute('aria-keyshortcuts', SHORTCUTS[itemId]);
     item.addEventListener('click', () => {
       if (item.getAttribute('aria-disabled') === 'true') return;
       close(title, list, true);
@@ -150,6 +152,11 @@ function onMenuKey(e, title, list, items) {
   else return;
   e.preventDefault();
   e.stopPropagation();
+}
+
+// Every open menu closed (the simulation ends).
+export function closeMenus() {
+  for (const [id] of MENUS) close($(id), $(`${id}Items`), false);
 }
 
 // A command's check mark, and whether it can run.
