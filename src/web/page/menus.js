@@ -159,11 +159,12 @@ export function closeMenus() {
   for (const [id] of MENUS) close($(id), $(`${id}Items`), false);
 }
 
-// A command's check mark, and whether it can run.
+// A command's check mark, and whether it can run (each change of the
+// session sets them: only a new state is written).
 export function setChecked(id, on) {
-  $(id).setAttribute('aria-checked', String(on));
+  if ($(id).getAttribute('aria-checked') !== String(on)) $(id).setAttribute('aria-checked', String(on));
 }
 export function setEnabled(id, on) {
   if (on) $(id).removeAttribute('aria-disabled');
-  else $(id).setAttribute('aria-disabled', 'true');
+  else if (!$(id).hasAttribute('aria-disabled')) $(id).setAttribute('aria-disabled', 'true');
 }
