@@ -768,6 +768,10 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
         <source>the yellow circle on the outermost red ring</source>
         <translation>der gelbe Kreis auf dem äußersten roten Ring</translation>
     </message>
+    <message>
+        <source>Ray %1, from %2:</source>
+        <translation>Strahl %1, Start bei %2:</translation>
+    </message>
 </context>
 <context>
     <name>ValuesTable</name>
@@ -978,6 +982,14 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
         <source>A body&apos;s density, Schwarzschild radius and curvature, and a light ray traced past it</source>
         <translation>Dichte, Schwarzschild-Radius und Krümmung eines Körpers und ein Lichtstrahl, der an ihm vorbeiläuft</translation>
     </message>
+    <message>
+        <source>Delete: clear the rays</source>
+        <translation>Entf: die Strahlen löschen</translation>
+    </message>
+    <message>
+        <source>%1: minus %2 percent of the coarse value, %3</source>
+        <translation>%1: minus %2 Prozent des Grobwerts, %3</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -1012,6 +1024,13 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
     <message>
         <source>Notes:</source>
         <translation>Notizen:</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommands</name>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
     </message>
 </context>
 <context>
@@ -1159,10 +1178,6 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
 </context>
 <context>
     <name>korvath::ui::WorksheetCommands</name>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>&amp;Drucken…</translation>
-    </message>
     <message>
         <source>&amp;Export worksheet as PDF…</source>
         <translation>Arbeitsblatt als PDF &amp;exportieren…</translation>

@@ -768,6 +768,10 @@ en ese estado.</translation>
         <source>the yellow circle on the outermost red ring</source>
         <translation>el círculo amarillo sobre el anillo rojo exterior</translation>
     </message>
+    <message>
+        <source>Ray %1, from %2:</source>
+        <translation>Rayo %1, desde %2:</translation>
+    </message>
 </context>
 <context>
     <name>ValuesTable</name>
@@ -978,6 +982,14 @@ en ese estado.</translation>
         <source>A body&apos;s density, Schwarzschild radius and curvature, and a light ray traced past it</source>
         <translation>La densidad, el radio de Schwarzschild y la curvatura de un cuerpo, y un rayo de luz que pasa junto a él</translation>
     </message>
+    <message>
+        <source>Delete: clear the rays</source>
+        <translation>Supr: borrar los rayos</translation>
+    </message>
+    <message>
+        <source>%1: minus %2 percent of the coarse value, %3</source>
+        <translation>%1: menos %2 por ciento del valor grueso, %3</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -1012,6 +1024,13 @@ en ese estado.</translation>
     <message>
         <source>Notes:</source>
         <translation>Notas:</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommands</name>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
     </message>
 </context>
 <context>
@@ -1159,10 +1178,6 @@ en ese estado.</translation>
 </context>
 <context>
     <name>korvath::ui::WorksheetCommands</name>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>&amp;Imprimir…</translation>
-    </message>
     <message>
         <source>&amp;Export worksheet as PDF…</source>
         <translation>&amp;Exportar la hoja de trabajo como PDF…</translation>

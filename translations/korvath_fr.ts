@@ -768,6 +768,10 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
         <source>the yellow circle on the outermost red ring</source>
         <translation>le cercle jaune sur l’anneau rouge extérieur</translation>
     </message>
+    <message>
+        <source>Ray %1, from %2:</source>
+        <translation>Rayon %1, départ à %2&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>ValuesTable</name>
@@ -978,6 +982,14 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
         <source>A body&apos;s density, Schwarzschild radius and curvature, and a light ray traced past it</source>
         <translation>La masse volumique, le rayon de Schwarzschild et la courbure d’un corps, et un rayon lumineux qui passe près de lui</translation>
     </message>
+    <message>
+        <source>Delete: clear the rays</source>
+        <translation>Suppr&#xa0;: effacer les rayons</translation>
+    </message>
+    <message>
+        <source>%1: minus %2 percent of the coarse value, %3</source>
+        <translation>%1&#xa0;: moins %2 pour cent de la valeur grossière, %3</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -1012,6 +1024,13 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     <message>
         <source>Notes:</source>
         <translation>Notes&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommands</name>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primer…</translation>
     </message>
 </context>
 <context>
@@ -1159,10 +1178,6 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
 </context>
 <context>
     <name>korvath::ui::WorksheetCommands</name>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>Im&amp;primer…</translation>
-    </message>
     <message>
         <source>&amp;Export worksheet as PDF…</source>
         <translation>&amp;Exporter la fiche de travail en PDF…</translation>

@@ -761,6 +761,10 @@ that state.</source>
         <source>the yellow circle on the outermost red ring</source>
         <translation>最も外側の赤い輪に重なる黄色い円</translation>
     </message>
+    <message>
+        <source>Ray %1, from %2:</source>
+        <translation>光線%1（出発点%2）：</translation>
+    </message>
 </context>
 <context>
     <name>ValuesTable</name>
@@ -971,6 +975,14 @@ that state.</source>
         <source>A body&apos;s density, Schwarzschild radius and curvature, and a light ray traced past it</source>
         <translation>天体の密度、シュワルツシルト半径、曲率と、そのそばを通る光線</translation>
     </message>
+    <message>
+        <source>Delete: clear the rays</source>
+        <translation>Delete：光線を消去</translation>
+    </message>
+    <message>
+        <source>%1: minus %2 percent of the coarse value, %3</source>
+        <translation>%1：粗い値の%2パーセントを減算、%3</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -1005,6 +1017,13 @@ that state.</source>
     <message>
         <source>Notes:</source>
         <translation>メモ：</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommands</name>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
     </message>
 </context>
 <context>
@@ -1152,10 +1171,6 @@ that state.</source>
 </context>
 <context>
     <name>korvath::ui::WorksheetCommands</name>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>印刷(&amp;P)…</translation>
-    </message>
     <message>
         <source>&amp;Export worksheet as PDF…</source>
         <translation>ワークシートを PDF として書き出す(&amp;E)…</translation>

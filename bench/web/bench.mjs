@@ -11,9 +11,14 @@
 //   (DevTools' CPU throttling, a phone);
 // - size: every file the page fetched, help text aside, raw and gzipped;
 // - in Chromium, the longest recomputation (the Earth, radius bars 100/100,
-//   mass bars 0/0: 9042 search steps) and one press of Beam with the Earth,
-//   each timed in the page around the key or click event, value fields and
-//   canvas included, median of N runs.
+//   mass bars 0/0: 9042 search steps) and one press of Beam with the Earth
+//   (the ray drawn at once), each timed in the page around the key or click
+//   event, value fields and canvas included, median of N runs;
+// - in Chromium, one animation frame of a travelling ray: the processor time
+//   of the page's frame callback (the module drawing the ray's new segments
+//   and the canvas taking its new pixels), over the whole of N / 7 rays of
+//   the Earth (two seconds each), mean and worst, also with the processor
+//   slowed down four times.
 import {cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {dirname, join} from 'node:path';
@@ -80,7 +85,12 @@ try {
         lines.push(`| ${label} | ${median(page).toFixed(0)} ms | ${median(bare).toFixed(0)} ms | ${(median(page) / median(bare)).toFixed(2)} |`);
         console.log(lines[lines.length - 1]);
       }
-      if (name === 'chromium') lines.push(...await inPageTimings(engine));
+      if (name === 'chromium') {
+        // (Animate the ray is on at first; the in-page timings turn it off.)
+        lines.push(await frameTimings(engine, {}, ''));
+        lines.push(await frameTimings(engine, {cpuSlowdown: 4}, ', processor 4 times slower'));
+        lines.push(...await inPageTimings(engine));
+      }
     } finally {
       await engine.close();
     }
@@ -108,10 +118,44 @@ try {
   rmSync(folder, {recursive: true, force: true});
 }
 
+// The frames of travelling rays: each animation frame callback timed inside
+// the page, from Beam to the ray's end (the page's menu with Animate the ray
+// on, as at first).
+async function frameTimings(engine, screen, label) {
+  const page = await engine.open(address, screen);
+  await page.waitFor(() => performance.getEntriesByName('korvath-first-values').length > 0);
+  const rays = Math.max(1, Math.round(runs / 7));
+  await page.evaluate(() => {
+    const frames = window.korvathFrames = [];
+    const request = window.requestAnimationFrame.bind(window);
+    window.requestAnimationFrame = (callback) => request((now) => {
+      const t0 = performance.now();
+      callback(now);
+      frames.push(performance.now() - t0);
+    });
+  });
+  const frames = [];
+  for (let i = 0; i < rays; ++i) {
+    await page.evaluate(() => {
+      window.korvathFrames.length = 0;
+      document.getElementById('beamButton').click();
+    });
+    await page.waitFor(() => !document.getElementById('scenePicture').hasAttribute('aria-busy'));
+    frames.push(...await page.evaluate(() => window.korvathFrames));
+  }
+  await page.close();
+  const mean = frames.reduce((a, b) => a + b, 0) / frames.length;
+  return `One frame of a travelling ray (the Earth, beam start 1500${label}): mean ${mean.toFixed(3)} ms, ` +
+    `worst ${Math.max(...frames).toFixed(3)} ms, median ${median(frames).toFixed(3)} ms (${frames.length} frames of ${rays} rays)`;
+}
+
 // The longest recomputation and Beam, timed inside the page.
 async function inPageTimings(engine) {
   const page = await engine.open(address);
   await page.waitFor(() => performance.getEntriesByName('korvath-first-values').length > 0);
+  // The ray drawn at once (View, Animate the ray off).
+  await page.click('#viewMenu');
+  await page.click('#animateRayAction');
   const timings = await page.evaluate((runs) => {
     const key = (id, k) => {
       const t0 = performance.now();

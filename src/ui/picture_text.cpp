@@ -159,11 +159,27 @@ QString bodyText(bool ratioBelowOne, PictureDescription::Circle circle, const QS
     return body + QLatin1Char(' ') + PictureText::tr("Beam start at %1.").arg(beamStart);
 }
 
+QString rayHeading(const QString& number, const QString& start) {
+    return PictureText::tr("Ray %1, from %2:").arg(number, start);
+}
+
 QString pictureText(const PictureDescription& d) {
     if (!d.computed) return emptyPictureText();
     QString text = bodyText(d.schwarzschildRatio < 1, d.circle, twoFigures(d.schwarzschildRatio),
                             QString::number(d.beamStart));
-    if (d.ray) text += QLatin1Char(' ') + withCount(rayTemplate(*d.ray), rayCount(*d.ray));
+    if (!d.ray) return text;
+    // With more than one ray, each is named by its number and start.
+    const bool named = !d.earlierRays.empty();
+    const auto add = [&](const RayDescription& ray) {
+        text += QLatin1Char(' ');
+        if (named)
+            text += rayHeading(QString::number(ray.number), QString::number(ray.start)) +
+                    QLatin1Char(' ');
+        text += withCount(rayTemplate(ray), rayCount(ray));
+    };
+    for (const RayDescription& ray : d.earlierRays)
+        add(ray);
+    add(*d.ray);
     return text;
 }
 

@@ -22,6 +22,9 @@ QString bodyText(bool ratioBelowOne, PictureDescription::Circle circle, const QS
                  const QString& beamStart);
 // Where the ray went, %n standing for its steps or degrees.
 QString rayTemplate(const RayDescription& ray);
+// What names a ray before its fate when more than one is shown, with its
+// number and start as given ("Ray 2, from 800:").
+QString rayHeading(const QString& number, const QString& start);
 
 // A counted text of `context` (marked with QT_TRANSLATE_N_NOOP) in the
 // window's language, in the form for `n`, its count left as %n: the form the

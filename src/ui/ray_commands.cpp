@@ -21,9 +21,9 @@ RayCommands::RayCommands(QWidget& window, Session& session, Scene& scene)
     : QObject(&window),
       session_(session),
       animated_(scene),
-      animate_(new QAction(tr("Animate the &ray"), &window)),
-      keep_(new QAction(tr("&Keep earlier rays"), &window)),
-      clear_(new QAction(tr("C&lear rays"), &window)) {
+      animate_(new QAction(tr(kAnimateRayCaption), &window)),
+      keep_(new QAction(tr(kKeepRaysCaption), &window)),
+      clear_(new QAction(tr(kClearRaysCaption), &window)) {
     animate_->setObjectName("animateRayAction");
     animate_->setCheckable(true);
     animate_->setChecked(readSetting(kAnimateKey).value<QString>() != QLatin1String("false"));

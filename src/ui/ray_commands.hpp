@@ -23,6 +23,14 @@ class Session;
 
 namespace korvath::ui {
 
+// The commands' captions (the web page's menu has them too).
+inline constexpr const char* kAnimateRayCaption =
+    QT_TRANSLATE_NOOP("korvath::ui::RayCommands", "Animate the &ray");
+inline constexpr const char* kKeepRaysCaption =
+    QT_TRANSLATE_NOOP("korvath::ui::RayCommands", "&Keep earlier rays");
+inline constexpr const char* kClearRaysCaption =
+    QT_TRANSLATE_NOOP("korvath::ui::RayCommands", "C&lear rays");
+
 class RayCommands final : public QObject {
     Q_OBJECT
   public:

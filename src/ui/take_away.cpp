@@ -57,7 +57,7 @@ TakeAway::TakeAway(MainWindow& window)
     picture->setContextMenuPolicy(Qt::ActionsContextMenu);
     // The same commands in the menu bar, before Help, for the keyboard and
     // for screen readers.
-    pictureMenu_ = new QMenu(tr("&Picture"), &window);
+    pictureMenu_ = new QMenu(tr(kPictureMenuCaption), &window);
     pictureMenu_->setObjectName("pictureMenu");
     pictureMenu_->menuAction()->setObjectName("pictureMenuAction");
     pictureMenu_->addAction(copyPicture_);

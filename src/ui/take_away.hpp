@@ -19,6 +19,10 @@ namespace korvath::ui {
 class MainWindow;
 class ValueField;
 
+// The Picture menu's caption (the web page's menu has it too).
+inline constexpr const char* kPictureMenuCaption =
+    QT_TRANSLATE_NOOP("korvath::ui::TakeAway", "&Picture");
+
 class TakeAway final : public QObject {
     Q_OBJECT
   public:

@@ -22,7 +22,7 @@ namespace korvath::ui {
 WorksheetCommands::WorksheetCommands(MainWindow& window)
     : QObject(&window),
       window_(window),
-      print_(new QAction(tr("&Print…"), &window)),
+      print_(new QAction(tr(kPrintCaption), &window)),
       export_(new QAction(tr("&Export worksheet as PDF…"), &window)) {
     print_->setObjectName("printAction");
     print_->setShortcuts(QKeySequence::Print);

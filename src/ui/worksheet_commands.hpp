@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QtGlobal>
 
 class QAction;
 class QPrinter;
@@ -14,6 +15,8 @@ namespace korvath::ui {
 
 class MainWindow;
 struct WorksheetContent;
+
+inline constexpr const char* kPrintCaption = QT_TRANSLATE_NOOP("WorksheetCommands", "&Print…");
 
 class WorksheetCommands final : public QObject {
     Q_OBJECT

@@ -48,22 +48,39 @@ class Session {
         return refused ? static_cast<int>(*refused) : -1;
     }
 
+    bool keepRays(bool keep) {
+        s_.keepRays(keep);
+        return s_.keepsRays();
+    }
+    bool keepsRays() const { return s_.keepsRays(); }
+    bool clearRays() { return s_.clearRays(); }
+    int rayCount() const { return static_cast<int>(s_.rays().size()); }
+
     // What the picture shows, for the page to word: computed, ratio (the
     // Schwarzschild radius over the body's, to two figures), circle, beam
-    // start, whether there is a ray, and the ray's outcome, edge, degrees,
-    // steps and whether it swings round; the enums as their indices.
-    const std::array<double, 10>& picture() {
+    // start and the number of rays shown; then for each ray, oldest first,
+    // its outcome, edge, degrees, steps, whether it swings round, its start
+    // and its number; the enums as their indices.
+    static constexpr size_t kRayFields = 7;
+    const std::array<double, 5 + kRayFields * kMostRaysKept>& picture() {
         const PictureDescription& d = view_.picture();
         picture_ = {d.computed ? 1.0 : 0.0, twoSignificantFigures(d.schwarzschildRatio),
-                    static_cast<double>(d.circle), static_cast<double>(d.beamStart),
-                    d.ray ? 1.0 : 0.0};
-        if (d.ray) {
-            picture_[5] = static_cast<double>(d.ray->outcome);
-            picture_[6] = static_cast<double>(d.ray->edge);
-            picture_[7] = static_cast<double>(std::lround(std::abs(d.ray->turningDegrees)));
-            picture_[8] = d.ray->steps;
-            picture_[9] = d.ray->swingsRound() ? 1.0 : 0.0;
-        }
+                    static_cast<double>(d.circle), static_cast<double>(d.beamStart)};
+        size_t at = 5;
+        const auto add = [&](const RayDescription& ray) {
+            if (at + kRayFields > picture_.size()) return;
+            picture_[at++] = static_cast<double>(ray.outcome);
+            picture_[at++] = static_cast<double>(ray.edge);
+            picture_[at++] = static_cast<double>(std::lround(std::abs(ray.turningDegrees)));
+            picture_[at++] = ray.steps;
+            picture_[at++] = ray.swingsRound() ? 1.0 : 0.0;
+            picture_[at++] = ray.start;
+            picture_[at++] = ray.number;
+        };
+        for (const RayDescription& ray : d.earlierRays)
+            add(ray);
+        if (d.ray) add(*d.ray);
+        picture_[4] = static_cast<double>((at - 5) / kRayFields);
         return picture_;
     }
 
@@ -74,12 +91,14 @@ class Session {
     int schwarzschildMark() const { return static_cast<int>(s_.schwarzschildMark()); }
 
     // What changed since the last call, as flags (1 values, 2 bars, 4 the
-    // picture); its faults are then read one by one, as kind, arithmetic
-    // (the enums' indices), value, segments and pass.
+    // picture, 8 a ray started travelling, 16 a travelling ray ended); its
+    // faults are then read one by one, as kind, arithmetic (the enums'
+    // indices), value, segments and pass.
     int takeChange() {
         const PageChange change = view_.takeChange();
         faults_ = change.faults;
-        return (change.values ? 1 : 0) | (change.bars ? 2 : 0) | (change.picture ? 4 : 0);
+        return (change.values ? 1 : 0) | (change.bars ? 2 : 0) | (change.picture ? 4 : 0) |
+               (change.rayStarted ? 8 : 0) | (change.rayEnded ? 16 : 0);
     }
     int faultCount() const { return static_cast<int>(faults_.size()); }
     const std::array<double, 5>& fault(int i) {
@@ -117,7 +136,19 @@ class Session {
         return reinterpret_cast<const std::uint8_t*>(view_.surface().pixels().data());
     }
     int pixelCount() { return static_cast<int>(view_.surface().pixels().size()); }
+    // The pixels painted since the last call: left, top, width, height.
+    const std::array<std::int32_t, 4>& takePainted() {
+        const RasterSurface::Rect r = view_.surface().takePainted();
+        painted_ = {r.left, r.top, r.width, r.height};
+        return painted_;
+    }
     void keepJournal(bool on) { view_.surface().keepJournal(on); }
+
+    // The travelling ray (PageView).
+    void setAnimated(bool on) { view_.setAnimated(on); }
+    bool advance(double elapsedMs) { return view_.advance(elapsedMs); }
+    void finishRay() { view_.finishRay(); }
+    bool travelling() const { return view_.travelling(); }
     std::string takeJournal() { return view_.surface().takeJournal(); }
 
   private:
@@ -127,7 +158,8 @@ class Session {
 
     korvath::Session s_;
     PageView view_;
-    std::array<double, 10> picture_{};
+    std::array<double, 5 + kRayFields * kMostRaysKept> picture_{};
+    std::array<std::int32_t, 4> painted_{};
     std::vector<Fault> faults_;
     std::array<double, 5> fault_{};
 };
@@ -180,6 +212,30 @@ EMSCRIPTEN_KEEPALIVE int korvath_set_beam_start(Session* s, int height) {
 EMSCRIPTEN_KEEPALIVE int korvath_trace(Session* s) {
     return s->trace();
 }
+EMSCRIPTEN_KEEPALIVE int korvath_keep_rays(Session* s, int keep) {
+    return s->keepRays(keep != 0);
+}
+EMSCRIPTEN_KEEPALIVE int korvath_keeps_rays(Session* s) {
+    return s->keepsRays();
+}
+EMSCRIPTEN_KEEPALIVE int korvath_clear_rays(Session* s) {
+    return s->clearRays();
+}
+EMSCRIPTEN_KEEPALIVE int korvath_ray_count(Session* s) {
+    return s->rayCount();
+}
+EMSCRIPTEN_KEEPALIVE void korvath_set_animated(Session* s, int on) {
+    s->setAnimated(on != 0);
+}
+EMSCRIPTEN_KEEPALIVE int korvath_advance(Session* s, double elapsedMs) {
+    return s->advance(elapsedMs);
+}
+EMSCRIPTEN_KEEPALIVE void korvath_finish_ray(Session* s) {
+    s->finishRay();
+}
+EMSCRIPTEN_KEEPALIVE int korvath_travelling(Session* s) {
+    return s->travelling();
+}
 EMSCRIPTEN_KEEPALIVE const double* korvath_picture(Session* s) {
     return s->picture().data();
 }
@@ -210,6 +266,9 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* korvath_pixels(Session* s) {
 }
 EMSCRIPTEN_KEEPALIVE int korvath_pixel_count(Session* s) {
     return s->pixelCount();
+}
+EMSCRIPTEN_KEEPALIVE const std::int32_t* korvath_take_painted(Session* s) {
+    return s->takePainted().data();
 }
 EMSCRIPTEN_KEEPALIVE void korvath_keep_journal(Session* s, int on) {
     s->keepJournal(on != 0);

@@ -45,6 +45,18 @@ void RasterSurface::setGeometry(int width, int height, double pixelsPerUnit, int
     pixelsPerUnit_ = pixelsPerUnit > 0 ? pixelsPerUnit : 1.0 / 15.0;
     lineWidth_ = std::max(lineWidth, 1);
     pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), opaque(kBackground));
+    paintedLeft_ = paintedTop_ = 0;
+    paintedRight_ = width_;
+    paintedBottom_ = height_;
+}
+
+RasterSurface::Rect RasterSurface::takePainted() {
+    Rect rect;
+    if (paintedRight_ > paintedLeft_ && paintedBottom_ > paintedTop_)
+        rect = {paintedLeft_, paintedTop_, paintedRight_ - paintedLeft_,
+                paintedBottom_ - paintedTop_};
+    paintedLeft_ = paintedTop_ = paintedRight_ = paintedBottom_ = 0;
+    return rect;
 }
 
 void RasterSurface::keepJournal(bool on) {
@@ -143,6 +155,24 @@ int RasterSurface::toPixel(float v) const {
 
 void RasterSurface::fillAll(std::uint32_t pixel) {
     std::fill(pixels_.begin(), pixels_.end(), pixel);
+    if (width_ > 0 && height_ > 0) {
+        painted(0, 0, width_ - 1);
+        painted(height_ - 1, 0, width_ - 1);
+    }
+}
+
+void RasterSurface::painted(int y, int x1, int x2) {
+    if (paintedRight_ <= paintedLeft_) {
+        paintedLeft_ = x1;
+        paintedRight_ = x2 + 1;
+        paintedTop_ = y;
+        paintedBottom_ = y + 1;
+        return;
+    }
+    paintedLeft_ = std::min(paintedLeft_, x1);
+    paintedRight_ = std::max(paintedRight_, x2 + 1);
+    paintedTop_ = std::min(paintedTop_, y);
+    paintedBottom_ = std::max(paintedBottom_, y + 1);
 }
 
 void RasterSurface::span(int y, int x1, int x2, std::uint32_t pixel) {
@@ -152,6 +182,7 @@ void RasterSurface::span(int y, int x1, int x2, std::uint32_t pixel) {
     if (x1 > x2) return;
     auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_;
     std::fill(row + x1, row + x2 + 1, pixel);
+    painted(y, x1, x2);
 }
 
 // A square of the line width with (x, y) at its middle (at its upper-left

@@ -27,6 +27,16 @@ class RasterSurface final : public Surface {
     // blue and an opaque alpha: the byte order of the canvas's ImageData.
     const std::vector<std::uint32_t>& pixels() const { return pixels_; }
 
+    // The pixels painted since the last call, as a rectangle: left and top,
+    // then width and height (0 by 0 when none was). A new geometry counts as
+    // painted all over. The page puts only these pixels on its canvas, so
+    // that a frame of a travelling ray copies only the ray's new part.
+    struct Rect {
+        int left = 0, top = 0, width = 0, height = 0;
+        bool operator==(const Rect&) const = default;
+    };
+    Rect takePainted();
+
     // The journal: every call as a line of text, kept only while switched on
     // (for comparing the browser's build with the native one).
     void keepJournal(bool on);
@@ -41,6 +51,7 @@ class RasterSurface final : public Surface {
 
   private:
     void fillAll(std::uint32_t pixel);
+    void painted(int y, int x1, int x2);  // a row's pixels x1..x2, inside the area
     void span(int y, int x1, int x2, std::uint32_t pixel);  // x1..x2 inclusive
     void stamp(int x, int y, std::uint32_t pixel);          // a line-width square
     void paintCircle(double cx, double cy, double r, bool filled, std::uint32_t fill,
@@ -56,6 +67,9 @@ class RasterSurface final : public Surface {
     int height_ = 0;
     double pixelsPerUnit_ = 1.0 / 15.0;
     int lineWidth_ = 1;
+    // The painted pixels' bounds, right and bottom excluded; empty when
+    // right <= left.
+    int paintedLeft_ = 0, paintedTop_ = 0, paintedRight_ = 0, paintedBottom_ = 0;
 
     bool journalOn_ = false;
     std::string journal_;

@@ -34,8 +34,10 @@ function withTexts(texts, call) {
 }
 
 // One run of the simulation. Each intent tells `onChange`, when set, what
-// it changed: {values, bars, picture, faults: [{kind, arithmetic, value,
-// segments, pass}], oldest first}, as the model's SessionChange says.
+// it changed: {values, bars, picture, rayStarted, rayEnded, faults: [{kind,
+// arithmetic, value, segments, pass}], oldest first}, as the model's
+// SessionChange says; rayStarted: the newest ray travels from now on (while
+// animated), rayEnded: a travelling ray has been drawn to its end.
 class Session {
   constructor() {
     this.handle = _korvath_new();
@@ -77,6 +79,20 @@ class Session {
     this.told();
     return segments;
   }
+  keepRays(keep) {
+    _korvath_keep_rays(this.handle, keep ? 1 : 0);
+  }
+  keepsRays() {
+    return _korvath_keeps_rays(this.handle) !== 0;
+  }
+  clearRays() {
+    const cleared = _korvath_clear_rays(this.handle) !== 0;
+    this.told();
+    return cleared;
+  }
+  rayCount() {
+    return _korvath_ray_count(this.handle);
+  }
   // Brings the started session into the link's setup (readSetup()), told
   // as one change. Returns the name of the first option the session did not
   // reach, or '': then nothing is told, the session is to be dropped.
@@ -97,13 +113,16 @@ class Session {
   schwarzschildMark() {
     return _korvath_schwarzschild_mark(this.handle);
   }
-  // {computed, ratio, circle, beamStart, ray: null or {outcome, edge, degrees, steps, swingsRound}}
+  // {computed, ratio, circle, beamStart, rays, ray}: rays oldest first, each
+  // {outcome, edge, degrees, steps, swingsRound, start, number}; ray the
+  // newest, or null.
   picture() {
-    const d = HEAPF64.subarray(_korvath_picture(this.handle) / 8).slice(0, 10);
-    return {
-      computed: d[0] !== 0, ratio: d[1], circle: d[2], beamStart: d[3],
-      ray: d[4] ? {outcome: d[5], edge: d[6], degrees: d[7], steps: d[8], swingsRound: d[9] !== 0} : null,
-    };
+    const at = _korvath_picture(this.handle) / 8;
+    const d = HEAPF64.subarray(at, at + 5 + 7 * HEAPF64[at + 4]);
+    const rays = [];
+    for (let i = 5; i < d.length; i += 7)
+      rays.push({outcome: d[i], edge: d[i + 1], degrees: d[i + 2], steps: d[i + 3], swingsRound: d[i + 4] !== 0, start: d[i + 5], number: d[i + 6]});
+    return {computed: d[0] !== 0, ratio: d[1], circle: d[2], beamStart: d[3], rays, ray: rays[rays.length - 1] || null};
   }
   // The link's query that opens a new session in this one's state.
   setupQuery() {
@@ -118,12 +137,38 @@ class Session {
       const f = HEAPF64.subarray(_korvath_fault(this.handle, i) / 8).slice(0, 5);
       faults.push({kind: f[0], arithmetic: f[1], value: f[2], segments: f[3], pass: f[4]});
     }
-    return {values: (flags & 1) !== 0, bars: (flags & 2) !== 0, picture: (flags & 4) !== 0, faults};
+    return {
+      values: (flags & 1) !== 0, bars: (flags & 2) !== 0, picture: (flags & 4) !== 0,
+      rayStarted: (flags & 8) !== 0, rayEnded: (flags & 16) !== 0, faults,
+    };
   }
   told() {
     const change = this.takeChange();
-    if (this.onChange && (change.values || change.bars || change.picture || change.faults.length))
+    if (this.onChange && (change.values || change.bars || change.picture || change.rayEnded || change.faults.length))
       this.onChange(change);
+  }
+
+  // ---- The travelling ray ----
+  // Whether the newest ray travels after Beam (off at first); off finishes
+  // a travelling ray.
+  setAnimated(on) {
+    _korvath_set_animated(this.handle, on ? 1 : 0);
+    this.told();
+  }
+  travelling() {
+    return _korvath_travelling(this.handle) !== 0;
+  }
+  // Draws the travelling ray on as far as it goes `elapsedMs` after it
+  // started; false once it has ended (or none travels).
+  advance(elapsedMs) {
+    const travelling = _korvath_advance(this.handle, elapsedMs) !== 0;
+    this.told();
+    return travelling;
+  }
+  // Draws the rest of a travelling ray at once.
+  finishRay() {
+    _korvath_finish_ray(this.handle);
+    this.told();
   }
 
   // ---- The picture's pixels ----
@@ -131,12 +176,18 @@ class Session {
   // line width; the picture is drawn again at it.
   setCanvas(width, height, pixelsPerUnit, lineWidth) {
     _korvath_set_canvas(this.handle, width, height, pixelsPerUnit, lineWidth);
+    this.told();  // a travelling ray ended
   }
   // The picture as RGBA bytes: a view into the module's memory, valid until
   // the next call into it.
   pixels() {
     const at = _korvath_pixels(this.handle);
     return HEAPU8.subarray(at, at + 4 * _korvath_pixel_count(this.handle));
+  }
+  // The pixels painted since the last call: {left, top, width, height}.
+  takePainted() {
+    const at = _korvath_take_painted(this.handle) / 4;
+    return {left: HEAP32[at], top: HEAP32[at + 1], width: HEAP32[at + 2], height: HEAP32[at + 3]};
   }
   keepJournal(on) {
     _korvath_keep_journal(this.handle, on ? 1 : 0);

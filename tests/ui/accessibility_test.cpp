@@ -140,5 +140,18 @@ TEST_F(PictureDescriptionStarted, ThePictureSaysWhereTheRayWentAndTheReaderIsTol
         << accessible(picture, QAccessible::Description).toStdString();
 }
 
+TEST_F(PictureDescriptionStarted, WithSeveralRaysEachIsNamedByItsNumberAndStartOldestFirst) {
+    rig.bar("massCoarseBar")->setValue(79);
+    rig.window->session().keepRays(true);
+    rig.click("beamButton");
+    rig.window->session().setBeamStart(800);
+    rig.click("beamButton");
+    EXPECT_EQ(accessible(rig.find("scenePicture"), QAccessible::Description),
+              "The body fills the blue disc; its Schwarzschild radius is 0.69 of its radius, drawn "
+              "as the yellow circle inside the disc. Beam start at 800. Ray 1, from 1500: The "
+              "light ray swings round the body and leaves at the bottom edge. Ray 2, from 800: "
+              "The light ray passes the body in a straight line and leaves at the left edge.");
+}
+
 }  // namespace
 }  // namespace korvath

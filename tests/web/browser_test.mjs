@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web page as a person uses it, in one browser engine (src/web/tools/engines.mjs):
 // the first values, a seeded walk of bar keys, a bar dragged with the mouse
-// and by touch, clicks and taps, Beam with the ray's pixels where the native
-// build puts them, the help, Exit and starting again, ?lang=de, the single
-// file from the disk, a link to a setup, and the failures the page tells.
+// and by touch, clicks and taps, Beam with its travelling ray and the ray's
+// pixels where the native build puts them, the help, Exit and starting
+// again, ?lang=de, the single file from the disk, links to a setup and to
+// kept rays, and the failures the page tells.
 // The same checks run in Chromium, Firefox and WebKit.
 //
 //   node browser_test.mjs PAGE_FOLDER NATIVE_DRIVER ENGINE
@@ -41,6 +42,26 @@ const notice = (page) => page.evaluate(() => (document.getElementById('faultNoti
 const centre = (b) => [b.x + b.width / 2, b.y + b.height / 2];
 const BARS = ['radiusCoarseBar', 'massCoarseBar', 'radiusFineBar', 'massFineBar'];  // by the model's bar index
 const DEFAULT = native(['load', 'tick']).texts;
+
+// A travelling ray keeps the picture busy until it ends.
+const rayEnded = (page) => page.waitFor(() => !document.getElementById('scenePicture').hasAttribute('aria-busy'));
+const description = (page) => page.evaluate(() => document.getElementById('scenePicture-description').textContent);
+const menuItem = (page, id) => page.evaluate((i) => [document.getElementById(i).getAttribute('aria-checked'),
+  document.getElementById(i).getAttribute('aria-disabled') !== 'true'], id);
+// The canvas's pixels as a digest, and how many have each of some colours.
+const pixels = (page, colours = []) => page.evaluate((wanted) => {
+  const canvas = document.getElementById('scenePictureCanvas');
+  const data = new Uint32Array(canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data.buffer);
+  const rgba = wanted.map(([r, g, b]) => (0xff000000 | (b << 16) | (g << 8) | r) >>> 0);
+  const counts = wanted.map(() => 0);
+  let digest = 2166136261;
+  for (const pixel of data) {
+    digest = Math.imul(digest ^ pixel, 16777619);
+    const i = rgba.indexOf(pixel);
+    if (i >= 0) ++counts[i];
+  }
+  return {digest, counts};
+}, colours);
 
 // The picture's white pixels (the ray) in the canvas's own device pixels.
 const whitePixels = (page) => page.evaluate(() => {
@@ -117,13 +138,32 @@ try {
   const fineTrack = await page.box('#massFineBar .track');
   await page.click('#massFineBar .track', fineTrack.x + 3, fineTrack.y + fineTrack.height / 2);
   actions.push('bar 3 51', 'bar 3 41');
-  equal(await barValue(page, 'massFineBar'), 41, 'an arrow click +1, then a click in the track -10');
+  equal([await barValue(page, 'massFineBar'), (await page.evaluate(() => document.getElementById('massFineBar').getAttribute('aria-valuetext'))).split(',')[0]],
+    [41, '41: minus 9 percent of the coarse value'], 'an arrow click +1, then a click in the track -10; the bar says minus 9 percent');
   equal(await shown(page), native(actions).texts, 'every value after the drag and the clicks');
 
-  // Beam: the white ray where the native build draws it, in the canvas's pixels.
+  // Beam: the ray travels, the picture busy and nothing told, and ends on
+  // the pixels an instant Beam draws, told once; Animate the ray is on at
+  // first and remembered when turned off.
   const beforeBeam = await whitePixels(page);
-  await page.click('#beamButton');
+  const travelling = await page.evaluate(() => {
+    const announcer = document.getElementById('announcer');
+    const [told, before] = [window.toldRays = [], announcer.textContent];
+    new MutationObserver((records) => told.push(...records.map((r) => r.target.textContent))).observe(announcer, {childList: true});
+    document.getElementById('beamButton').click();
+    return document.getElementById('scenePicture').getAttribute('aria-busy') === 'true' && announcer.textContent === before;
+  });
   actions.push('beam');
+  await rayEnded(page);
+  const [travelled, toldRays] = [await pixels(page), await page.evaluate(() => window.toldRays)];
+  check(travelling && toldRays.length === 1 && (await description(page)).endsWith(` ${toldRays[0]}`),
+    `a Beam travels, then tells where the ray went, once: ${toldRays.join(' / ')}`);
+  equal(await menuItem(page, 'animateRayAction'), ['true', true], 'Animate the ray is on at first');
+  await page.click('#viewMenu');
+  await page.click('#animateRayAction');
+  await page.click('#beamButton');
+  equal([await menuItem(page, 'animateRayAction'), (await pixels(page)).digest], [['false', true], travelled.digest],
+    'with Animate the ray off, Beam draws the same pixels at once');
   const result = native(actions);
   equal(await shown(page), result.texts, 'every value after Beam');
   const segments = result.drawing.filter((l) => l.startsWith('line ')).map((l) => l.split(' ').slice(1, 5).map(Number));
@@ -205,6 +245,21 @@ try {
   equal(await shown(sun), native(['load', 'tick', 'sun', 'bar 0 51', 'bar 2 50', 'bar 1 79', 'bar 3 50',
     ...Array(20).fill('move 2'), 'beam']).texts, `${link}: the Sun, the bars, the beam start and the ray as the native build shows them`);
   await close(sun);
+  // Kept rays from a link, in their colours and each named; Animate the ray
+  // as last chosen; Delete clears them.
+  const fan = await open(`${test.address}?mass-bars=79,50&rays=1500,800,300`);
+  await ready(fan);
+  await rayEnded(fan);
+  const RAYS = [[255, 255, 255], [230, 159, 0], [86, 180, 233]];  // the scene's first three ray colours
+  const fanShown = await pixels(fan, RAYS);
+  check(/Ray 1, from 1500: .* Ray 2, from 800: .* Ray 3, from 300: /.test(await description(fan)) && fanShown.counts.every((n) => n > 50),
+    `?mass-bars=79,50&rays=1500,800,300: three rays in three colours (${fanShown.counts} pixels), each described`);
+  equal([await menuItem(fan, 'keepRaysAction'), await menuItem(fan, 'clearRaysAction'), await menuItem(fan, 'animateRayAction')],
+    [['true', true], [null, true], ['false', true]], 'and Keep earlier rays checked, Clear rays offered, Animate the ray off as chosen');
+  await fan.press('#scenePicture', 'Delete');
+  equal([(await pixels(fan, RAYS)).counts.slice(1), /light ray/.test(await description(fan)), await menuItem(fan, 'clearRaysAction')],
+    [[0, 0], false, [null, false]], 'Delete clears the rays');
+  await close(fan);
   // Bad parameters, hostile ones too (names of JavaScript's objects, replacement
   // patterns, a long value, a reversing mark, a NUL, a path): each named as it was, cut
   // where long, isolated from the sentence; English, the default state, the page

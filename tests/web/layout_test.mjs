@@ -28,9 +28,10 @@ const SCREENS = [
   {name: 'projector', width: 1920, height: 1080, deviceScaleFactor: 1},
   {name: '4K screen', width: 3840, height: 2160, deviceScaleFactor: 1},
 ];
-// The layout's controls, the menu's two commands and the page's three (Keys,
-// Copy link to this setup, Download for offline use).
-const controlCount = JSON.parse(readFileSync(join(pageFolder, 'layout.json'), 'utf8')).controls.length + 5;
+// The layout's controls, the menu's two commands and two menus (Picture,
+// View), and the page's three commands (Keys, Copy link to this setup,
+// Download for offline use).
+const controlCount = JSON.parse(readFileSync(join(pageFolder, 'layout.json'), 'utf8')).controls.length + 7;
 const WINDOW_ASPECT = 950 / 555;  // the window with its menu, at scale 1
 const PICTURE_ASPECT = (8415 - 60) / (6255 - 60);  // the drawing area inside the picture's frame
 
@@ -175,6 +176,7 @@ try {
     await press('#massCoarseBar .arrow.up');
     await press('#massFineBar .track', 0.05);
     await press('#beamButton');
+    await page.waitForFunction(() => !document.getElementById('scenePicture').hasAttribute('aria-busy'), {timeout: 5000});
     const actions = ['load', 'tick', 'sun', 'bar 1 51', 'bar 3 40', 'beam'];
     // Lines at least one CSS pixel wide, at the device's resolution.
     const thickness = await rayThickness(page);

@@ -19,6 +19,8 @@ const equal = (actual, expected, what) => {
 const DEFAULT = native(['load', 'tick']).texts;
 const ready = (page) => page.waitForFunction(() => document.querySelector('#radiusValue .text')?.textContent ||
   document.body.dataset.state === 'failed', {timeout: 10000});
+// A travelling ray's description comes at its end.
+const settled = (page) => page.waitForFunction(() => !document.getElementById('scenePicture').hasAttribute('aria-busy'));
 const notice = (page) => page.evaluate(() => (document.getElementById('faultNotice').open ? document.getElementById('faultText').textContent : ''));
 const tree = async (page) => {
   const nodes = [];
@@ -73,8 +75,22 @@ try {
     seed = (seed * 1103515245 + 12345) % 2147483648;
     return seed % n;
   };
-  const state = (p) => p.evaluate(() => [...document.querySelectorAll('.control.value .text, [role=scrollbar]')]
-    .map((e) => e.getAttribute('aria-valuenow') ?? e.textContent).concat(document.getElementById('scenePicture-description').textContent));
+  // The link Copy link writes, and whether it opens the same state.
+  const copiedLink = async () => {
+    await page.click('#copyLinkAction');
+    const url = await page.evaluate(() => navigator.clipboard.readText());
+    // (A page in the background draws no animation frames.)
+    const before = await state(page);
+    const copy = await open(url);
+    const after = await state(copy);
+    await copy.close();
+    return [url, JSON.stringify(before) === JSON.stringify(after) ? 'same' : `${url}: ${JSON.stringify(after)} against ${JSON.stringify(before)}`];
+  };
+  const state = async (p) => {
+    await settled(p);
+    return p.evaluate(() => [...document.querySelectorAll('.control.value .text, [role=scrollbar]')]
+      .map((e) => e.getAttribute('aria-valuenow') ?? e.textContent).concat(document.getElementById('scenePicture-description').textContent));
+  };
   for (let round = 0; round < 6; ++round) {
     for (let step = 0; step < 6; ++step) {
       const what = random(5);
@@ -89,14 +105,17 @@ try {
     // by a link: the round ends with Beam or a body.
     await page.click(round % 2 ? '#beamButton' : ['#earthButton', '#sunButton'][random(2)]);
     if (await notice(page)) await page.click('#faultOk');
-    await page.click('#copyLinkAction');
-    const url = await page.evaluate(() => navigator.clipboard.readText());
-    const copy = await open(url);
-    const [before, after] = [await state(page), await state(copy)];
-    rounds.push(JSON.stringify(before) === JSON.stringify(after) ? 'same' : `${url}: ${JSON.stringify(after)} against ${JSON.stringify(before)}`);
-    await copy.close();
+    rounds.push(await copiedLink());
   }
-  equal(rounds, rounds.map(() => 'same'), 'random states: the copied link opens the same values, bars and picture');
+  equal(rounds.map(([, same]) => same), rounds.map(() => 'same'), 'random states: the copied link opens the same values, bars and picture');
+  // Kept rays: each one's start in the link.
+  await page.click('#earthButton');
+  await page.click('#pictureMenu');
+  await page.click('#keepRaysAction');
+  for (const button of ['#beamButton', '#beamDownButton', '#beamButton']) await page.click(button);
+  const [kept, same] = await copiedLink();
+  const starts = new URL(kept).searchParams.get('rays')?.split(',').map(Number);
+  equal([starts?.length, starts?.[1] - starts?.[0], same], [2, 50, 'same'], `and with kept rays, each one's start: ${kept}`);
   await page.close();
 
   const german = await open(`${test.address}?lang=de_AT&beam=17`);
@@ -110,6 +129,7 @@ try {
   const reader = await open(test.address);
   equal(await reader.evaluate(() => document.activeElement.id), 'scenePicture', 'the first focus on the picture, as in the window');
   await reader.click('#beamButton');
+  await settled(reader);
   const afterBeam = await tree(reader);
   const picture = afterBeam.find((n) => n.role === 'image' || n.role === 'img');
   const live = afterBeam.filter((n) => n.role === 'status');
@@ -135,7 +155,7 @@ try {
   const named = (role) => nodes.filter((n) => n.role === role);
   const buttons = named('button').map((n) => n.name);
   equal(buttons.filter((n) => ['Earth', 'Sun', 'UP', 'up', 'down', 'DOWN', 'Beam'].includes(n)).length, 7, 'the seven buttons by their captions');
-  equal(named('menuitem').map((n) => n.name), ['Exit', 'Help', 'Keys', 'Copy link to this setup', 'Download for offline use'],
+  equal(named('menuitem').map((n) => n.name), ['Exit', 'Picture', 'View', 'Help', 'Keys', 'Copy link to this setup', 'Download for offline use'],
     'the menu commands and the page\'s own');
   const bars = named('scrollbar');
   equal(bars.map((n) => n.name), ['Radius, coarse: powers of two', 'Radius, fine: whole percents',
@@ -150,7 +170,7 @@ try {
   check(nodes.filter((n) => ['button', 'menuitem', 'scrollbar', 'textbox', 'img'].includes(n.role)).every((n) => n.name),
     'no control without a name');
   await reader.click('#keysAction');
-  equal(await reader.$eval('#keysDialog', (d) => [d.open, d.querySelectorAll('li').length]), [true, 8], 'Keys lists the keyboard commands');
+  equal(await reader.$eval('#keysDialog', (d) => [d.open, d.querySelectorAll('li').length]), [true, 9], 'Keys lists the keyboard commands');
   await reader.close();
   await test.finish();
 } catch (error) {

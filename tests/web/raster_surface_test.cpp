@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's drawing surface: aliased figures at any scale and line width, a
 // black box that erases the yellow one drawn at the same corners, closed
-// circles, and the page's view drawing its scene again at a new canvas size.
+// circles, the part painted since the page last asked; and the page's view
+// drawing its scene again at a new canvas size and telling of a travelling ray.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -100,6 +101,17 @@ TEST(RasterSurface, FilledCircleAndLinesAreAliased) {
     EXPECT_EQ(at(s, 100, 7), kOpaqueBlack);
 }
 
+TEST(RasterSurface, TellsThePartPaintedSinceItWasLastAsked) {
+    RasterSurface s;
+    s.setGeometry(557, 413, 1.0 / 15, 1);
+    EXPECT_EQ(s.takePainted(), (RasterSurface::Rect{0, 0, 557, 413}));  // all of a new area
+    EXPECT_EQ(s.takePainted(), RasterSurface::Rect{});
+    s.line(1500, 3000, 3000, 1500, colors::kPaletteBrightWhite);  // pixels 100 to 200
+    s.line(4500, 1515, 4530, 1515, colors::kPaletteBrightWhite);  // 300 to 302 in row 101
+    s.line(-3000, 100, -1500, 100, colors::kPaletteBrightWhite);  // wholly outside
+    EXPECT_EQ(s.takePainted(), (RasterSurface::Rect{100, 100, 203, 101}));
+}
+
 TEST(PageView, ANewCanvasSizeRepaintsWhatWasDrawnSinceTheLastScene) {
     Session session;
     PageView view;
@@ -139,6 +151,30 @@ TEST(PageView, GathersTheChangesUntilThePageTakesThem) {
     change = view.takeChange();
     EXPECT_TRUE(change.bars && !change.picture);
     EXPECT_EQ(change.faults.size(), 2u);
+}
+
+// An animated ray: its start told, each frame painting its new part only,
+// and its end told when a new canvas size finishes it.
+TEST(PageView, TellsWhenARayStartsAndEndsTravelling) {
+    Session session;
+    PageView view;
+    session.addView(view);
+    view.setAnimated(true);
+    view.setCanvas(557, 413, 1.0 / 15, 1);
+    session.start();
+    session.trace();
+    PageChange change = view.takeChange();
+    EXPECT_TRUE(change.rayStarted && !change.rayEnded);
+    view.surface().takePainted();
+    ASSERT_TRUE(view.advance(100));  // the Earth's ray, straight to the left
+    const RasterSurface::Rect frame = view.surface().takePainted();
+    EXPECT_GT(frame.width, 0);
+    EXPECT_LE(frame.height, 3);
+    change = view.takeChange();
+    EXPECT_TRUE(change.picture && !change.rayStarted && !change.rayEnded);
+    view.setCanvas(557, 413, 1.0 / 15, 1);
+    EXPECT_FALSE(view.travelling());
+    EXPECT_TRUE(view.takeChange().rayEnded);
 }
 
 }  // namespace

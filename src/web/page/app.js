@@ -11,11 +11,13 @@
 // with its WebAssembly as window.korvathFactory, and the texts of every
 // language and the help in bundleData.
 
-import {makeBars, buildMenu, makeControls} from './controls.js';
+import {makeBars, makeControls} from './controls.js';
 import {buildDialogs, runHelp, showKeys} from './dialogs.js';
 import {listenToKeys} from './keys.js';
-import {listenToPrint} from './worksheet.js';
+import {listenToPrint, printWorksheet} from './worksheet.js';
+import {buildMenu, closeMenus} from './menus.js';
 import {$, Page} from './page.js';
+import {animateAtFirst, rayCommands} from './rays.js';
 import {applyLink, copyLink, readLink, showBadParameter} from './setup_link.js';
 import {showChange, showSession} from './view.js';
 import {buildSections, coarsePointer, fitTextsSoon, placeWindow} from './window_layout.js';
@@ -75,6 +77,7 @@ async function main() {
   }
   document.documentElement.lang = page.texts.language;
   document.title = page.texts.title;
+  page.animateRays = animateAtFirst();
   buildWindow(page);
   page.M = await modulePromise;
   readLink(page);
@@ -89,6 +92,8 @@ function buildWindow(page) {
     helpAction: () => runHelp(page),
     keysAction: showKeys,
     copyLinkAction: () => copyLink(page),
+    printAction: printWorksheet,
+    ...rayCommands(page),
   });
   makeControls(page);
   buildSections(page);
@@ -115,6 +120,7 @@ function buildWindow(page) {
 function start(page, startedAt = performance.now()) {
   page.session = new page.M.Session();
   page.session.onChange = (change) => showChange(page, change);
+  page.session.setAnimated(page.animateRays);
   page.helpNamed = false;
   page.lastMark = 0;
   $('ended').hidden = true;
@@ -148,6 +154,8 @@ function tick(page) {
 function exit(page) {
   if (!page.session) return;
   clearTimeout(page.startTimer);
+  cancelAnimationFrame(page.rayFrame);
+  closeMenus();
   for (const d of document.querySelectorAll('dialog[open]')) d.close();
   page.session.delete();
   page.session = null;

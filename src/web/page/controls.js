@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's controls and menu, made from the layout's entries: each
-// value field and bar takes the value or bar the layout says it shows, each
-// button its intent on the session.
-import {$} from './page.js';
+// The window's controls, made from the layout's entries: each value field
+// and bar takes the value or bar the layout says it shows, each button its
+// intent on the session.
 import {Picture} from './picture.js';
 import {ParameterBar} from './scroll_bar.js';
-import {rayText} from './wording.js';
+import {tellRay} from './view.js';
 
 // What each button does, by its name in the layout: the model's intents,
 // the beam moves in the order of the model's BeamMove.
@@ -18,9 +17,10 @@ const BUTTONS = {
   beamBigDownButton: (page) => page.act((s) => s.moveBeam(page.M.BeamMove.BigDown)),
   beamButton: (page) => {
     if (!page.act((s) => s.trace())) return;
-    // After Beam, where the ray went.
-    const ray = rayText(page, page.session.picture().ray);
-    if (ray) page.announce(ray);
+    // Where the ray went, told once it is drawn: at once, or when it has
+    // travelled (view.js).
+    page.rayToTell = true;
+    if (!page.session.travelling()) tellRay(page);
   },
 };
 
@@ -104,56 +104,4 @@ function makeControl(page, item, t) {
   }
   element.dataset.font = String(item.fontPoints);
   return element;
-}
-
-// The menu bar: the window's commands, then the page's own: the keys, a link
-// to the setup and, served, the single file to keep. `commands` runs each
-// by its name.
-export function buildMenu(page, commands) {
-  const {texts} = page;
-  const bar = $('menuBar');
-  for (const item of page.layout.menu) {
-    const caption = texts.menu[item.objectName];
-    const button = document.createElement('button');
-    button.type = 'button';
-    button.id = item.objectName;
-    button.setAttribute('role', 'menuitem');
-    // "E&xit": the letter after '&' is the mnemonic, underlined; Alt with it runs the command.
-    const i = caption.search(/&[^&]/);
-    const plain = caption.replace(/&(.)/g, '$1');
-    button.setAttribute('aria-label', plain);
-    if (i >= 0) {
-      const u = document.createElement('u');
-      u.textContent = caption[i + 1];
-      button.append(caption.slice(0, i).replace(/&&/g, '&'), u, caption.slice(i + 2).replace(/&&/g, '&'));
-      button.dataset.mnemonic = caption[i + 1].toLowerCase();
-      button.setAttribute('aria-keyshortcuts', `Alt+${caption[i + 1].toUpperCase()}`);
-    } else {
-      button.textContent = plain;
-    }
-    button.tabIndex = bar.children.length === 0 ? 0 : -1;
-    button.addEventListener('click', commands[item.objectName]);
-    bar.append(button);
-  }
-  const command = (id, caption, run) => {
-    const b = document.createElement(run ? 'button' : 'a');
-    if (run) {
-      b.type = 'button';
-      b.addEventListener('click', run);
-    }
-    b.id = id;
-    b.className = 'page-command';
-    b.setAttribute('role', 'menuitem');
-    b.tabIndex = -1;
-    b.textContent = caption;
-    bar.append(b);
-    return b;
-  };
-  command('keysAction', texts.page.keys, commands.keysAction);
-  command('copyLinkAction', texts.page.copyLink, commands.copyLinkAction);
-  if (!page.bundle) {
-    const a = command('downloadAction', texts.page.download);
-    a.href = 'korvath-offline.html';
-    a.download = 'korvath-offline.html';
-  }
 }

@@ -19,7 +19,7 @@ export function buildDialogs(page) {
   $('keysTitle').textContent = texts.page.keys;
   $('keysDialog').setAttribute('aria-label', texts.page.keys);
   $('keysOk').textContent = texts.page.ok;
-  for (const key of ['keyTab', 'keyButton', 'keyBarStep', 'keyBarPage', 'keyBarEnds', 'keyMenu', 'keyHelp', 'keyClose']) {
+  for (const key of ['keyTab', 'keyButton', 'keyBarStep', 'keyBarPage', 'keyBarEnds', 'keyMenu', 'keyHelp', 'keyDelete', 'keyClose']) {
     const li = document.createElement('li');
     li.textContent = texts.page[key];
     $('keysList').append(li);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's keys beyond each control's own: F1 for the help once the Help
-// command has named it, Alt with a menu command's underlined letter, and
-// Left and Right between the menu's commands.
+// command has named it, Delete for Clear rays, Alt with a menu command's
+// underlined letter, and Left and Right between the menu's commands.
 import {$} from './page.js';
 import {openHelp} from './dialogs.js';
+import {clearRays} from './rays.js';
 
 export function listenToKeys(page) {
   document.addEventListener('keydown', (e) => onKey(page, e));
@@ -23,6 +24,11 @@ function onKey(page, e) {
   if (e.key === 'F1') {
     e.preventDefault();
     if (page.helpNamed && !document.querySelector('dialog[open]:modal')) openHelp(page);
+    return;
+  }
+  if (e.key === 'Delete' && !e.altKey && !e.ctrlKey && !e.metaKey && !e.shiftKey && !document.querySelector('dialog[open]:modal')) {
+    e.preventDefault();
+    clearRays(page);
     return;
   }
   if (e.altKey && !e.ctrlKey && !e.metaKey && e.key.length === 1) {

@@ -25,6 +25,9 @@ export class Page {
     this.firstValuesMarked = false;
     this.setupWanted = false;  // the link asks for a setup, read into the module
     this.badParameter = '';  // the link's first bad parameter
+    this.animateRays = true;  // rays travel after Beam (rays.js)
+    this.rayFrame = 0;  // the travelling ray's next animation frame
+    this.rayToTell = false;  // Beam's ray is told when it has been drawn
   }
 
   // A template's %1 ... or {name}s filled in.
@@ -39,9 +42,11 @@ export class Page {
   }
 
   // Runs one intent on the session, if there is one; the session tells what
-  // changed (view.js shows it). False without a session.
+  // changed (view.js shows it). A travelling ray ends first, so that nothing
+  // is left half-drawn. False without a session.
   act(intent) {
     if (!this.session) return false;
+    this.session.finishRay();
     intent(this.session);
     return true;
   }

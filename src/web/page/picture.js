@@ -71,12 +71,16 @@ export class Picture {
     if (draw) this.show();
   }
 
-  // The session's pixels on the canvas.
+  // The session's pixels on the canvas: those painted since they were last
+  // put there (a travelling ray's frame puts only its new part).
   show() {
     const {canvas} = this;
     if (!canvas.dataset.sized || !canvas.width || !canvas.height) return;
-    const bytes = this.session().pixels();
+    const session = this.session();
+    const {left, top, width, height} = session.takePainted();
+    if (!width || !height) return;
+    const bytes = session.pixels();
     const image = new ImageData(new Uint8ClampedArray(bytes.buffer, bytes.byteOffset, canvas.width * canvas.height * 4), canvas.width, canvas.height);
-    this.context.putImageData(image, 0, 0);
+    this.context.putImageData(image, 0, 0, left, top, width, height);
   }
 }

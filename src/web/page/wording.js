@@ -5,13 +5,15 @@
 
 export const localized = (page, text) => (page.separator === '.' ? text : text.replaceAll('.', page.separator));
 
-// The picture's description.
+// The picture's description: the body, then where the ray went; with more
+// than one ray, each one's number and start before its fate, oldest first.
 export function pictureText(page, d) {
   const t = page.texts.picture;
   if (!d.computed) return t.empty;
   const body = page.fill((d.ratio < 1 ? t.below : t.above)[d.circle], {ratio: page.M.numberText(d.ratio, page.separator), beam: d.beamStart});
-  const ray = rayText(page, d.ray);
-  return ray ? `${body} ${ray}` : body;
+  const named = d.rays.length > 1;
+  const rays = d.rays.map((ray) => (named ? `${page.fill(t.numbered, ray)} ` : '') + rayText(page, ray));
+  return [body, ...rays].join(' ');
 }
 
 // Where the ray went, or '' without one.
@@ -37,11 +39,14 @@ export function faultText(page, f) {
 }
 
 // A bar says its factor and the value it produces: a coarse bar a power of
-// two, a fine one a percentage of the coarse value, from the neutral 50.
+// two, a fine one a percentage of the coarse value, from the neutral 50
+// (plus or minus).
 export function barValueText(page, bar, position) {
   const {Bar, ShownValue} = page.M;
+  const t = page.texts.page;
   const radius = bar === Bar.RadiusCoarse || bar === Bar.RadiusFine;
-  const coarse = bar === Bar.RadiusCoarse || bar === Bar.MassCoarse;
   const produced = page.fields[radius ? ShownValue.Radius : ShownValue.Mass].getAttribute('aria-label') || '';
-  return page.fill(coarse ? page.texts.page.coarseBarValue : page.texts.page.fineBarValue, [position, position - 50, produced]);
+  if (bar === Bar.RadiusCoarse || bar === Bar.MassCoarse) return page.fill(t.coarseBarValue, [position, position - 50, produced]);
+  const percent = position - 50;
+  return page.fill(percent < 0 ? t.fineBarValueMinus : t.fineBarValue, [position, Math.abs(percent), produced]);
 }

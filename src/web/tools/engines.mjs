@@ -204,7 +204,7 @@ async function launchWebKit(driverPath) {
     }
     const {Builder, By, Key} = webdriver;
     const keys = {ArrowRight: Key.ARROW_RIGHT, ArrowLeft: Key.ARROW_LEFT, ArrowUp: Key.ARROW_UP, ArrowDown: Key.ARROW_DOWN,
-      PageUp: Key.PAGE_UP, PageDown: Key.PAGE_DOWN, Home: Key.HOME, End: Key.END, Space: Key.SPACE, F1: Key.F1, Alt: Key.ALT};
+      PageUp: Key.PAGE_UP, PageDown: Key.PAGE_DOWN, Home: Key.HOME, End: Key.END, Space: Key.SPACE, F1: Key.F1, Alt: Key.ALT, Delete: Key.DELETE};
     // One browser, its one window showing one page at a time: each start of
     // the MiniBrowser takes about a second.
     const driver = await new Builder().usingServer(server).withCapabilities({

@@ -10,10 +10,11 @@
 // "HELP" window, the parameter bars' range and steps, the keyboard focus
 // order, the languages with their decimal separators, which languages have
 // texts, and in each language what the page says when it cannot start.
-// OUTPUT_FOLDER/strings/LANGUAGE.json holds every text of the window, the
-// help, the fault messages, the picture's description (as templates) and the
-// page itself in one language: every language the window speaks, from the
-// translations built into it.
+// OUTPUT_FOLDER/strings/LANGUAGE.json holds every text of the window (the
+// ray commands of its Picture and View menus too), the help, the fault
+// messages, the picture's description (as templates) and the page itself in
+// one language: every language the window speaks, from the translations
+// built into it.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -37,8 +38,11 @@
 #include "main_window_layout.hpp"
 #include "number_display.hpp"
 #include "picture_text.hpp"
+#include "ray_commands.hpp"
+#include "take_away.hpp"
 #include "values_table.hpp"
 #include "worksheet.hpp"
+#include "worksheet_commands.hpp"
 
 namespace {
 
@@ -65,8 +69,10 @@ const char* const kPageTexts[][2] = {
     {"keyMenu", QT_TRANSLATE_NOOP("WebPage", "Alt with an underlined letter: that menu command")},
     {"keyHelp", QT_TRANSLATE_NOOP("WebPage", "F1: the help, once the Help command has run")},
     {"keyClose", QT_TRANSLATE_NOOP("WebPage", "Escape: close a dialog")},
+    {"keyDelete", QT_TRANSLATE_NOOP("WebPage", "Delete: clear the rays")},
     {"coarseBarValue", QT_TRANSLATE_NOOP("WebPage", "%1: times 2 to the power %2, %3")},
     {"fineBarValue", QT_TRANSLATE_NOOP("WebPage", "%1: plus %2 percent of the coarse value, %3")},
+    {"fineBarValueMinus", QT_TRANSLATE_NOOP("WebPage", "%1: minus %2 percent of the coarse value, %3")},
     {"insideSchwarzschild", QT_TRANSLATE_NOOP("WebPage", "The body is now inside its Schwarzschild radius.")},
     {"outsideSchwarzschild", QT_TRANSLATE_NOOP("WebPage", "The body is now outside its Schwarzschild radius.")},
 };
@@ -155,7 +161,8 @@ QJsonObject faultTemplates() {
 // "below" and "above" (a ratio below 1 or not) by circle, with {ratio} and
 // {beam}; the ray's sentence that follows by outcome (falls, stops) or edge
 // (straight, bent, swings), the counted ones in the forms for 0, 1 and more
-// steps or degrees ({n}).
+// steps or degrees ({n}); and what names each ray before it when more than
+// one is shown, with {number} and {start}.
 QJsonObject pictureTemplates() {
     QJsonArray below, above;
     for (int c = 0; c <= static_cast<int>(PictureDescription::Circle::OutsidePicture); ++c) {
@@ -192,6 +199,7 @@ QJsonObject pictureTemplates() {
         {"straight", straight},
         {"bent", bent},
         {"swings", swings},
+        {"numbered", rayHeading("{number}", "{start}")},
     };
 }
 
@@ -227,7 +235,16 @@ QJsonObject strings(const QString& language) {
             c.insert("accessibleDescription", trMain(item.accessibleDescription));
         controls.insert(name(item.objectName), c);
     }
-    QJsonObject menu{{"exitAction", trMain(kExitCaption)}, {"helpAction", trMain(kHelpCaption)}};
+    // The menu bar's commands, and the window's ray commands in its Picture
+    // and View menus, which the page has too.
+    QJsonObject menu{{"exitAction", trMain(kExitCaption)},
+                     {"helpAction", trMain(kHelpCaption)},
+                     {"pictureMenu", TakeAway::tr(kPictureMenuCaption)},
+                     {"printAction", WorksheetCommands::tr(kPrintCaption)},
+                     {"viewMenu", trMain(kViewCaption)},
+                     {"animateRayAction", RayCommands::tr(kAnimateRayCaption)},
+                     {"keepRaysAction", RayCommands::tr(kKeepRaysCaption)},
+                     {"clearRaysAction", RayCommands::tr(kClearRaysCaption)}};
     QJsonObject page;
     for (const auto& [key, text] : kPageTexts)
         page.insert(key, QCoreApplication::translate("WebPage", text));

@@ -29,6 +29,8 @@ try {
   await page.waitFor(() => document.querySelector('#radiusValue .text')?.textContent === '6378000');
   for (let i = 0; i < 29; ++i) await page.press('#massCoarseBar', 'ArrowRight');
   await page.click('#beamButton');
+  // The ray as it ends, not as it travels.
+  await page.waitFor(() => !document.getElementById('scenePicture').hasAttribute('aria-busy'));
   await page.evaluate(() => {
     document.activeElement.blur();
     scrollTo(0, 0);
