@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What only Chromium's driver can check: the served page reloaded offline
 // through its service worker, copied links that open the same state (the
-// clipboard), and what a screen reader hears (the accessibility tree).
+// clipboard), the page's language before its script, its help and its
+// printed worksheet (read back with pdftotext), and what a screen reader
+// hears (the accessibility tree).
 // browser_test.mjs checks the single file, links and failures in every engine.
 //
 //   node offline_test.mjs PAGE_FOLDER NATIVE_DRIVER
+import {execFileSync} from 'node:child_process';
 import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
@@ -125,7 +128,30 @@ try {
   equal(await german.$eval('#announcer', (e) => e.textContent), germanNotice, 'and announced by the live region');
   await german.close();
 
-  // 3. What a screen reader hears.
+  // 3. In Japanese from the first script, the help without what only the
+  // window has, and the printed worksheet's own text.
+  const japanese = await open(`${test.address}?lang=ja&mass-bars=79,50&trace`);
+  equal(await japanese.evaluate(() => [document.title, document.documentElement.lang, document.querySelector('link[rel=manifest]').href.replace(/.*\//, '')]),
+    ['Korvath シミュレーション', 'ja', 'manifest.ja.webmanifest'], 'the page\'s title, language and manifest in Japanese');
+  await settled(japanese);
+  await japanese.click('#helpAction');
+  await japanese.waitForFunction(() => document.getElementById('helpText')?.srcdoc.includes('lang="ja"'));
+  const help = japanese.frames().find((f) => f !== japanese.mainFrame());
+  await help.waitForFunction(() => document.body?.innerText.length > 1000);
+  equal(await help.evaluate(() => [...document.querySelectorAll('.window, .page')].map((e) => [e.className, e.checkVisibility()])
+    .reduce((seen, [kind, shown]) => ({...seen, [kind]: [...new Set([...(seen[kind] || []), shown])]}), {})),
+  {window: [false], page: [true]}, 'the page\'s help shows what the page has and none of what only the window has');
+  await japanese.click('#helpViewer [data-close]');
+  const sheet = join(folder, 'sheet.pdf');
+  await japanese.pdf({path: sheet});
+  // (Its words compared without the spaces the text's layout puts in.)
+  const text = execFileSync('pdftotext', [sheet, '-'], {encoding: 'utf8'}).replace(/\s+/g, '');
+  const printedValues = await shownValues(japanese);
+  check(text.includes('Korvathシミュレーション：ワークシート') && text.includes('mass-bars=79,50') &&
+    printedValues.every((v) => text.includes(v)), 'the printed worksheet holds its title, the link and every value');
+  await japanese.close();
+
+  // 4. What a screen reader hears.
   const reader = await open(test.address);
   equal(await reader.evaluate(() => document.activeElement.id), 'scenePicture', 'the first focus on the picture, as in the window');
   await reader.click('#beamButton');

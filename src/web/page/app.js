@@ -25,9 +25,14 @@ import {buildSections, coarsePointer, fitTextsSoon, placeWindow} from './window_
 const boot = window.korvathPage;  // index.html's start-up checks and failure notice
 const bundle = document.getElementById('bundleData') ? JSON.parse(document.getElementById('bundleData').textContent) : null;
 
+// What failed, as the notice names it in the page's language: a file, with
+// its HTTP status; the browser's own words for an error are English, and go
+// to the console only.
+const failedPart = (error, file) => (/^[\w./-]+(: \d{3})?$/.test(error?.message) ? error.message : file);
+
 const fetchJson = async (url) => {
   const response = await fetch(url);
-  if (!response.ok) throw new Error(`${url}: ${response.status} ${response.statusText}`);
+  if (!response.ok) throw new Error(`${url}: ${response.status}`);
   return response.json();
 };
 
@@ -38,7 +43,7 @@ const fetchJson = async (url) => {
 const modulePromise = new Promise((resolve, reject) => {
   if (boot.failed) return;  // index.html tells why
   const failed = (error) => {
-    boot.fail('moduleFailed', error.message || String(error));
+    boot.fail('moduleFailed', failedPart(error, 'korvath.wasm'));
     reject(error);
   };
   // Both pages give the module's factory before this module runs: the served
@@ -51,7 +56,7 @@ const modulePromise = new Promise((resolve, reject) => {
     instantiateWasm(imports, receive) {
       const compiled = (window.korvathWasm || Promise.reject(new Error('not started')))
         .catch(() => fetch('korvath.wasm').then((r) => {
-          if (!r.ok) throw new Error(`korvath.wasm: ${r.status} ${r.statusText}`);
+          if (!r.ok) throw new Error(`korvath.wasm: ${r.status}`);
           return r.arrayBuffer();
         }).then((bytes) => WebAssembly.compile(bytes)));
       compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
@@ -169,5 +174,5 @@ function exit(page) {
 // Everything above is defined: start.
 main().catch((error) => {
   console.error(error);
-  boot.fail('moduleFailed', error.message || String(error));
+  boot.fail('moduleFailed', failedPart(error, 'app.js'));
 });

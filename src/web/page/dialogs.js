@@ -4,7 +4,6 @@
 import {$} from './page.js';
 import {TWIPS_PER_PIXEL} from './window_layout.js';
 
-const escapeHtml = (s) => s.replace(/[&<>"]/g, (c) => `&${{'&': 'amp', '<': 'lt', '>': 'gt', '"': 'quot'}[c]};`);
 
 // The dialogs' titles, buttons and close boxes in the page's language.
 export function buildDialogs(page) {
@@ -84,6 +83,14 @@ function helpFrame(viewer) {
   return frame;
 }
 
+// The help describes the window and the page alike; what only the desktop
+// window has (class "window") is not shown here.
+const forThePage = (html) => {
+  const style = '<style>.window { display: none; }</style>';
+  const head = /<head[^>]*>/i.exec(html);
+  return head ? html.slice(0, head.index + head[0].length) + style + html.slice(head.index + head[0].length) : style + html;
+};
+
 export async function openHelp(page) {
   const {texts, bundle} = page;
   const viewer = $('helpViewer');
@@ -94,16 +101,17 @@ export async function openHelp(page) {
   // so on, the English vesker.hlp otherwise.
   const file = texts.language === 'en' ? 'vesker.hlp' : `vesker_${texts.language}.hlp`;
   if (bundle) {
-    frame.srcdoc = bundle.help[file];
+    frame.srcdoc = forThePage(bundle.help[file]);
     frame.title = texts.helpTitle;
     return;
   }
   try {
     const response = await fetch(file, {cache: 'no-cache'});
-    if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
-    frame.srcdoc = await response.text();
+    if (!response.ok) throw new Error(String(response.status));
+    frame.srcdoc = forThePage(await response.text());
   } catch (error) {
-    frame.srcdoc = page.fill(texts.helpFailed, [file, escapeHtml(error.message)]);
+    // The HTTP status, or no detail: the browser's words for it are English.
+    frame.srcdoc = page.fill(texts.helpFailed, [file, /^\d{3}$/.test(error.message) ? error.message : '\u2014']);
   }
   frame.title = texts.helpTitle;
 }
