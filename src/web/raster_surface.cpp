@@ -110,27 +110,26 @@ void RasterSurface::circle(float x, float y, float radius, std::optional<Color> 
                 opaque(outline.value_or(kForeground)));
 }
 
+// A line or a box in the journal: its kind, its corners and its colour.
+void RasterSurface::journalFigure(const char* kind, float x1, float y1, float x2, float y2,
+                                  Color color) {
+    if (!journalOn_) return;
+    journal_ += kind;
+    for (float v : {x1, y1, x2, y2})
+        append(journal_, v);
+    append(journal_, color);
+    journal_ += '\n';
+}
+
 void RasterSurface::line(float x1, float y1, float x2, float y2, Color color) {
-    if (journalOn_) {
-        journal_ += "line";
-        for (float v : {x1, y1, x2, y2})
-            append(journal_, v);
-        append(journal_, color);
-        journal_ += '\n';
-    }
+    journalFigure("line", x1, y1, x2, y2, color);
     paintLine(toPixel(x1), toPixel(y1), toPixel(x2), toPixel(y2), opaque(color));
 }
 
 // The four sides through the corners' pixels; the inside filled when the fill
 // style is solid.
 void RasterSurface::box(float x1, float y1, float x2, float y2, Color color) {
-    if (journalOn_) {
-        journal_ += "box";
-        for (float v : {x1, y1, x2, y2})
-            append(journal_, v);
-        append(journal_, color);
-        journal_ += '\n';
-    }
+    journalFigure("box", x1, y1, x2, y2, color);
     int left = toPixel(x1), top = toPixel(y1);
     int right = toPixel(x2), bottom = toPixel(y2);
     if (left > right) std::swap(left, right);

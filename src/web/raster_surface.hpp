@@ -50,6 +50,7 @@ class RasterSurface final : public Surface {
     void box(float x1, float y1, float x2, float y2, Color color) override;
 
   private:
+    void journalFigure(const char* kind, float x1, float y1, float x2, float y2, Color color);
     void fillAll(std::uint32_t pixel);
     void painted(int y, int x1, int x2);  // a row's pixels x1..x2, inside the area
     void span(int y, int x1, int x2, std::uint32_t pixel);  // x1..x2 inclusive
