@@ -1027,13 +1027,6 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
     </message>
 </context>
 <context>
-    <name>WorksheetCommands</name>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>&amp;Drucken…</translation>
-    </message>
-</context>
-<context>
     <name>Zoom</name>
     <message>
         <source>%1: the settings file %2 is not a regular file of at most 64 KiB; it is not used.</source>
@@ -1193,6 +1186,10 @@ wird. Ohne Optionen öffnet sich das Programmfenster; --body, --radius-bars,
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
     </message>
 </context>
 </TS>

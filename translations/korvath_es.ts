@@ -1027,13 +1027,6 @@ en ese estado.</translation>
     </message>
 </context>
 <context>
-    <name>WorksheetCommands</name>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>&amp;Imprimir…</translation>
-    </message>
-</context>
-<context>
     <name>Zoom</name>
     <message>
         <source>%1: the settings file %2 is not a regular file of at most 64 KiB; it is not used.</source>
@@ -1193,6 +1186,10 @@ en ese estado.</translation>
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
     </message>
 </context>
 </TS>

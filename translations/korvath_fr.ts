@@ -1027,13 +1027,6 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     </message>
 </context>
 <context>
-    <name>WorksheetCommands</name>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>Im&amp;primer…</translation>
-    </message>
-</context>
-<context>
     <name>Zoom</name>
     <message>
         <source>%1: the settings file %2 is not a regular file of at most 64 KiB; it is not used.</source>
@@ -1193,6 +1186,10 @@ option, le programme ouvre sa fenêtre&#xa0;; --body, --radius-bars, --mass-bars
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primer…</translation>
     </message>
 </context>
 </TS>

@@ -1020,13 +1020,6 @@ that state.</source>
     </message>
 </context>
 <context>
-    <name>WorksheetCommands</name>
-    <message>
-        <source>&amp;Print…</source>
-        <translation>印刷(&amp;P)…</translation>
-    </message>
-</context>
-<context>
     <name>Zoom</name>
     <message>
         <source>%1: the settings file %2 is not a regular file of at most 64 KiB; it is not used.</source>
@@ -1186,6 +1179,10 @@ that state.</source>
     <message>
         <source>PDF document (*.pdf)</source>
         <translation>PDF 文書 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
     </message>
 </context>
 </TS>

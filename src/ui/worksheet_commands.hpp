@@ -16,7 +16,8 @@ namespace korvath::ui {
 class MainWindow;
 struct WorksheetContent;
 
-inline constexpr const char* kPrintCaption = QT_TRANSLATE_NOOP("WorksheetCommands", "&Print…");
+inline constexpr const char* kPrintCaption =
+    QT_TRANSLATE_NOOP("korvath::ui::WorksheetCommands", "&Print…");
 
 class WorksheetCommands final : public QObject {
     Q_OBJECT

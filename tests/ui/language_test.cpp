@@ -37,8 +37,13 @@ class InLanguage : public ::testing::TestWithParam<const char*> {
 // Every text a user sees or hears on the main window, by where it stands.
 QList<std::pair<QString, QString>> visibleTexts(const ui::MainWindow& window) {
     QList<std::pair<QString, QString>> texts{{"title", window.windowTitle()}};
-    for (QAction* a : window.menuBar()->actions())
+    for (QAction* a : window.menuBar()->actions()) {
         texts.append({a->objectName(), a->text()});
+        if (a->menu()) {  // and every command in the menu
+            for (QAction* item : a->menu()->actions())
+                if (!item->isSeparator()) texts.append({item->objectName(), item->text()});
+        }
+    }
     for (QWidget* w : window.clientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QString name = w->objectName();
         if (auto* b = qobject_cast<QPushButton*>(w)) texts.append({name, b->text()});
