@@ -84,7 +84,7 @@ QString setupFault(SetupOption option, const QString& value) {
         case SetupOption::MassBars: {
             const std::string_view name = setupOptionName(option);
             return Texts::tr("--%1 '%2' is not two positions 0 to 100 such as 50,50")
-                .arg(QString::fromUtf8(name.data(), qsizetype(name.size())), value);
+                .arg(QUtf8StringView(name).toString(), value);
         }
         case SetupOption::Rays:
             return Texts::tr(
@@ -272,8 +272,7 @@ ProgramOptions programOptions() {
     const auto setupOption = [](SetupOption option, const QString& description,
                                 const QString& valueName = QString()) {
         const std::string_view name = setupOptionName(option);
-        return QCommandLineOption(QString::fromUtf8(name.data(), qsizetype(name.size())),
-                                  description, valueName);
+        return QCommandLineOption(QUtf8StringView(name).toString(), description, valueName);
     };
     const QCommandLineOption body = setupOption(
         SetupOption::Body, Texts::tr("The body: earth (the default) or sun."), Texts::tr("name"));

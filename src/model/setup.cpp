@@ -68,7 +68,9 @@ bool sameLetters(std::string_view text, std::string_view lowerCase) {
     return true;
 }
 
-std::optional<std::pair<int, int>>& barsOf(Setup& setup, SetupOption option) {
+// The bar positions a bar option sets.
+template <class S>
+auto& barsOf(S& setup, SetupOption option) {
     return option == SetupOption::RadiusBars ? setup.radiusBars : setup.massBars;
 }
 
@@ -129,8 +131,7 @@ std::optional<SetupOption> applySetup(Session& session, const Setup& setup) {
                 break;
             case SetupOption::RadiusBars:
             case SetupOption::MassBars: {
-                const auto& positions =
-                    option == SetupOption::RadiusBars ? setup.radiusBars : setup.massBars;
+                const auto& positions = barsOf(setup, option);
                 if (!positions) break;
                 const bool radius = option == SetupOption::RadiusBars;
                 const Bar coarse = radius ? Bar::RadiusCoarse : Bar::MassCoarse;
@@ -184,8 +185,7 @@ std::string setupValueText(const Setup& setup, SetupOption option) {
             return setup.sun ? "sun" : "earth";
         case SetupOption::RadiusBars:
         case SetupOption::MassBars: {
-            const auto& positions =
-                option == SetupOption::RadiusBars ? setup.radiusBars : setup.massBars;
+            const auto& positions = barsOf(setup, option);
             if (!positions) return {};
             return std::to_string(positions->first) + ',' + std::to_string(positions->second);
         }
@@ -201,6 +201,16 @@ std::string setupValueText(const Setup& setup, SetupOption option) {
             return {};
     }
     return {};
+}
+
+std::vector<std::pair<SetupOption, std::string>> givenOptions(const Setup& setup) {
+    std::vector<std::pair<SetupOption, std::string>> given;
+    for (SetupOption option : kSetupOptions) {
+        std::string value = setupValueText(setup, option);
+        if (takesValue(option) ? !value.empty() : setup.trace)
+            given.emplace_back(option, std::move(value));
+    }
+    return given;
 }
 
 }  // namespace korvath

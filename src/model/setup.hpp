@@ -61,4 +61,8 @@ Setup setupOf(const Session& session);
 // "79,50", "1500,800", "2500"); empty for a switch or an option the setup leaves out.
 std::string setupValueText(const Setup& setup, SetupOption option);
 
+// The options `setup` gives, in order, each with its value text (empty for
+// a switch): what a command line or a link writes to set it up again.
+std::vector<std::pair<SetupOption, std::string>> givenOptions(const Setup& setup);
+
 }  // namespace korvath

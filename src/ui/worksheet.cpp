@@ -39,10 +39,6 @@ constexpr double kPictureWidthMm = 120;
 constexpr double kRayLineMm = 0.25;  // the picture's lines on paper
 constexpr int kNoteLines = 8;        // ruled lines, as many as the page leaves room for
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont sheetFont(double points, bool bold = false) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
@@ -169,14 +165,10 @@ QPageSize worksheetPageSize(const QLocale& locale) {
 }
 
 QString setupCommand(const Session& session) {
-    const Setup setup = setupOf(session);
     QString command = QString::fromUtf8(buildinfo::kExecutableName);
-    for (SetupOption option : kSetupOptions) {
-        const QString value = QString::fromStdString(setupValueText(setup, option));
-        const bool given = takesValue(option) ? !value.isEmpty() : setup.trace;
-        if (given)
-            command += QStringLiteral(" --") + fromView(setupOptionName(option)) +
-                       (value.isEmpty() ? QString() : QLatin1Char(' ') + value);
+    for (const auto& [option, value] : givenOptions(setupOf(session))) {
+        command += QStringLiteral(" --") + QUtf8StringView(setupOptionName(option)).toString();
+        if (!value.empty()) command += QLatin1Char(' ') + QString::fromStdString(value);
     }
     return command;
 }

@@ -115,13 +115,11 @@ class Session {
     // The link that brings a new session into this one's state: each option
     // as name=value ("body=sun&radius-bars=51,50&...&trace").
     std::string setupQuery() const {
-        const Setup setup = setupOf(s_);
         std::string query;
-        for (SetupOption option : kSetupOptions) {
-            if (takesValue(option) ? setupValueText(setup, option).empty() : !setup.trace) continue;
+        for (const auto& [option, value] : givenOptions(setupOf(s_))) {
             if (!query.empty()) query += '&';
             query += setupOptionName(option);
-            if (takesValue(option)) query += '=' + setupValueText(setup, option);
+            if (takesValue(option)) query += '=' + value;
         }
         return query;
     }
